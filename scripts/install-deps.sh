@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's archive, whatever the build, the tests and the program need and this machine lacks.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++                 # the build
+    clang libclang-rt-14-dev              # libFuzzer and clang's sanitizer runtimes, for the fuzz run
+    libgtest-dev libbenchmark-dev         # tests and benchmarks
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
