@@ -8,15 +8,15 @@
 
 namespace {
 
-const loan::LoanTerms loan1Terms {355000, 2.99, 20};
-const loan::LoanTerms loan2Terms {140000, 4, 20};
+const loan::LoanTerms loan1Terms{355000, 2.99, 20};
+const loan::LoanTerms loan2Terms{140000, 4, 20};
 
 // Both loans and their blend, as one Calculate computes them.
 void fullCalculation(benchmark::State &state)
 {
     for (auto _ : state) {
-        const loan::LoanOutcome loan1 {loan1Terms, loan::computeLoanFigures(loan1Terms)};
-        const loan::LoanOutcome loan2 {loan2Terms, loan::computeLoanFigures(loan2Terms)};
+        const loan::LoanOutcome loan1{loan1Terms, loan::computeLoanFigures(loan1Terms)};
+        const loan::LoanOutcome loan2{loan2Terms, loan::computeLoanFigures(loan2Terms)};
         benchmark::DoNotOptimize(loan::computeBlend(loan1, loan2, loan1Terms.years));
     }
 }
@@ -31,8 +31,8 @@ struct ShownFigure {
 std::array<ShownFigure, 26> shownFigures()
 {
     namespace p = numtext::pattern;
-    const loan::LoanOutcome l1 {loan1Terms, loan::computeLoanFigures(loan1Terms)};
-    const loan::LoanOutcome l2 {loan2Terms, loan::computeLoanFigures(loan2Terms)};
+    const loan::LoanOutcome l1{loan1Terms, loan::computeLoanFigures(loan1Terms)};
+    const loan::LoanOutcome l2{loan2Terms, loan::computeLoanFigures(loan2Terms)};
     const loan::BlendFigures b = loan::computeBlend(l1, l2, loan1Terms.years);
     const loan::LoanFigures &f1 = l1.figures;
     const loan::LoanFigures &f2 = l2.figures;

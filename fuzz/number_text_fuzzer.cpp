@@ -20,9 +20,9 @@ const std::array<numtext::LocaleMarks, 3> notations = {{
     {",", "\u202F", "kr"},
 }};
 
-constexpr std::array<std::string_view, 5> patterns = {numtext::pattern::LoanMoney, numtext::pattern::AccumulatedMoney,
-                                                      numtext::pattern::BlendMoney, numtext::pattern::Rate,
-                                                      numtext::pattern::Years};
+constexpr std::array<std::string_view, 5> patterns
+    = {numtext::pattern::LoanMoney, numtext::pattern::AccumulatedMoney, numtext::pattern::BlendMoney,
+       numtext::pattern::Rate, numtext::pattern::Years};
 
 void renderAndReadBack(double value, const numtext::LocaleMarks &marks)
 {
@@ -54,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!std::isfinite(value))
             std::abort();
         renderAndReadBack(value, marks);
-    } catch (const numtext::ReadError &) {
-    }
+    } catch (const numtext::ReadError &) { }
     return 0;
 }

@@ -6,19 +6,19 @@ namespace loan {
 
 void LoanSteps::annualRate()
 {
-    const CheckedArithmetic op {Figure::AnnualRate};
+    const CheckedArithmetic op{Figure::AnnualRate};
     m_figures.annualRate = op.div(m_terms.annualRatePercent, 100);
 }
 
 void LoanSteps::paymentCount()
 {
-    const CheckedArithmetic op {Figure::PaymentCount};
+    const CheckedArithmetic op{Figure::PaymentCount};
     m_figures.paymentCount = op.mul(m_terms.years, 12);
 }
 
 void LoanSteps::monthlyRate()
 {
-    const CheckedArithmetic op {Figure::MonthlyRate};
+    const CheckedArithmetic op{Figure::MonthlyRate};
     m_figures.monthlyRate = op.div(m_figures.annualRate, 12);
 }
 
@@ -40,7 +40,7 @@ void LoanSteps::totalInterest()
 void LoanSteps::effectiveRate()
 {
     // The monthly rate is divided out afresh rather than taken from monthlyRate(); the value is the same.
-    const CheckedArithmetic op {Figure::EffectiveRate};
+    const CheckedArithmetic op{Figure::EffectiveRate};
     const double compounded = op.pow(op.add(op.div(m_figures.annualRate, 12), 1), 12);
     m_figures.effectiveRatePercent = op.mul(op.sub(compounded, 1), 100);
 }
@@ -48,13 +48,13 @@ void LoanSteps::effectiveRate()
 void LoanSteps::accumulatedValue()
 {
     // The future value of the payments, not principal * growth: the two agree only in exact arithmetic.
-    const CheckedArithmetic op {Figure::AccumulatedValue};
+    const CheckedArithmetic op{Figure::AccumulatedValue};
     m_figures.accumulatedValue = op.div(op.mul(op.sub(m_figures.growth, 1), m_figures.payment), m_figures.monthlyRate);
 }
 
 LoanFigures computeLoanFigures(const LoanTerms &terms)
 {
-    LoanSteps steps {terms};
+    LoanSteps steps{terms};
     steps.annualRate();
     steps.paymentCount();
     steps.monthlyRate();
@@ -68,7 +68,7 @@ LoanFigures computeLoanFigures(const LoanTerms &terms)
 
 double growthFactor(double monthlyRate, double paymentCount)
 {
-    const CheckedArithmetic op {Figure::Growth};
+    const CheckedArithmetic op{Figure::Growth};
     return op.pow(op.add(1, monthlyRate), paymentCount);
 }
 
@@ -76,7 +76,7 @@ double paymentFromGrowth(double principal, double monthlyRate, double growth)
 {
     // A zero rate or period makes growth exactly 1 and this 0 / 0, which is reported, not replaced by
     // principal / paymentCount.
-    const CheckedArithmetic op {Figure::Payment};
+    const CheckedArithmetic op{Figure::Payment};
     return op.div(op.mul(growth, op.mul(monthlyRate, principal)), op.sub(growth, 1));
 }
 
@@ -87,7 +87,7 @@ double levelPayment(double principal, double monthlyRate, double paymentCount)
 
 double totalInterestOf(double payment, double paymentCount, double principal)
 {
-    const CheckedArithmetic op {Figure::TotalInterest};
+    const CheckedArithmetic op{Figure::TotalInterest};
     return op.sub(op.mul(payment, paymentCount), principal);
 }
 

@@ -70,7 +70,7 @@ std::size_t appendDigits(CompactCursor &cursor, std::string &number)
 
 double readLenient(std::string_view text)
 {
-    CompactCursor cursor {text};
+    CompactCursor cursor{text};
     std::string number;
     char taken = 0;
     if (takeIf(cursor, "+-", taken) && taken == '-')

@@ -86,7 +86,7 @@ DecimalDigits shortestDigits(double magnitude)
 {
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
-    const std::string_view text {buffer, std::size_t(end - buffer)};
+    const std::string_view text{buffer, std::size_t(end - buffer)};
     const auto e = text.find('e');
     DecimalDigits result;
     for (const char c : text.substr(0, e))

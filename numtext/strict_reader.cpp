@@ -152,7 +152,7 @@ double readStrict(std::string_view text, const LocaleMarks &marks)
     if (first == std::string_view::npos)
         throw ReadError(ReadErrorKind::Empty);
     text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-    return StrictScanner {text, marks}.read();
+    return StrictScanner{text, marks}.read();
 }
 
 } // namespace numtext

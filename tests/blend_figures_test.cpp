@@ -1,4 +1,5 @@
 #include "default_loans.h"
+#include "expect_calc_error.h"
 #include "expect_near_relative.h"
 #include "row_name.h"
 
@@ -96,20 +97,14 @@ class FailingBlendTest : public testing::TestWithParam<FailingBlend> { };
 
 TEST_P(FailingBlendTest, stops_with_the_kind_and_figure)
 {
-    try {
-        blendOf(GetParam().terms1, GetParam().terms2);
-        FAIL() << "no CalcError";
-    } catch (const CalcError &error) {
-        EXPECT_EQ(error.kind(), GetParam().kind);
-        EXPECT_EQ(error.figure(), GetParam().figure);
-    }
+    expectCalcError([&] { blendOf(GetParam().terms1, GetParam().terms2); }, GetParam().kind, GetParam().figure);
 }
 
-INSTANTIATE_TEST_SUITE_P(BlendFigures, FailingBlendTest, testing::ValuesIn(failingBlends), RowName {});
+INSTANTIATE_TEST_SUITE_P(BlendFigures, FailingBlendTest, testing::ValuesIn(failingBlends), RowName{});
 
 TEST(BlendSteps, reach_every_figure_before_the_failing_payoff)
 {
-    loan::BlendSteps steps {outcomeOf({10000, 25, 50}), outcomeOf({10000000, 1, 50}), 50};
+    loan::BlendSteps steps{outcomeOf({10000, 25, 50}), outcomeOf({10000000, 1, 50}), 50};
     steps.averageRate();
     steps.weights();
     steps.weightedRate();
@@ -142,15 +137,10 @@ class FailingPayoffTest : public testing::TestWithParam<FailingPayoff> { };
 TEST_P(FailingPayoffTest, names_the_payoff_it_was_asked_for)
 {
     // 1000 a month against 100000: a month's interest is 1000 at 12 %.
-    try {
-        loan::payoffMonths(GetParam().rate, 100000, 1000, Figure::WeightedPayoff);
-        FAIL() << "no CalcError";
-    } catch (const CalcError &error) {
-        EXPECT_EQ(error.kind(), GetParam().kind);
-        EXPECT_EQ(error.figure(), Figure::WeightedPayoff);
-    }
+    expectCalcError([&] { loan::payoffMonths(GetParam().rate, 100000, 1000, Figure::WeightedPayoff); }, GetParam().kind,
+                    Figure::WeightedPayoff);
 }
 
-INSTANTIATE_TEST_SUITE_P(PayoffMonths, FailingPayoffTest, testing::ValuesIn(failingPayoffs), RowName {});
+INSTANTIATE_TEST_SUITE_P(PayoffMonths, FailingPayoffTest, testing::ValuesIn(failingPayoffs), RowName{});
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "expect_calc_error.h"
 #include "loan/checked_arithmetic.h"
 #include "row_name.h"
 
@@ -45,17 +46,11 @@ class FailingOperationTest : public testing::TestWithParam<FailingOperation> { }
 
 TEST_P(FailingOperationTest, throws_its_kind_for_the_figure_being_computed)
 {
-    const CheckedArithmetic op {Figure::BlendedEffectiveRate};
-    try {
-        GetParam().run(op);
-        FAIL() << "no CalcError";
-    } catch (const CalcError &error) {
-        EXPECT_EQ(error.kind(), GetParam().kind);
-        EXPECT_EQ(error.figure(), Figure::BlendedEffectiveRate);
-    }
+    const CheckedArithmetic op{Figure::BlendedEffectiveRate};
+    expectCalcError([&] { GetParam().run(op); }, GetParam().kind, Figure::BlendedEffectiveRate);
 }
 
-INSTANTIATE_TEST_SUITE_P(CheckedArithmetic, FailingOperationTest, testing::ValuesIn(failingOperations), RowName {});
+INSTANTIATE_TEST_SUITE_P(CheckedArithmetic, FailingOperationTest, testing::ValuesIn(failingOperations), RowName{});
 
 struct PassingOperation {
     const char *name;
@@ -75,14 +70,14 @@ class PassingOperationTest : public testing::TestWithParam<PassingOperation> { }
 
 TEST_P(PassingOperationTest, returns_the_plain_double_result)
 {
-    EXPECT_DOUBLE_EQ(GetParam().run(CheckedArithmetic {Figure::Payment}), GetParam().expected);
+    EXPECT_DOUBLE_EQ(GetParam().run(CheckedArithmetic{Figure::Payment}), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(CheckedArithmetic, PassingOperationTest, testing::ValuesIn(passingOperations), RowName {});
+INSTANTIATE_TEST_SUITE_P(CheckedArithmetic, PassingOperationTest, testing::ValuesIn(passingOperations), RowName{});
 
 TEST(CalcErrorMessage, names_the_kind_and_the_figure)
 {
-    const CalcError error {CalcErrorKind::InvalidArgument, Figure::AveragePayoff};
+    const CalcError error{CalcErrorKind::InvalidArgument, Figure::AveragePayoff};
     EXPECT_STREQ(error.what(), "invalid argument while computing the payoff period at the average rate");
 }
 

@@ -66,13 +66,13 @@ TEST_P(DefaultRunTextsTest, every_result_field_reads_as_worked_out)
 {
     const auto loan1 = outcomeOf(defaultLoan1);
     const auto loan2 = outcomeOf(defaultLoan2);
-    const CalculateRun run {loan1.figures, loan2.figures, loan::computeBlend(loan1, loan2, defaultLoan1.years)};
+    const CalculateRun run{loan1.figures, loan2.figures, loan::computeBlend(loan1, loan2, defaultLoan1.years)};
     const auto &marks = GetParam().marks;
     for (const auto &text : defaultRunTexts)
         EXPECT_EQ(numtext::render(text.figure(run), text.pattern, marks), inNotation(text.expected, marks))
             << text.field;
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultRun, DefaultRunTextsTest, testing::ValuesIn(notations), RowName {});
+INSTANTIATE_TEST_SUITE_P(DefaultRun, DefaultRunTextsTest, testing::ValuesIn(notations), RowName{});
 
 } // namespace

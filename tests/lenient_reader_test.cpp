@@ -61,7 +61,7 @@ TEST_P(LenientReaderTest, reads_the_leading_number)
     EXPECT_EQ(numtext::readLenient(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReadLenient, LenientReaderTest, testing::ValuesIn(lenientCases), RowName {});
+INSTANTIATE_TEST_SUITE_P(ReadLenient, LenientReaderTest, testing::ValuesIn(lenientCases), RowName{});
 
 TEST(ReadLenient, keeps_the_sign_of_a_number_too_small_for_a_double)
 {

@@ -1,3 +1,4 @@
+#include "expect_calc_error.h"
 #include "expect_near_relative.h"
 #include "loan/loan_figures.h"
 #include "row_name.h"
@@ -55,7 +56,7 @@ TEST_P(LoanFiguresTest, match_the_worked_figures)
     expectFigure(expected.accumulatedValue, figures.accumulatedValue, "accumulatedValue");
 }
 
-INSTANTIATE_TEST_SUITE_P(LoanFigures, LoanFiguresTest, testing::ValuesIn(loanCases), RowName {});
+INSTANTIATE_TEST_SUITE_P(LoanFigures, LoanFiguresTest, testing::ValuesIn(loanCases), RowName{});
 
 struct FailingLoan {
     const char *name;
@@ -85,20 +86,14 @@ class FailingLoanTest : public testing::TestWithParam<FailingLoan> { };
 
 TEST_P(FailingLoanTest, stops_with_the_kind_and_figure)
 {
-    try {
-        loan::computeLoanFigures(GetParam().terms);
-        FAIL() << "no CalcError";
-    } catch (const CalcError &error) {
-        EXPECT_EQ(error.kind(), GetParam().kind);
-        EXPECT_EQ(error.figure(), GetParam().figure);
-    }
+    expectCalcError([&] { loan::computeLoanFigures(GetParam().terms); }, GetParam().kind, GetParam().figure);
 }
 
-INSTANTIATE_TEST_SUITE_P(LoanFigures, FailingLoanTest, testing::ValuesIn(failingLoans), RowName {});
+INSTANTIATE_TEST_SUITE_P(LoanFigures, FailingLoanTest, testing::ValuesIn(failingLoans), RowName{});
 
 TEST(LoanSteps, keep_the_figures_of_steps_before_a_failure)
 {
-    loan::LoanSteps steps {{355000, 0, 20}};
+    loan::LoanSteps steps{{355000, 0, 20}};
     steps.annualRate();
     steps.paymentCount();
     steps.monthlyRate();

@@ -68,7 +68,7 @@ TEST_P(RenderTest, lays_out_the_value_with_the_locale_marks)
 
 INSTANTIATE_TEST_SUITE_P(Render, RenderTest,
                          testing::Combine(testing::ValuesIn(renderCases), testing::ValuesIn(notations)),
-                         RowAndNotationName {});
+                         RowAndNotationName{});
 
 TEST(Render, shows_every_digit_of_the_largest_double)
 {

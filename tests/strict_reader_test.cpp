@@ -84,7 +84,7 @@ TEST_P(StrictReaderTest, reads_one_number_in_the_locale_notation_or_fails)
 
 INSTANTIATE_TEST_SUITE_P(ReadStrict, StrictReaderTest,
                          testing::Combine(testing::ValuesIn(strictCases), testing::ValuesIn(notations)),
-                         RowAndNotationName {});
+                         RowAndNotationName{});
 
 struct LocalCase {
     const char *name;
@@ -107,7 +107,7 @@ TEST_P(LocalStrictTest, reads_notation_of_that_locale)
     EXPECT_EQ(numtext::readStrict(GetParam().text, GetParam().marks), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReadStrict, LocalStrictTest, testing::ValuesIn(localCases), RowName {});
+INSTANTIATE_TEST_SUITE_P(ReadStrict, LocalStrictTest, testing::ValuesIn(localCases), RowName{});
 
 TEST(ReadStrict, rejects_a_plain_space_where_grouping_is_not_a_space)
 {
