@@ -1,0 +1,13 @@
+#include "window/calculator_form.h"
+#include "window/system_marks.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    window::CalculatorForm form{window::marksOf(QLocale::system()), window::DesktopServices::system()};
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,25 @@
+#include "desktop_services.h"
+
+#include "form_table.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace window {
+
+DesktopServices DesktopServices::system()
+{
+    return {
+        [](QWidget &parent, const QString &text) {
+            QMessageBox box{&parent};
+            box.setWindowTitle(QString::fromUtf8(form::programTitle.data(), qsizetype(form::programTitle.size())));
+            box.setText(text);
+            box.setStandardButtons(QMessageBox::Ok);
+            box.exec();
+        },
+        [] { QApplication::beep(); },
+        [] { QCoreApplication::quit(); },
+    };
+}
+
+} // namespace window

@@ -1,0 +1,11 @@
+#include "commands.h"
+
+namespace window {
+
+void cmdExit_Click(WindowOperations &form)
+{
+    form.beep();
+    form.endProgram();
+}
+
+} // namespace window

@@ -1,0 +1,124 @@
+#include "failure_messages.h"
+
+#include "numtext/render.h"
+
+namespace window {
+
+namespace {
+
+using loan::CalcErrorKind;
+using loan::Figure;
+
+bool isPayoff(Figure figure)
+{
+    return figure == Figure::AveragePayoff || figure == Figure::WeightedPayoff;
+}
+
+// The figure as the user sees it: the steps behind a payment (rates, counts, growth) are reported as the payment.
+std::string shownFigure(Figure figure, CalculationSubject subject)
+{
+    const bool behindPayment = figure == Figure::AnnualRate || figure == Figure::PaymentCount
+        || figure == Figure::MonthlyRate || figure == Figure::Growth || figure == Figure::BlendedLoanTerms;
+    const std::string name{loan::figureName(behindPayment ? Figure::Payment : figure)};
+    switch (subject) {
+    case CalculationSubject::Loan1:
+        return "Loan 1's " + name;
+    case CalculationSubject::Loan2:
+        return "Loan 2's " + name;
+    case CalculationSubject::Blend:
+        break;
+    }
+    if (behindPayment || figure == Figure::Payment || figure == Figure::TotalInterest)
+        return "The new blended loan's " + name;
+    return "The " + name;
+}
+
+std::string reason(CalcErrorKind kind, Figure figure)
+{
+    if (isPayoff(figure) && kind == CalcErrorKind::InvalidArgument)
+        return std::string("the combined monthly payment never repays the total principal at the ")
+            + (figure == Figure::AveragePayoff ? "average" : "weighted average")
+            + " rate, because a month's interest on the total principal at that rate is at least the payment";
+    if (isPayoff(figure) && kind == CalcErrorKind::DivisionByZero)
+        return "a rate of 0% cannot be calculated";
+    if (figure == Figure::WeightedRate && kind == CalcErrorKind::DivisionByZero)
+        return "the two principals add up to 0, so they cannot weight the rates";
+    if (kind == CalcErrorKind::DivisionByZero)
+        return "a rate of 0% or a period of 0 years cannot be calculated (the payment would be 0 divided by 0)";
+    if (kind == CalcErrorKind::Overflow)
+        return "the numbers involved are too large to calculate with";
+    if (figure == Figure::BlendedEffectiveRate)
+        return "the total accumulated value and the total principal have opposite signs, so no rate of growth "
+               "joins them";
+    return "the inputs give it no real value (such as a negative number raised to a fractional power)";
+}
+
+std::string_view fieldDescription(Field field)
+{
+    switch (field) {
+    case Field::Text1:
+        return "The loan 1 principal";
+    case Field::Text2:
+        return "The loan 1 annual interest rate";
+    case Field::Text3:
+        return "The amortization period";
+    default:
+        return "The field";
+    }
+}
+
+std::string example(Field field, const numtext::LocaleMarks &marks)
+{
+    switch (field) {
+    case Field::Text1:
+        return numtext::render(355000, "#,##0", marks);
+    case Field::Text2:
+        return numtext::render(2.99, "0.00", marks);
+    default:
+        return "20";
+    }
+}
+
+std::string quoted(std::string_view text)
+{
+    constexpr std::size_t longest = 40;
+    std::size_t cut = text.size();
+    if (cut > longest) {
+        // Cut on a character boundary: never inside a UTF-8 sequence.
+        cut = longest;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut;
+    }
+    std::string out{"\""};
+    out.append(text.substr(0, cut));
+    if (cut < text.size())
+        out.append("\u2026");
+    out.append("\"");
+    return out;
+}
+
+} // namespace
+
+std::string calculationFailureMessage(const loan::CalcError &error, CalculationSubject subject)
+{
+    return shownFigure(error.figure(), subject) + " could not be calculated: " + reason(error.kind(), error.figure())
+        + ". The results that depend on it are left empty.";
+}
+
+std::string unreadableInputMessage(const numtext::ReadError &error, Field field, std::string_view text,
+                                   const numtext::LocaleMarks &marks)
+{
+    const std::string subject{fieldDescription(field)};
+    const std::string hint = " Enter a number such as " + example(field, marks) + ".";
+    switch (error.kind()) {
+    case numtext::ReadErrorKind::Empty:
+        return subject + " is empty." + hint;
+    case numtext::ReadErrorKind::OutOfRange:
+        return subject + " " + quoted(text) + " is too large to be a number." + hint;
+    case numtext::ReadErrorKind::NotANumber:
+        break;
+    }
+    return subject + " " + quoted(text) + " is not a number." + hint;
+}
+
+} // namespace window

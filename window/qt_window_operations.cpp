@@ -1,0 +1,59 @@
+#include "qt_window_operations.h"
+
+#include <QLineEdit>
+
+namespace window {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
+                                       DesktopServices services)
+    : m_window(window)
+    , m_textBoxes(textBoxes)
+    , m_services(std::move(services))
+{
+}
+
+std::string QtWindowOperations::getText(Field field) const
+{
+    return m_textBoxes[std::size_t(field)]->text().toStdString();
+}
+
+void QtWindowOperations::setText(Field field, std::string_view text)
+{
+    QLineEdit *box = m_textBoxes[std::size_t(field)];
+    box->setText(fromUtf8(text));
+    // A figure wider than its box shows its leading digits, not its tail; an input keeps the caret at the end,
+    // ready for typing.
+    if (box->isReadOnly())
+        box->setCursorPosition(0);
+}
+
+void QtWindowOperations::setFocus(Field field)
+{
+    m_textBoxes[std::size_t(field)]->setFocus(Qt::OtherFocusReason);
+}
+
+void QtWindowOperations::showMessage(std::string_view text)
+{
+    m_services.showMessage(m_window, fromUtf8(text));
+}
+
+void QtWindowOperations::beep()
+{
+    m_services.beep();
+}
+
+void QtWindowOperations::endProgram()
+{
+    m_services.endProgram();
+}
+
+} // namespace window

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "desktop_services.h"
+#include "window_operations.h"
+
+#include <array>
+
+class QLineEdit;
+class QWidget;
+
+namespace window {
+
+// The window operations on the Qt form's text boxes.
+class QtWindowOperations final : public WindowOperations {
+public:
+    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
+                       DesktopServices services);
+
+    std::string getText(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    void setFocus(Field field) override;
+    void showMessage(std::string_view text) override;
+    void beep() override;
+    void endProgram() override;
+
+private:
+    QWidget &m_window;
+    const std::array<QLineEdit *, fieldCount> &m_textBoxes;
+    DesktopServices m_services;
+};
+
+} // namespace window
