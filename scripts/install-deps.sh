@@ -6,6 +6,8 @@ packages=(
     cmake ninja-build g++                 # the build
     clang libclang-rt-14-dev              # libFuzzer and clang's sanitizer runtimes, for the fuzz run
     libgtest-dev libbenchmark-dev         # tests and benchmarks
+    qt6-base-dev                          # the window: Qt 6 Widgets and Qt Test
+    fonts-liberation2                     # the closest faces to the ones the window was drawn with
 )
 
 missing=()

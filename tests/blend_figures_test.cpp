@@ -1,4 +1,4 @@
-#include "default_loans.h"
+#include "default_run.h"
 #include "expect_calc_error.h"
 #include "expect_near_relative.h"
 #include "row_name.h"

@@ -29,17 +29,18 @@ public:
     CalculateRun(WindowOperations &form, const numtext::LocaleMarks &marks)
         : m_form(form)
         , m_marks(marks)
-    {
-    }
+    { }
 
     void compute()
     {
         m_subject = CalculationSubject::Loan1;
         const double years = readInput(Field::Text3);
-        const loan::LoanOutcome loan1 = computeLoan({readInput(Field::Text1), readInput(Field::Text2), years}, loan1Fields);
+        const loan::LoanOutcome loan1
+            = computeLoan({readInput(Field::Text1), readInput(Field::Text2), years}, loan1Fields);
 
         m_subject = CalculationSubject::Loan2;
-        const loan::LoanOutcome loan2 = computeLoan({readInput(Field::Text6), readInput(Field::Text7), years}, loan2Fields);
+        const loan::LoanOutcome loan2
+            = computeLoan({readInput(Field::Text6), readInput(Field::Text7), years}, loan2Fields);
 
         m_subject = CalculationSubject::Blend;
         computeBlend(loan1, loan2, years);

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
-
 #include <algorithm>
 #include <vector>
 
@@ -31,16 +30,13 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// The closest faces to the classic sans serif the window was drawn with, and to the black display face of its
-// banner, among those a Linux desktop has.
-const QStringList sansFaces{"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Nimbus Sans",
-                            "DejaVu Sans"};
-const QStringList blackFaces{"Arial Black", "Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans"};
-
-QFont fontOf(const QStringList &families, double points, QFont::Weight weight)
+// Liberation Sans, the metric twin of the classic sans serif faces, is the closest face Debian has both to the
+// window's own font and to the black face of its banner. Naming only a face that is installed keeps fontconfig
+// from searching for absent ones at every start; where it is missing, any sans serif face stands in.
+QFont fontOf(double points, QFont::Weight weight)
 {
-    QFont font;
-    font.setFamilies(families);
+    QFont font{"Liberation Sans"};
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(weight);
     return font;
@@ -57,24 +53,6 @@ Qt::Alignment alignmentOf(form::Align align)
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// The faces here run a little wider than the one the captions were measured for. A caption that would be
-// clipped grows away from the edge it is aligned to, so it stays flush against its field.
-void fitCaption(QLabel &label, int windowWidth)
-{
-    const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 2;
-    QRect box = label.geometry();
-    const int missing = needed - box.width();
-    if (missing <= 0)
-        return;
-    if (label.alignment() & Qt::AlignRight)
-        box.setLeft(std::max(0, box.left() - missing));
-    else if (label.alignment() & Qt::AlignHCenter)
-        box.adjust(-missing / 2, 0, missing - missing / 2, 0);
-    else
-        box.setRight(std::min(windowWidth - 1, box.right() + missing));
-    label.setGeometry(box);
 }
 
 struct LeaveCheck {
@@ -97,7 +75,7 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
 {
     setObjectName("CalculatorForm");
     setWindowTitle(toQString(form::programTitle));
-    setFont(fontOf(sansFaces, 8, QFont::Normal));
+    setFont(fontOf(8, QFont::Normal));
 
     const double dpi = logicalDpiX();
     setFixedSize(toPixels({0, 0, form::clientWidth, form::clientHeight}, dpi).size());
@@ -141,10 +119,10 @@ void CalculatorForm::addLabels(double dpi)
         label->setAlignment(alignmentOf(spec.alignment));
         switch (spec.font) {
         case form::LabelFont::Heading:
-            label->setFont(fontOf(sansFaces, 7.8, QFont::Bold));
+            label->setFont(fontOf(7.8, QFont::Bold));
             break;
         case form::LabelFont::Banner:
-            label->setFont(fontOf(blackFaces, 8.4, QFont::Black));
+            label->setFont(fontOf(8.4, QFont::Black));
             break;
         case form::LabelFont::Window:
             break;
@@ -154,8 +132,6 @@ void CalculatorForm::addLabels(double dpi)
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setFrameShape(QFrame::Box);
-        } else {
-            fitCaption(*label, width());
         }
     }
 }

@@ -5,7 +5,6 @@
 #include "qt_window_operations.h"
 
 #include <QWidget>
-
 #include <array>
 #include <functional>
 

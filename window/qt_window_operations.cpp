@@ -18,8 +18,7 @@ QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEd
     : m_window(window)
     , m_textBoxes(textBoxes)
     , m_services(std::move(services))
-{
-}
+{ }
 
 std::string QtWindowOperations::getText(Field field) const
 {

@@ -13,8 +13,7 @@ namespace window {
 // The window operations on the Qt form's text boxes.
 class QtWindowOperations final : public WindowOperations {
 public:
-    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
-                       DesktopServices services);
+    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes, DesktopServices services);
 
     std::string getText(Field field) const override;
     void setText(Field field, std::string_view text) override;

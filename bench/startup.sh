@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Start-up time (process start to first paint) and peak memory of the program's window against a bare Qt window
+# holding the same widgets. Medians of RUNS runs of each, interleaved. Uses the offscreen platform unless
+# QT_QPA_PLATFORM says otherwise (run under a display or Xvfb with QT_QPA_PLATFORM=xcb).
+# Usage: bench/startup.sh [build-dir]   (default build/release)
+set -euo pipefail
+build=${1:-build/release}
+runs=${RUNS:-30}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+measure() {
+    local start out
+    start=$(date +%s%N)
+    out=$("$1")
+    echo "$(( ($(awk '/painted_ns/ {print $2}' <<<"$out") - start) / 1000 )) $(awk '/peak_kib/ {print $2}' <<<"$out")"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+ours=() bare=()
+for ((i = 0; i < runs; i++)); do
+    ours+=("$(measure "$build/bench/startup_probe")")
+    bare+=("$(measure "$build/bench/bare_window_probe")")
+done
+report() {
+    local name=$1; shift
+    local us kib
+    us=$(printf '%s\n' "$@" | cut -d' ' -f1 | median)
+    kib=$(printf '%s\n' "$@" | cut -d' ' -f2 | median)
+    awk -v name="$name" -v us="$us" -v kib="$kib" \
+        'BEGIN { printf "%-10s start-up median %7.1f ms   peak memory median %7d KiB\n", name, us / 1000, kib }'
+}
+echo "platform $QT_QPA_PLATFORM, $runs runs each"
+report "program" "${ours[@]}"
+report "bare Qt" "${bare[@]}"

@@ -1,0 +1,69 @@
+// One Calculate through the real window: the click, the 26 writes and the repaint.
+#include "window/calculator_form.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The window as the program shows it, with message boxes and the beep silenced.
+class ShownForm {
+public:
+    ShownForm()
+        : m_form({".", ",", "$"}, {[](QWidget &, const QString &) {}, [] {}, [] {}})
+    {
+        m_form.show();
+        m_exposed = QTest::qWaitForWindowExposed(&m_form);
+    }
+
+    bool exposed() const { return m_exposed; }
+    window::CalculatorForm &form() { return m_form; }
+    QPushButton *calculateButton() { return m_form.findChild<QPushButton *>("Command1"); }
+
+private:
+    window::CalculatorForm m_form;
+    bool m_exposed = false;
+};
+
+// What a user's click costs: the click, the 26 writes, and the event loop repainting what they changed.
+void calculateAndRepaintChanges(benchmark::State &state)
+{
+    ShownForm shown;
+    if (!shown.exposed())
+        return state.SkipWithError("the window was never exposed");
+    QPushButton *calculate = shown.calculateButton();
+    for (auto _ : state) {
+        calculate->click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(calculateAndRepaintChanges)->Unit(benchmark::kMicrosecond);
+
+// The worst case: the same, then every widget of the window painted again.
+void calculateAndRepaintWholeWindow(benchmark::State &state)
+{
+    ShownForm shown;
+    if (!shown.exposed())
+        return state.SkipWithError("the window was never exposed");
+    QPushButton *calculate = shown.calculateButton();
+    for (auto _ : state) {
+        calculate->click();
+        shown.form().repaint();
+    }
+}
+BENCHMARK(calculateAndRepaintWholeWindow)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
