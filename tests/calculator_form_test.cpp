@@ -28,6 +28,7 @@ private slots:
     void alt_x_beeps_and_ends_the_program();
     void exit_clicked_with_an_unreadable_principal_ends_without_a_check();
     void close_box_with_a_rejected_principal_raises_no_check();
+    void another_window_taking_the_focus_raises_no_check();
     void tab_visits_the_inputs_then_calculate_and_exit();
     void results_are_read_only_and_skipped_by_tab();
     void every_field_and_button_has_an_accessible_name();
@@ -154,6 +155,21 @@ void CalculatorFormTest::close_box_with_a_rejected_principal_raises_no_check()
     QVERIFY(m_form->close());
     QTest::qWait(50);
     QCOMPARE(m_messages, QStringList{});
+}
+
+void CalculatorFormTest::another_window_taking_the_focus_raises_no_check()
+{
+    QTRY_VERIFY(box("Text1")->hasFocus());
+    box("Text1")->setText("0");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::qWait(50);
+    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(box("Text1")->text(), "0");
 }
 
 void CalculatorFormTest::tab_visits_the_inputs_then_calculate_and_exit()
