@@ -25,6 +25,7 @@ private slots:
     void starts_with_the_default_inputs_and_empty_results();
     void tab_out_of_a_principal_above_ten_million_resets_it_and_keeps_the_focus();
     void alt_c_runs_calculate();
+    void a_click_on_calculate_leaving_a_rejected_rate_checks_it_first();
     void alt_x_beeps_and_ends_the_program();
     void exit_clicked_with_an_unreadable_principal_ends_without_a_check();
     void close_box_with_a_rejected_principal_raises_no_check();
@@ -129,6 +130,21 @@ void CalculatorFormTest::alt_c_runs_calculate()
     for (const auto &[field, text] : defaultRunTexts)
         QCOMPARE(box(std::string(field).c_str())->text(), QString::fromUtf8(text.data(), qsizetype(text.size())));
     QCOMPARE(m_messages, QStringList{});
+}
+
+void CalculatorFormTest::a_click_on_calculate_leaving_a_rejected_rate_checks_it_first()
+{
+    QLineEdit *rate = box("Text2");
+    rate->setFocus();
+    QTRY_VERIFY(rate->hasFocus());
+    rate->setText("0");
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+
+    // Had Calculate run first, a rate of 0 would have failed it with a message of its own.
+    QTRY_COMPARE(m_messages, QStringList{"enter an Annual Interest Rate between 1% and 25%"});
+    QCOMPARE(rate->text(), "1");
+    QCOMPARE(box("Text21")->text(), "1.0046");
+    QTRY_VERIFY(rate->hasFocus());
 }
 
 void CalculatorFormTest::alt_x_beeps_and_ends_the_program()

@@ -11,6 +11,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace window {
@@ -145,8 +146,12 @@ void CalculatorForm::addButtons(double dpi)
         button->setGeometry(toPixels(spec.geometry, dpi));
         (spec.name == "cmdExit" ? m_exitButton : m_calculateButton) = button;
     }
-    connect(m_calculateButton, &QPushButton::clicked, this,
-            [this] { runCommand([this] { Command1_Click(m_operations, m_marks); }); });
+    // A click delivered all at once can reach Calculate before the check its own focus change made due; the
+    // check runs first, so that it cannot change an input later, inside Calculate's message box.
+    connect(m_calculateButton, &QPushButton::clicked, this, [this] {
+        runPendingCheck();
+        runCommand([this] { Command1_Click(m_operations, m_marks); });
+    });
     connect(m_exitButton, &QPushButton::clicked, this, [this] { runCommand([this] { cmdExit_Click(m_operations); }); });
     // A click on Exit must not take the focus: that would run the check of the field being left, and Exit has
     // to work whatever the fields hold. The Tab key still reaches it.
@@ -193,15 +198,18 @@ bool CalculatorForm::eventFilter(QObject *watched, QEvent *event)
         const Check check = checkFor(watched);
         // Run once the focus change is complete, so the check's message box never interrupts the click or key
         // that moved the focus.
-        if (check && leftForAnotherControl(static_cast<QFocusEvent *>(event)->reason()))
-            QTimer::singleShot(0, this, [this, check] { runCheck(check); });
+        if (check && leftForAnotherControl(static_cast<QFocusEvent *>(event)->reason())) {
+            m_pendingCheck = check;
+            QTimer::singleShot(0, this, [this] { runPendingCheck(); });
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void CalculatorForm::runCheck(Check check)
+void CalculatorForm::runPendingCheck()
 {
-    if (m_closing)
+    const Check check = std::exchange(m_pendingCheck, nullptr);
+    if (!check || m_closing)
         return;
     const QScopedValueRollback checking{m_checking, true};
     runCommand([this, check] { check(m_operations, m_marks); });

@@ -33,7 +33,7 @@ private:
 
     Check checkFor(const QObject *textBox) const;
     bool leftForAnotherControl(Qt::FocusReason reason) const;
-    void runCheck(Check check);
+    void runPendingCheck();
     void runCommand(const std::function<void()> &command);
 
     numtext::LocaleMarks m_marks;
@@ -41,6 +41,7 @@ private:
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QtWindowOperations m_operations;
+    Check m_pendingCheck = nullptr; // due for the field just left, run once the focus change is complete
     bool m_checking = false; // a check is showing its message or handing the focus back
     bool m_closing = false;
 };
