@@ -7,6 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName("org.loanblend.LoanBlend");
     window::CalculatorForm form{window::marksOf(QLocale::system()), window::DesktopServices::system()};
     form.show();
     return app.exec();

@@ -2,17 +2,14 @@
 
 #include "checked_arithmetic.h"
 
+#include <tuple>
+
 namespace loan {
 
 namespace {
 
-struct Payoff {
-    double months;
-    double interest;
-    double years;
-};
-
-Payoff payoffAt(double rate, double totalPrincipal, double combinedPayment, Figure payoff)
+// Months, interest and years of repaying the total principal with the combined payment at `rate`.
+std::tuple<double, double, double> payoffAt(double rate, double totalPrincipal, double combinedPayment, Figure payoff)
 {
     const CheckedArithmetic op{payoff};
     const double months = payoffMonths(rate, totalPrincipal, combinedPayment, payoff);
@@ -99,20 +96,14 @@ void BlendSteps::combinedInterest()
 
 void BlendSteps::averagePayoff()
 {
-    const Payoff payoff
+    std::tie(m_figures.averagePayoffMonths, m_figures.averagePayoffInterest, m_figures.averagePayoffYears)
         = payoffAt(m_figures.averageRate, m_figures.totalPrincipal, m_figures.combinedPayment, Figure::AveragePayoff);
-    m_figures.averagePayoffMonths = payoff.months;
-    m_figures.averagePayoffInterest = payoff.interest;
-    m_figures.averagePayoffYears = payoff.years;
 }
 
 void BlendSteps::weightedPayoff()
 {
-    const Payoff payoff
+    std::tie(m_figures.weightedPayoffMonths, m_figures.weightedPayoffInterest, m_figures.weightedPayoffYears)
         = payoffAt(m_figures.weightedRate, m_figures.totalPrincipal, m_figures.combinedPayment, Figure::WeightedPayoff);
-    m_figures.weightedPayoffMonths = payoff.months;
-    m_figures.weightedPayoffInterest = payoff.interest;
-    m_figures.weightedPayoffYears = payoff.years;
 }
 
 BlendFigures computeBlend(const LoanOutcome &loan1, const LoanOutcome &loan2, double years)

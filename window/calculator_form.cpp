@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "form_table.h"
+#include "qt_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,11 +25,6 @@ QRect toPixels(const form::Twips &twips, double dpi)
 {
     const auto px = [dpi](int value) { return qRound(value * dpi / twipsPerInch); };
     return {px(twips.left), px(twips.top), px(twips.width), px(twips.height)};
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // Liberation Sans, the metric twin of the classic sans serif faces, is the closest face Debian has both to the

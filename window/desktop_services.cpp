@@ -1,6 +1,7 @@
 #include "desktop_services.h"
 
 #include "form_table.h"
+#include "qt_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,7 +13,7 @@ DesktopServices DesktopServices::system()
     return {
         [](QWidget &parent, const QString &text) {
             QMessageBox box{&parent};
-            box.setWindowTitle(QString::fromUtf8(form::programTitle.data(), qsizetype(form::programTitle.size())));
+            box.setWindowTitle(toQString(form::programTitle));
             box.setText(text);
             box.setStandardButtons(QMessageBox::Ok);
             box.exec();

@@ -1,17 +1,10 @@
 #include "qt_window_operations.h"
 
+#include "qt_text.h"
+
 #include <QLineEdit>
 
 namespace window {
-
-namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
                                        DesktopServices services)
@@ -28,7 +21,7 @@ std::string QtWindowOperations::getText(Field field) const
 void QtWindowOperations::setText(Field field, std::string_view text)
 {
     QLineEdit *box = m_textBoxes[std::size_t(field)];
-    box->setText(fromUtf8(text));
+    box->setText(toQString(text));
     // A figure wider than its box shows its leading digits, not its tail; an input keeps the caret at the end,
     // ready for typing.
     if (box->isReadOnly())
@@ -42,7 +35,7 @@ void QtWindowOperations::setFocus(Field field)
 
 void QtWindowOperations::showMessage(std::string_view text)
 {
-    m_services.showMessage(m_window, fromUtf8(text));
+    m_services.showMessage(m_window, toQString(text));
 }
 
 void QtWindowOperations::beep()
