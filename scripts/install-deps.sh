@@ -8,7 +8,8 @@ packages=(
     libgtest-dev libbenchmark-dev         # tests and benchmarks
     qt6-base-dev                          # the window: Qt 6 Widgets and Qt Test
     fonts-liberation2                     # the closest faces to the ones the window was drawn with
-    desktop-file-utils appstream dpkg-dev # validating the desktop entry and metainfo, building the .deb
+    desktop-file-utils appstream          # validating the desktop entry and the metainfo
+    dpkg-dev file                         # building the .deb (dpkg-shlibdeps, and file for CPack)
 )
 
 missing=()
