@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Month-by-month repayment schedules of the window's five plans. Money is whole cents in 64-bit integers,
+// rounded half away from zero; no input can overflow, hang or reach undefined behaviour.
+namespace schedule {
+
+using Cents = std::int64_t;
+
+struct Month {
+    int year = 2000;
+    int month = 1; // 1 to 12
+
+    friend bool operator==(const Month &, const Month &) = default;
+};
+
+// The month `count` months after `month`.
+Month addMonths(Month month, int count);
+
+enum class Plan {
+    Loan1, // loan 1's principal at its rate over the shared period
+    Loan2, // loan 2's principal at its rate over the shared period
+    BlendedLoan, // both principals at the blended nominal rate over the shared period
+    CombinedAtAverageRate, // both principals, repaid by the combined payment at the average rate
+    CombinedAtWeightedRate, // the same at the weighted rate
+};
+
+inline constexpr std::array<Plan, 5> allPlans{Plan::Loan1, Plan::Loan2, Plan::BlendedLoan,
+                                              Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate};
+
+// "Loan 1", "Loan 2", "Blended loan", "Combined payment at the average rate",
+// "Combined payment at the weighted rate".
+std::string_view planName(Plan plan);
+
+// What the calculation knows of one plan, as doubles exactly as the arithmetic computed them.
+struct PlanTerms {
+    double principal = 0; // currency units
+    double annualRate = 0; // a fraction, not percent
+    double payment = 0; // the level monthly payment the window shows for this plan
+    double exactInterest = 0; // the window's unrounded total interest of this plan
+    std::optional<double> years; // the shared period; none for the combined plans, which pay until repaid
+};
+
+struct Payment {
+    int number = 0; // from 1
+    Month month;
+    Cents amount = 0; // what is paid this month
+    Cents interest = 0;
+    Cents principal = 0; // amount - interest
+    Cents balance = 0; // what remains owed after this payment
+};
+
+struct Schedule {
+    Plan plan = Plan::Loan1;
+    std::vector<Payment> payments; // empty when the plan is not listed
+    std::string notListedReason; // plain words; empty when listed
+    Cents totalPaid = 0;
+    Cents totalInterest = 0;
+    double exactInterest = 0; // the window's figure, for the reconciliation line
+
+    bool listed() const { return notListedReason.empty(); }
+};
+
+// The schedule of one plan, its first payment in `firstPayment`. A plan that cannot be listed (principal or
+// rate not positive, a month's interest at least the payment, more than 1,200 payments, a figure beyond
+// 64-bit cents) comes back with no payments and the reason in plain words.
+Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment);
+
+// A plan the calculation did not reach, with the reason the window gave.
+Schedule notListed(Plan plan, std::string reason);
+
+} // namespace schedule
