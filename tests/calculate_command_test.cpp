@@ -87,19 +87,52 @@ TEST(Calculate, fills_every_field_up_to_the_average_payoff_that_never_ends)
                   "at that rate is at least the payment. The results that depend on it are left empty."});
 }
 
-TEST(Calculate, reports_a_number_too_large_to_calculate_with_and_leaves_no_figure)
+struct UnreadableCase {
+    const char *name;
+    Field field;
+    const char *text;
+    const char *message;
+};
+
+const UnreadableCase unreadableCases[] = {
+    {"principal_with_trailing_letters", Field::Text1, "355000abc",
+     "The loan 1 principal \"355000abc\" is not a number. Enter a number such as 355,000."},
+    {"principal_too_large_for_a_number", Field::Text1, "1e999",
+     "The loan 1 principal \"1e999\" is too large to be a number. Enter a number such as 355,000."},
+    {"loan_2_principal_on_two_lines", Field::Text6, "355000\n140000",
+     "The loan 2 principal \"355000\n140000\" is not a number. Enter a number such as 140,000."},
+    {"loan_2_rate_in_native_digits_of_another_locale", Field::Text7, "\u0664",
+     "The loan 2 annual interest rate \"\u0664\" is not a number. Enter a number such as 4.5."},
+    {"period_in_parentheses", Field::Text3, "(20)",
+     "The amortization period \"(20)\" is not a number. Enter a number such as 20."},
+};
+
+class CalculateUnreadableTest : public testing::TestWithParam<UnreadableCase> { };
+
+TEST_P(CalculateUnreadableTest, computes_nothing_empties_every_result_and_hands_over_the_field)
 {
+    const UnreadableCase &row = GetParam();
     FakeForm form;
     form.fillResults("stale");
-    form.type(Field::Text1, "1e999");
+    form.type(row.field, row.text);
     window::Command1_Click(form, pointComma);
 
     EXPECT_EQ(resultFieldsReading(form, "").size(), 26u);
-    ASSERT_EQ(form.messages().size(), 1u);
-    EXPECT_EQ(form.messages()[0].rfind("Loan 1's monthly payment could not be calculated: the numbers involved are "
-                                       "too large to calculate with.",
-                                       0),
-              0u);
+    EXPECT_EQ(form.messages(), std::vector<std::string>{row.message});
+    EXPECT_EQ(form.log.back(), "focus " + FakeForm::name(row.field));
+    EXPECT_EQ(form.getText(row.field), row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, CalculateUnreadableTest, testing::ValuesIn(unreadableCases), RowName{});
+
+TEST(Calculate, reads_an_empty_loan_2_as_no_loan_2)
+{
+    FakeForm form;
+    form.type(Field::Text6, "");
+    window::Command1_Click(form, pointComma);
+    EXPECT_EQ(form.getText(Field::Text10), "$0.00");
+    EXPECT_EQ(form.getText(Field::Text16), "$355,000.00");
+    EXPECT_EQ(form.messages(), std::vector<std::string>{});
 }
 
 struct ReadCase {
@@ -113,9 +146,8 @@ struct ReadCase {
 const ReadCase readCases[] = {
     {"grouped_principal_is_read_whole", pointComma, "355,000", "2.99", "$1,967.04"},
     {"currency_and_grouping", pointComma, "$355,000", "2.99", "$1,967.04"},
-    {"percent_sign_falls_back_to_leading_number", pointComma, "355000", "2.99%", "$1,967.04"},
-    {"blanks_inside_fall_back_to_compact_reading", pointComma, "355000", " 2 . 9 9", "$1,967.04"},
-    {"trailing_letters_fall_back_to_leading_number", pointComma, "355000abc", "2.99", "$1,967.04"},
+    {"percent_sign_after_the_rate", pointComma, "355000", "2.99%", "$1,967.04"},
+    {"blanks_inside_read_compactly", pointComma, "355000", " 2 . 9 9", "$1,967.04"},
     {"comma_decimal_locale", {",", ".", "\u20AC"}, "355.000", "2,99", "$1.967,04"},
     {"space_grouping_locale", {",", "\u202F", "\u20AC"}, "355\u202F000", "2,99", "$1\u202F967,04"},
 };

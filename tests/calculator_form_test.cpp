@@ -1,13 +1,17 @@
 #include "default_run.h"
 #include "window/calculator_form.h"
+#include "window/result_field.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 
 using window::CalculatorForm;
@@ -25,21 +29,31 @@ private slots:
     void starts_with_the_default_inputs_and_empty_results();
     void tab_out_of_a_principal_above_ten_million_resets_it_and_keeps_the_focus();
     void alt_c_runs_calculate();
-    void a_click_on_calculate_leaving_a_rejected_rate_checks_it_first();
+    void alt_c_first_checks_the_field_it_is_pressed_in_data();
+    void alt_c_first_checks_the_field_it_is_pressed_in();
+    void a_click_on_calculate_leaving_a_rejected_rate_checks_it_and_does_not_calculate();
+    void every_click_from_a_rejected_principal_checks_it_and_never_calculates();
+    void shift_tab_out_of_an_unreadable_principal_checks_it();
+    void checks_due_for_several_fields_all_run_in_the_order_they_were_left();
     void alt_x_beeps_and_ends_the_program();
     void exit_clicked_with_an_unreadable_principal_ends_without_a_check();
     void close_box_with_a_rejected_principal_raises_no_check();
     void another_window_taking_the_focus_raises_no_check();
-    void tab_visits_the_inputs_then_calculate_and_exit();
-    void results_are_read_only_and_skipped_by_tab();
-    void every_field_and_button_has_an_accessible_name();
+    void tab_visits_the_inputs_the_buttons_then_every_result_in_reading_order();
+    void every_field_and_button_has_an_accessible_name_starting_with_its_caption();
     void every_caption_fits_its_box();
+    void every_field_text_contrasts_with_its_background_in_light_and_dark_palettes();
+    void a_figure_wider_than_its_box_is_marked_and_whole_in_its_tooltip();
+    void typing_at_start_replaces_the_starting_principal();
+    void the_window_fits_the_screen_and_scrolls_to_what_has_the_focus();
     void the_system_message_box_has_the_title_the_text_and_ok_alone();
 
 private:
     QLineEdit *box(const char *name) const { return m_form->findChild<QLineEdit *>(name); }
     QPushButton *button(const char *name) const { return m_form->findChild<QPushButton *>(name); }
-    QWidget *pressTab();
+    QWidget *pressTab(Qt::Key key = Qt::Key_Tab);
+    void startForm();
+    QStringList resultTexts() const;
 
     std::unique_ptr<CalculatorForm> m_form;
     QStringList m_messages;
@@ -58,6 +72,19 @@ void CalculatorFormTest::init()
     m_unexpectedDialogs.clear();
     m_expectDialog = false;
 
+    startForm();
+
+    connect(&m_dialogWatch, &QTimer::timeout, this, [this] {
+        if (QWidget *dialog = QApplication::activeModalWidget(); dialog && !m_expectDialog) {
+            m_unexpectedDialogs << dialog->metaObject()->className();
+            dialog->close();
+        }
+    });
+    m_dialogWatch.start(20);
+}
+
+void CalculatorFormTest::startForm()
+{
     window::DesktopServices recording{
         [this](QWidget &, const QString &text) {
             m_messages << text;
@@ -71,14 +98,6 @@ void CalculatorFormTest::init()
     m_form->show();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-
-    connect(&m_dialogWatch, &QTimer::timeout, this, [this] {
-        if (QWidget *dialog = QApplication::activeModalWidget(); dialog && !m_expectDialog) {
-            m_unexpectedDialogs << dialog->metaObject()->className();
-            dialog->close();
-        }
-    });
-    m_dialogWatch.start(20);
 }
 
 void CalculatorFormTest::cleanup()
@@ -89,11 +108,19 @@ void CalculatorFormTest::cleanup()
     QCOMPARE(m_unexpectedDialogs, QStringList{});
 }
 
-QWidget *CalculatorFormTest::pressTab()
+QWidget *CalculatorFormTest::pressTab(Qt::Key key)
 {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), key);
     QCoreApplication::processEvents();
     return QApplication::focusWidget();
+}
+
+QStringList CalculatorFormTest::resultTexts() const
+{
+    QStringList texts;
+    for (const auto &[field, text] : defaultRunTexts)
+        texts << box(std::string(field).c_str())->text();
+    return texts;
 }
 
 void CalculatorFormTest::starts_with_the_default_inputs_and_empty_results()
@@ -132,7 +159,51 @@ void CalculatorFormTest::alt_c_runs_calculate()
     QCOMPARE(m_messages, QStringList{});
 }
 
-void CalculatorFormTest::a_click_on_calculate_leaving_a_rejected_rate_checks_it_first()
+void CalculatorFormTest::alt_c_first_checks_the_field_it_is_pressed_in_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    const QString principal = "enter a Principal between $1 and $10000,000";
+    const QString rate = "enter an Annual Interest Rate between 1% and 25%";
+    const QString period = "enter an Amortization Period between 1 and 50 years";
+    QTest::newRow("principal_zero") << "Text1"
+                                    << "0" << principal;
+    QTest::newRow("principal_above_ten_million") << "Text1"
+                                                 << "99999999" << principal;
+    QTest::newRow("principal_not_a_number")
+        << "Text1"
+        << "abc"
+        << "The loan 1 principal \"abc\" is not a number. Enter a number such as 355,000.";
+    QTest::newRow("rate_above_25") << "Text2"
+                                   << "30" << rate;
+    QTest::newRow("rate_below_1") << "Text2"
+                                  << "0.5" << rate;
+    QTest::newRow("period_below_1") << "Text3"
+                                    << "0.5" << period;
+    QTest::newRow("period_above_50") << "Text3"
+                                     << "100" << period;
+}
+
+void CalculatorFormTest::alt_c_first_checks_the_field_it_is_pressed_in()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QLineEdit *input = box(field.toUtf8());
+    input->setFocus();
+    QTRY_VERIFY(input->hasFocus());
+    input->setText(text);
+    QTest::keyClick(input, Qt::Key_C, Qt::AltModifier);
+
+    QTRY_COMPARE(m_messages, QStringList{message});
+    QTest::qWait(150); // past the button's press animation, after which a click would calculate
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(resultTexts(), QStringList(26, QString()));
+    QVERIFY(input->hasFocus());
+}
+
+void CalculatorFormTest::a_click_on_calculate_leaving_a_rejected_rate_checks_it_and_does_not_calculate()
 {
     QLineEdit *rate = box("Text2");
     rate->setFocus();
@@ -140,11 +211,50 @@ void CalculatorFormTest::a_click_on_calculate_leaving_a_rejected_rate_checks_it_
     rate->setText("0");
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
 
-    // Had Calculate run first, a rate of 0 would have failed it with a message of its own.
     QTRY_COMPARE(m_messages, QStringList{"enter an Annual Interest Rate between 1% and 25%"});
     QCOMPARE(rate->text(), "1");
-    QCOMPARE(box("Text21")->text(), "1.0046");
     QTRY_VERIFY(rate->hasFocus());
+    QCOMPARE(box("Text21")->text(), QString());
+}
+
+void CalculatorFormTest::every_click_from_a_rejected_principal_checks_it_and_never_calculates()
+{
+    for (int click = 0; click < 12; ++click) {
+        QLineEdit *principal = box("Text1");
+        principal->setFocus();
+        QTRY_VERIFY(principal->hasFocus());
+        principal->setText("0");
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QTRY_COMPARE(m_messages.size(), click + 1);
+        QTest::qWait(click % 3 * 5); // vary the timing, as a person clicking would
+        QCOMPARE(resultTexts(), QStringList(26, QString()));
+    }
+}
+
+void CalculatorFormTest::shift_tab_out_of_an_unreadable_principal_checks_it()
+{
+    QTRY_VERIFY(box("Text1")->hasFocus());
+    box("Text1")->setText("abc");
+    pressTab(Qt::Key_Backtab);
+    QTRY_COMPARE(m_messages.size(), 1);
+    QTRY_VERIFY(box("Text1")->hasFocus());
+    QCOMPARE(box("Text1")->text(), "abc");
+}
+
+void CalculatorFormTest::checks_due_for_several_fields_all_run_in_the_order_they_were_left()
+{
+    QTRY_VERIFY(box("Text1")->hasFocus());
+    box("Text1")->setText("0");
+    box("Text2")->setText("99");
+    // Three Tabs before the event loop runs a single check: Text1 -> Text6 -> Text2 -> Text7.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(m_messages,
+                 (QStringList{"enter a Principal between $1 and $10000,000",
+                              "enter an Annual Interest Rate between 1% and 25%"}));
+    QCOMPARE(box("Text1")->text(), "1");
+    QCOMPARE(box("Text2")->text(), "1");
+    QTRY_VERIFY(box("Text2")->hasFocus());
 }
 
 void CalculatorFormTest::alt_x_beeps_and_ends_the_program()
@@ -188,37 +298,41 @@ void CalculatorFormTest::another_window_taking_the_focus_raises_no_check()
     QCOMPARE(box("Text1")->text(), "0");
 }
 
-void CalculatorFormTest::tab_visits_the_inputs_then_calculate_and_exit()
+void CalculatorFormTest::tab_visits_the_inputs_the_buttons_then_every_result_in_reading_order()
 {
     QTRY_VERIFY(box("Text1")->hasFocus());
     QStringList visited;
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 33; ++i)
         visited << pressTab()->objectName();
-    QCOMPARE(visited, (QStringList{"Text6", "Text2", "Text7", "Text3", "Command1", "cmdExit", "Text1"}));
+    QCOMPARE(visited,
+             (QStringList{"Text6",  "Text2",  "Text7",  "Text3",  "Command1", "cmdExit", "Text21", "Text66", "Text4",
+                          "Text10", "Text8",  "Text12", "Text22", "Text13",   "Text26",  "Text27", "Text16", "Text17",
+                          "Text15", "Text19", "Text20", "Text5",  "Text14",   "Text11",  "Text23", "Text24", "Text25",
+                          "Text29", "Text30", "Text31", "Text32", "Text33",   "Text1"}));
     QCOMPARE(m_messages, QStringList{});
+    for (const auto &[field, text] : defaultRunTexts)
+        QVERIFY(box(std::string(field).c_str())->isReadOnly());
 }
 
-void CalculatorFormTest::results_are_read_only_and_skipped_by_tab()
+void CalculatorFormTest::every_field_and_button_has_an_accessible_name_starting_with_its_caption()
 {
-    for (const auto &[field, text] : defaultRunTexts) {
-        const QLineEdit *result = box(std::string(field).c_str());
-        QVERIFY2(result->isReadOnly(), result->objectName().toUtf8());
-        QCOMPARE(result->focusPolicy(), Qt::ClickFocus);
-    }
-}
-
-void CalculatorFormTest::every_field_and_button_has_an_accessible_name()
-{
-    const auto widgets = m_form->findChildren<QWidget *>();
     int named = 0;
-    for (const QWidget *widget : widgets) {
+    for (const QWidget *widget : m_form->findChildren<QWidget *>()) {
         if (!qobject_cast<const QLineEdit *>(widget) && !qobject_cast<const QPushButton *>(widget))
             continue;
         QVERIFY2(!widget->accessibleName().isEmpty(), widget->objectName().toUtf8());
         ++named;
     }
     QCOMPARE(named, 36);
-    QCOMPARE(box("Text17")->accessibleName(), "Blended loan rate (%)");
+    int captioned = 0;
+    for (const QLabel *label : m_form->findChildren<QLabel *>()) {
+        if (!label->buddy())
+            continue;
+        QVERIFY2(label->buddy()->accessibleName().startsWith(label->text().trimmed()),
+                 qPrintable(label->buddy()->accessibleName()));
+        ++captioned;
+    }
+    QCOMPARE(captioned, 23);
 }
 
 void CalculatorFormTest::every_caption_fits_its_box()
@@ -231,6 +345,76 @@ void CalculatorFormTest::every_caption_fits_its_box()
             needed <= label->contentsRect().width(),
             qPrintable(QString("%1 needs %2 px, has %3").arg(label->objectName()).arg(needed).arg(label->width())));
     }
+}
+
+// WCAG 2 contrast ratio of two colours, from their relative luminance.
+static double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void CalculatorFormTest::every_field_text_contrasts_with_its_background_in_light_and_dark_palettes()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    const QPalette light = QApplication::style()->standardPalette();
+    const QPalette original = QApplication::palette();
+    for (const QPalette &palette : {light, dark}) {
+        QApplication::setPalette(palette);
+        startForm();
+        for (const QLineEdit *field : m_form->findChildren<QLineEdit *>()) {
+            const QPalette &p = field->palette();
+            QVERIFY2(contrast(p.color(QPalette::Text), p.color(QPalette::Base)) >= 4.5, field->objectName().toUtf8());
+            // The selection colours are the desktop's own, except on the fields whose background is fixed.
+            if (field->testAttribute(Qt::WA_SetPalette))
+                QVERIFY2(contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)) >= 4.5,
+                         field->objectName().toUtf8());
+        }
+    }
+    QApplication::setPalette(original);
+}
+
+void CalculatorFormTest::a_figure_wider_than_its_box_is_marked_and_whole_in_its_tooltip()
+{
+    box("Text1")->setText("10000000");
+    box("Text2")->setText("25");
+    box("Text3")->setText("50");
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QTRY_COMPARE(box("Text22")->text(), "$2,359,965,161,072.49");
+    const auto *accumulated = static_cast<window::ResultField *>(box("Text22"));
+    QVERIFY(accumulated->overflows());
+    QCOMPARE(accumulated->toolTip(), "$2,359,965,161,072.49");
+    QVERIFY(accumulated->accessibleDescription().contains("$2,359,965,161,072.49"));
+    const auto *effectiveRate = static_cast<window::ResultField *>(box("Text21"));
+    QVERIFY(!effectiveRate->overflows());
+    QCOMPARE(effectiveRate->toolTip(), QString());
+}
+
+void CalculatorFormTest::typing_at_start_replaces_the_starting_principal()
+{
+    QTRY_VERIFY(box("Text1")->hasFocus());
+    QTest::keyClicks(box("Text1"), "400000");
+    QCOMPARE(box("Text1")->text(), "400000");
+}
+
+void CalculatorFormTest::the_window_fits_the_screen_and_scrolls_to_what_has_the_focus()
+{
+    const QRect screen = m_form->screen()->availableGeometry();
+    QVERIFY(m_form->height() <= screen.height() && m_form->width() <= screen.width());
+    button("Command1")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(!button("Command1")->visibleRegion().isEmpty());
+    box("Text33")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(!box("Text33")->visibleRegion().isEmpty());
 }
 
 void CalculatorFormTest::the_system_message_box_has_the_title_the_text_and_ok_alone()

@@ -8,7 +8,7 @@ namespace {
 
 using window::Field;
 
-using Check = void (*)(window::WindowOperations &, const numtext::LocaleMarks &);
+using Check = bool (*)(window::WindowOperations &, const numtext::LocaleMarks &);
 
 const numtext::LocaleMarks pointComma{".", ",", "$"};
 
@@ -50,7 +50,7 @@ TEST_P(RangeCheckTest, resets_explains_and_hands_back_or_stays_silent)
     const RangeCase &row = GetParam();
     FakeForm form;
     form.type(row.field, row.text);
-    row.check(form, pointComma);
+    EXPECT_EQ(row.check(form, pointComma), row.rejection.empty());
 
     if (row.rejection.empty()) {
         EXPECT_EQ(form.log, std::vector<std::string>{});
@@ -115,7 +115,7 @@ TEST_P(UnreadableInputTest, explains_and_hands_the_text_back_unchanged)
     const UnreadableCase &row = GetParam();
     FakeForm form;
     form.type(row.field, row.text);
-    row.check(form, pointComma);
+    EXPECT_FALSE(row.check(form, pointComma));
     EXPECT_EQ(form.log,
               (std::vector<std::string>{"message " + std::string(row.message), "focus " + FakeForm::name(row.field)}));
     EXPECT_EQ(form.getText(row.field), row.text);

@@ -1,11 +1,8 @@
 #include "commands.h"
 #include "failure_messages.h"
-#include "form_table.h"
-#include "loan/blend_figures.h"
-#include "numtext/display_patterns.h"
-#include "numtext/lenient_reader.h"
+#include "numtext/read_number.h"
 #include "numtext/render.h"
-#include "numtext/strict_reader.h"
+#include "result_map.h"
 
 #include <bitset>
 
@@ -13,14 +10,11 @@ namespace window {
 
 namespace {
 
-namespace pattern = numtext::pattern;
-
-struct LoanResultFields {
-    Field payment, totalInterest, effectiveRate, accumulatedValue;
+struct UnreadableInput {
+    Field field;
+    numtext::ReadError error;
+    std::string text;
 };
-
-constexpr LoanResultFields loan1Fields{Field::Text4, Field::Text8, Field::Text21, Field::Text22};
-constexpr LoanResultFields loan2Fields{Field::Text10, Field::Text12, Field::Text66, Field::Text13};
 
 // One run of Calculate: it remembers which result fields it has written, so that a failed run can empty the
 // rest rather than leave figures of an earlier run beside the new ones.
@@ -31,126 +25,142 @@ public:
         , m_marks(marks)
     { }
 
-    void compute()
+    // Every input is read before anything is computed, so that text which is not a number stops the run
+    // before it writes a single figure. Read in the order the window shows the inputs, so the first one the
+    // user meets is the one reported.
+    CalculationTerms readInputs() const
     {
-        m_subject = CalculationSubject::Loan1;
+        const double principal1 = readInput(Field::Text1);
+        const double principal2 = readInput(Field::Text6);
+        const double rate1 = readInput(Field::Text2);
+        const double rate2 = readInput(Field::Text7);
         const double years = readInput(Field::Text3);
-        const loan::LoanOutcome loan1
-            = computeLoan({readInput(Field::Text1), readInput(Field::Text2), years}, loan1Fields);
+        return {{principal1, rate1, years}, {principal2, rate2, years}};
+    }
 
-        m_subject = CalculationSubject::Loan2;
-        const loan::LoanOutcome loan2
-            = computeLoan({readInput(Field::Text6), readInput(Field::Text7), years}, loan2Fields);
+    // Each step, then the fields it makes ready, in the order the result map gives.
+    void compute(const CalculationTerms &terms)
+    {
+        loan::LoanSteps loan1{terms.loan1};
+        computeLoan(loan1, m_figures.loan1, Stage::Loan1Payment);
+        loan::LoanSteps loan2{terms.loan2};
+        computeLoan(loan2, m_figures.loan2, Stage::Loan2Payment);
 
-        m_subject = CalculationSubject::Blend;
-        computeBlend(loan1, loan2, years);
+        loan::BlendSteps blend{{terms.loan1, m_figures.loan1}, {terms.loan2, m_figures.loan2}, terms.loan1.years};
+        const auto blendStep = [&](Stage stage, auto &&step) {
+            m_stage = stage;
+            step();
+            m_figures.blend = blend.figures();
+            showResultsOf(stage);
+        };
+        blendStep(Stage::AverageRate, [&] { blend.averageRate(); });
+        blendStep(Stage::WeightedRate, [&] {
+            blend.weights();
+            blend.weightedRate();
+        });
+        blendStep(Stage::BlendedEffectiveRate, [&] {
+            blend.totals();
+            blend.blendedEffectiveRate();
+        });
+        blendStep(Stage::BlendedNominalRate, [&] { blend.blendedNominalRate(); });
+        blendStep(Stage::BlendedPayment, [&] { blend.blendedPayment(); });
+        blendStep(Stage::BlendedInterest, [&] { blend.blendedInterest(); });
+        blendStep(Stage::CombinedPayment, [&] { blend.combinedPayment(); });
+        blendStep(Stage::CombinedInterest, [&] { blend.combinedInterest(); });
+        blendStep(Stage::AveragePayoff, [&] { blend.averagePayoff(); });
+        blendStep(Stage::WeightedPayoff, [&] { blend.weightedPayoff(); });
     }
 
     void emptyUnreachedResults()
     {
-        for (const auto &spec : form::textBoxes())
-            if (spec.role == form::Role::Result && !m_written[std::size_t(spec.field)])
+        for (const auto &spec : resultFields())
+            if (!m_written[std::size_t(spec.field)])
                 m_form.setText(spec.field, "");
     }
 
-    CalculationSubject subject() const { return m_subject; }
+    CalculationSubject subject() const
+    {
+        if (m_stage <= Stage::Loan1AccumulatedValue)
+            return CalculationSubject::Loan1;
+        return m_stage <= Stage::Loan2AccumulatedValue ? CalculationSubject::Loan2 : CalculationSubject::Blend;
+    }
 
 private:
-    // What the input checks accept is read the same way here, so "355,000" is 355000 and a locale's "2,99" is
-    // 2.99; only text the strict reader refuses is read for its leading number.
+    // The input checks read by the same rule, so what a check lets pass is exactly what is computed with. An
+    // empty field is 0: a cleared loan 2 means no loan 2.
     double readInput(Field field) const
     {
         const std::string text = m_form.getText(field);
         try {
-            return numtext::readStrict(text, m_marks);
-        } catch (const numtext::ReadError &) {
-            return numtext::readLenient(text);
+            return numtext::readNumber(text, m_marks);
+        } catch (const numtext::ReadError &error) {
+            if (error.kind() == numtext::ReadErrorKind::Empty)
+                return 0;
+            throw UnreadableInput{field, error, text};
         }
     }
 
-    void write(Field field, std::string_view text)
+    // The loan's four stages follow one another in the Stage enumeration, from `first`.
+    void computeLoan(loan::LoanSteps &steps, loan::LoanFigures &figures, Stage first)
     {
-        m_form.setText(field, text);
-        m_written.set(std::size_t(field));
+        const auto loanStep = [&](int offset, auto &&step) {
+            m_stage = Stage(int(first) + offset);
+            step();
+            figures = steps.figures();
+            showResultsOf(m_stage);
+        };
+        loanStep(0, [&] {
+            steps.annualRate();
+            steps.paymentCount();
+            steps.monthlyRate();
+            steps.growth();
+            steps.payment();
+        });
+        loanStep(1, [&] { steps.totalInterest(); });
+        loanStep(2, [&] { steps.effectiveRate(); });
+        loanStep(3, [&] { steps.accumulatedValue(); });
     }
 
-    void show(Field field, double figure, std::string_view displayPattern)
+    void showResultsOf(Stage stage)
     {
-        write(field, numtext::render(figure, displayPattern, m_marks));
-    }
-
-    loan::LoanOutcome computeLoan(const loan::LoanTerms &terms, const LoanResultFields &fields)
-    {
-        loan::LoanSteps steps{terms};
-        const loan::LoanFigures &figures = steps.figures();
-        steps.annualRate();
-        steps.paymentCount();
-        steps.monthlyRate();
-        steps.growth();
-        steps.payment();
-        show(fields.payment, figures.payment, pattern::LoanMoney);
-        steps.totalInterest();
-        show(fields.totalInterest, figures.totalInterest, pattern::LoanMoney);
-        steps.effectiveRate();
-        show(fields.effectiveRate, figures.effectiveRatePercent, pattern::Rate);
-        steps.accumulatedValue();
-        show(fields.accumulatedValue, figures.accumulatedValue, pattern::AccumulatedMoney);
-        return {terms, figures};
-    }
-
-    void computeBlend(const loan::LoanOutcome &loan1, const loan::LoanOutcome &loan2, double years)
-    {
-        loan::BlendSteps blend{loan1, loan2, years};
-        const loan::BlendFigures &figures = blend.figures();
-        blend.averageRate();
-        show(Field::Text14, figures.averageRatePercent, pattern::Rate);
-        blend.weights();
-        blend.weightedRate();
-        show(Field::Text11, figures.weightedRatePercent, pattern::Rate);
-        blend.totals();
-        blend.blendedEffectiveRate();
-        show(Field::Text15, figures.blendedEffectivePercent, pattern::Rate);
-        blend.blendedNominalRate();
-        show(Field::Text5, figures.blendedNominalPercent, pattern::Rate);
-        show(Field::Text16, figures.totalPrincipal, pattern::BlendMoney);
-        write(Field::Text17, m_form.getText(Field::Text5));
-        blend.blendedPayment();
-        show(Field::Text19, figures.blendedPayment, pattern::BlendMoney);
-        blend.blendedInterest();
-        show(Field::Text20, figures.blendedInterest, pattern::BlendMoney);
-        show(Field::Text23, figures.blendedInterest, pattern::BlendMoney);
-        blend.combinedPayment();
-        show(Field::Text26, figures.combinedPayment, pattern::BlendMoney);
-        blend.combinedInterest();
-        show(Field::Text27, figures.combinedInterest, pattern::LoanMoney);
-        show(Field::Text31, figures.blendedPayment, pattern::BlendMoney);
-        show(Field::Text32, figures.combinedPayment, pattern::BlendMoney);
-        show(Field::Text33, figures.combinedPayment, pattern::BlendMoney);
-        blend.averagePayoff();
-        show(Field::Text24, figures.averagePayoffInterest, pattern::BlendMoney);
-        show(Field::Text29, figures.averagePayoffYears, pattern::Years);
-        blend.weightedPayoff();
-        show(Field::Text25, figures.weightedPayoffInterest, pattern::BlendMoney);
-        show(Field::Text30, figures.weightedPayoffYears, pattern::Years);
+        for (const auto &spec : resultFields()) {
+            if (spec.stage != stage)
+                continue;
+            m_form.setText(spec.field,
+                           spec.repeats ? m_form.getText(*spec.repeats)
+                                        : numtext::render(spec.figure(m_figures), spec.pattern, m_marks));
+            m_written.set(std::size_t(spec.field));
+        }
     }
 
     WindowOperations &m_form;
     const numtext::LocaleMarks &m_marks;
-    CalculationSubject m_subject = CalculationSubject::Loan1;
+    CalculatedFigures m_figures;
+    Stage m_stage = Stage::Loan1Payment;
     std::bitset<fieldCount> m_written;
 };
 
 } // namespace
 
-void Command1_Click(WindowOperations &form, const numtext::LocaleMarks &marks)
+std::optional<CalculationTerms> Command1_Click(WindowOperations &form, const numtext::LocaleMarks &marks)
 {
     CalculateRun run{form, marks};
+    CalculationTerms terms;
     try {
-        run.compute();
+        terms = run.readInputs();
+    } catch (const UnreadableInput &input) {
+        run.emptyUnreachedResults();
+        form.showMessage(unreadableInputMessage(input.error, input.field, input.text, marks));
+        form.setFocus(input.field);
+        return std::nullopt;
+    }
+    try {
+        run.compute(terms);
     } catch (const loan::CalcError &error) {
         run.emptyUnreachedResults();
         form.showMessage(calculationFailureMessage(error, run.subject()));
     }
+    return terms;
 }
 
 } // namespace window

@@ -2,15 +2,23 @@
 
 #include "commands.h"
 #include "form_table.h"
+#include "numtext/read_number.h"
 #include "qt_text.h"
+#include "result_field.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -54,7 +62,7 @@ Qt::Alignment alignmentOf(form::Align align)
 
 struct LeaveCheck {
     Field field;
-    void (*check)(WindowOperations &, const numtext::LocaleMarks &);
+    bool (*check)(WindowOperations &, const numtext::LocaleMarks &);
 };
 
 constexpr LeaveCheck leaveChecks[] = {
@@ -62,6 +70,22 @@ constexpr LeaveCheck leaveChecks[] = {
     {Field::Text2, Text2_LostFocus},
     {Field::Text3, Text3_LostFocus},
 };
+
+// A field with a fixed light background keeps dark text and a dark selection whatever the palette, so that a
+// dark desktop theme cannot put near-white text on it.
+void paintFixedBackground(QLineEdit &box, const form::Rgb &colour)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0x1F, 0x4E, 0x99));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    box.setPalette(palette);
+}
+
+// Room for the frame and title bar the desktop adds around the client area, which Qt cannot know before the
+// window is shown.
+constexpr QSize windowFrameAllowance{16, 48};
 
 } // namespace
 
@@ -74,46 +98,91 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     setWindowTitle(toQString(form::programTitle));
     setFont(fontOf(8, QFont::Normal));
 
-    const double dpi = logicalDpiX();
-    setFixedSize(toPixels({0, 0, form::clientWidth, form::clientHeight}, dpi).size());
-    addTextBoxes(dpi);
-    addLabels(dpi);
-    addButtons(dpi);
-    chainTabOrder();
-    m_textBoxes[std::size_t(Field::Text1)]->setFocus();
+    QWidget *client = buildClientArea(logicalDpiX());
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    // Clicks on the background or on Exit must not move the focus to the scroll area: that would count as
+    // leaving the field being edited.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->setWidget(client);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
+    fitToScreen(client->size());
+
+    // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_scrollArea->widget()->isAncestorOf(now))
+            m_scrollArea->ensureWidgetVisible(now);
+    });
+
+    // Typing at start replaces the starting principal rather than adding to it.
+    QLineEdit *principal = m_textBoxes[std::size_t(Field::Text1)];
+    principal->setFocus();
+    principal->selectAll();
 }
 
-void CalculatorForm::addTextBoxes(double dpi)
+QWidget *CalculatorForm::buildClientArea(double dpi)
+{
+    auto *client = new QWidget;
+    client->setObjectName("ClientArea");
+    client->setFixedSize(toPixels({0, 0, form::clientWidth, form::clientHeight}, dpi).size());
+    addTextBoxes(*client, dpi);
+    addLabels(*client, dpi);
+    addButtons(*client, dpi);
+    chainTabOrder();
+    return client;
+}
+
+// Opens as large as the client area, or as the screen allows; scroll bars then take the place they need.
+void CalculatorForm::fitToScreen(QSize client)
+{
+    const QSize room = screen()->availableSize() - windowFrameAllowance;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize size = client;
+    if (size.height() > room.height())
+        size.rwidth() += scrollBar;
+    if (size.width() > room.width())
+        size.rheight() += scrollBar;
+    setMaximumSize(size);
+    resize(size.boundedTo(room));
+}
+
+void CalculatorForm::addTextBoxes(QWidget &client, double dpi)
 {
     for (const auto &spec : form::textBoxes()) {
-        auto *box = new QLineEdit(toQString(spec.initialText), this);
+        QLineEdit *box = spec.role == form::Role::Result ? new ResultField(&client) : new QLineEdit(&client);
+        // Inputs start in the user's own notation: "2,99" where the decimal mark is a comma.
+        box->setText(spec.role == form::Role::Input ? toQString(numtext::localizedNumber(spec.initialText, m_marks))
+                                                    : toQString(spec.initialText));
         box->setObjectName(toQString(spec.name));
         box->setAccessibleName(toQString(spec.accessibleName));
         box->setGeometry(toPixels(spec.geometry, dpi));
-        if (spec.colour) {
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::Base, QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
-            box->setPalette(palette);
-        }
-        if (spec.role != form::Role::Input) {
-            // Selectable and copyable, but not typed into, and skipped by the Tab key.
+        if (spec.colour)
+            paintFixedBackground(*box, *spec.colour);
+        if (spec.role == form::Role::Note) {
+            // A fixed text: selectable, never typed into, and not worth a stop of the Tab key.
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::ClickFocus);
         }
         box->setCursorPosition(0);
         m_textBoxes[std::size_t(spec.field)] = box;
     }
-    for (const auto &leave : leaveChecks)
+    for (const auto &leave : leaveChecks) {
         m_textBoxes[std::size_t(leave.field)]->installEventFilter(this);
+        m_confirmedTexts[std::size_t(leave.field)] = m_textBoxes[std::size_t(leave.field)]->text();
+    }
 }
 
-void CalculatorForm::addLabels(double dpi)
+void CalculatorForm::addLabels(QWidget &client, double dpi)
 {
     for (const auto &spec : form::labels()) {
-        auto *label = new QLabel(toQString(spec.caption), this);
+        auto *label = new QLabel(toQString(spec.caption), &client);
         label->setObjectName(toQString(spec.name));
         label->setGeometry(toPixels(spec.geometry, dpi));
         label->setAlignment(alignmentOf(spec.alignment));
+        if (spec.captions)
+            label->setBuddy(m_textBoxes[std::size_t(*spec.captions)]);
         switch (spec.font) {
         case form::LabelFont::Heading:
             label->setFont(fontOf(7.8, QFont::Bold));
@@ -133,50 +202,65 @@ void CalculatorForm::addLabels(double dpi)
     }
 }
 
-void CalculatorForm::addButtons(double dpi)
+void CalculatorForm::addButtons(QWidget &client, double dpi)
 {
     for (const auto &spec : form::buttons()) {
-        auto *button = new QPushButton(toQString(spec.caption), this);
+        auto *button = new QPushButton(toQString(spec.caption), &client);
         button->setObjectName(toQString(spec.name));
         button->setAccessibleName(toQString(spec.accessibleName));
         button->setGeometry(toPixels(spec.geometry, dpi));
         (spec.name == "cmdExit" ? m_exitButton : m_calculateButton) = button;
     }
-    // A click delivered all at once can reach Calculate before the check its own focus change made due; the
-    // check runs first, so that it cannot change an input later, inside Calculate's message box.
+    // Every way of starting Calculate passes through the event filter first, which runs the checks that are due.
+    m_calculateButton->installEventFilter(this);
     connect(m_calculateButton, &QPushButton::clicked, this, [this] {
-        runPendingCheck();
-        runCommand([this] { Command1_Click(m_operations, m_marks); });
+        if (runDueChecks())
+            runCommand([this] { Command1_Click(m_operations, m_marks); });
     });
     connect(m_exitButton, &QPushButton::clicked, this, [this] { runCommand([this] { cmdExit_Click(m_operations); }); });
     // A click on Exit must not take the focus: that would run the check of the field being left, and Exit has
-    // to work whatever the fields hold. The Tab key still reaches it.
+    // to work whatever the fields hold. The Tab key still reaches it, and leaving a field that way is checked.
     m_exitButton->setFocusPolicy(Qt::TabFocus);
 }
 
+// The inputs and the two buttons in their tab order, then every figure in reading order (top to bottom, left to
+// right), so that a keyboard or screen reader user can reach and copy each result.
 void CalculatorForm::chainTabOrder()
 {
-    std::vector<std::pair<int, QWidget *>> visited;
-    for (const auto &spec : form::textBoxes())
+    std::vector<std::pair<int, QWidget *>> commands;
+    std::vector<std::pair<std::pair<int, int>, QWidget *>> figures;
+    for (const auto &spec : form::textBoxes()) {
+        QWidget *box = m_textBoxes[std::size_t(spec.field)];
         if (spec.role == form::Role::Input)
-            visited.emplace_back(spec.tabIndex, m_textBoxes[std::size_t(spec.field)]);
+            commands.emplace_back(spec.tabIndex, box);
+        else if (spec.role == form::Role::Result)
+            figures.emplace_back(std::pair{spec.geometry.top, spec.geometry.left}, box);
+    }
     for (const auto &spec : form::buttons())
-        visited.emplace_back(spec.tabIndex, spec.name == "cmdExit" ? m_exitButton : m_calculateButton);
-    std::sort(visited.begin(), visited.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < visited.size(); ++i)
-        setTabOrder(visited[i - 1].second, visited[i].second);
+        commands.emplace_back(spec.tabIndex, spec.name == "cmdExit" ? m_exitButton : m_calculateButton);
+    std::sort(commands.begin(), commands.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::sort(figures.begin(), figures.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+
+    std::vector<QWidget *> chain;
+    for (const auto &[index, widget] : commands)
+        chain.push_back(widget);
+    for (const auto &[position, widget] : figures)
+        chain.push_back(widget);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
-CalculatorForm::Check CalculatorForm::checkFor(const QObject *textBox) const
+std::optional<Field> CalculatorForm::checkedField(const QObject *textBox) const
 {
     for (const auto &leave : leaveChecks)
         if (m_textBoxes[std::size_t(leave.field)] == textBox)
-            return leave.check;
-    return nullptr;
+            return leave.field;
+    return std::nullopt;
 }
 
 // The user moving on to another control of this window, and nothing else: not the window losing activation,
-// not a popup or the message box of a check, not the focus a check hands back, and not the way out through Exit.
+// not a menu, popup or the message box of a check, and not the focus a check hands back. Activating Exit by
+// click, access key or close box moves no focus, so it ends the program without a check.
 bool CalculatorForm::leftForAnotherControl(Qt::FocusReason reason) const
 {
     if (m_checking || m_closing)
@@ -185,30 +269,80 @@ bool CalculatorForm::leftForAnotherControl(Qt::FocusReason reason) const
         return false;
     // Qt has already made the new widget the focus widget when the old one hears of the change.
     const QWidget *next = QApplication::focusWidget();
-    return next && next != m_exitButton && isAncestorOf(next);
+    return next && isAncestorOf(next);
+}
+
+void CalculatorForm::queueCheck(Field field)
+{
+    if (std::find(m_dueChecks.begin(), m_dueChecks.end(), field) == m_dueChecks.end())
+        m_dueChecks.push_back(field);
+}
+
+// Before Calculate, every checked field whose text has changed since its check last passed is checked: the one
+// the access key is pressed in, and one a check took the focus from before the user could leave it.
+void CalculatorForm::queueUnconfirmedChecks()
+{
+    for (const auto &leave : leaveChecks)
+        if (m_textBoxes[std::size_t(leave.field)]->text() != m_confirmedTexts[std::size_t(leave.field)])
+            queueCheck(leave.field);
+}
+
+// Runs every due check, in the order the fields were left; true when all of them passed. Each check that fails
+// hands the focus back to its own field, so the last one to fail keeps it.
+bool CalculatorForm::runDueChecks()
+{
+    if (m_checking) // a check's message box is up; its own run goes on through the rest
+        return false;
+    bool allPassed = true;
+    while (!m_dueChecks.empty() && !m_closing) {
+        const Field field = m_dueChecks.front();
+        m_dueChecks.erase(m_dueChecks.begin());
+        const auto leave = std::find_if(std::begin(leaveChecks), std::end(leaveChecks),
+                                        [field](const LeaveCheck &check) { return check.field == field; });
+        const QScopedValueRollback checking{m_checking, true};
+        bool passed = false;
+        runCommand([this, leave, &passed] { passed = leave->check(m_operations, m_marks); });
+        if (passed)
+            m_confirmedTexts[std::size_t(field)] = m_textBoxes[std::size_t(field)]->text();
+        allPassed = allPassed && passed;
+    }
+    return allPassed;
+}
+
+// A press of the mouse, Space, or the access key Alt+C: the moments at which Calculate is set going.
+bool CalculatorForm::startsCalculate(const QEvent &event) const
+{
+    switch (event.type()) {
+    case QEvent::Shortcut:
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return static_cast<const QMouseEvent &>(event).button() == Qt::LeftButton;
+    case QEvent::KeyPress:
+        return static_cast<const QKeyEvent &>(event).key() == Qt::Key_Space;
+    default:
+        return false;
+    }
 }
 
 bool CalculatorForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut) {
-        const Check check = checkFor(watched);
+    if (watched == m_calculateButton && startsCalculate(*event)) {
+        // When a check fails, the press never reaches the button, so Calculate does not run, whatever the timing
+        // of the events.
+        queueUnconfirmedChecks();
+        if (!runDueChecks())
+            return true;
+    } else if (event->type() == QEvent::FocusOut) {
+        const std::optional<Field> field = checkedField(watched);
         // Run once the focus change is complete, so the check's message box never interrupts the click or key
         // that moved the focus.
-        if (check && leftForAnotherControl(static_cast<QFocusEvent *>(event)->reason())) {
-            m_pendingCheck = check;
-            QTimer::singleShot(0, this, [this] { runPendingCheck(); });
+        if (field && leftForAnotherControl(static_cast<QFocusEvent *>(event)->reason())) {
+            queueCheck(*field);
+            QTimer::singleShot(0, this, [this] { runDueChecks(); });
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CalculatorForm::runPendingCheck()
-{
-    const Check check = std::exchange(m_pendingCheck, nullptr);
-    if (!check || m_closing)
-        return;
-    const QScopedValueRollback checking{m_checking, true};
-    runCommand([this, check] { check(m_operations, m_marks); });
 }
 
 // The last resort for a failure no command foresaw: say so and return to the window, inputs untouched.

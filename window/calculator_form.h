@@ -7,14 +7,18 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace window {
 
 // The calculator window, laid out from the form table at the screen's logical DPI. Every widget carries its
-// table name as objectName and an accessible name a screen reader can speak.
+// table name as objectName and an accessible name a screen reader can speak. Where the screen is smaller than
+// the window, its content scrolls.
 class CalculatorForm : public QWidget {
 public:
     CalculatorForm(numtext::LocaleMarks marks, DesktopServices services, QWidget *parent = nullptr);
@@ -24,24 +28,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    using Check = void (*)(WindowOperations &, const numtext::LocaleMarks &);
-
-    void addTextBoxes(double dpi);
-    void addLabels(double dpi);
-    void addButtons(double dpi);
+    QWidget *buildClientArea(double dpi);
+    void addTextBoxes(QWidget &client, double dpi);
+    void addLabels(QWidget &client, double dpi);
+    void addButtons(QWidget &client, double dpi);
     void chainTabOrder();
+    void fitToScreen(QSize client);
 
-    Check checkFor(const QObject *textBox) const;
+    std::optional<Field> checkedField(const QObject *textBox) const;
     bool leftForAnotherControl(Qt::FocusReason reason) const;
-    void runPendingCheck();
+    void queueCheck(Field field);
+    void queueUnconfirmedChecks();
+    bool runDueChecks();
+    bool startsCalculate(const QEvent &event) const;
     void runCommand(const std::function<void()> &command);
 
     numtext::LocaleMarks m_marks;
     std::array<QLineEdit *, fieldCount> m_textBoxes{};
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_exitButton = nullptr;
+    QScrollArea *m_scrollArea = nullptr;
     QtWindowOperations m_operations;
-    Check m_pendingCheck = nullptr; // due for the field just left, run once the focus change is complete
+    std::vector<Field> m_dueChecks; // the checked fields the user has left, in that order, not yet checked
+    std::array<QString, fieldCount> m_confirmedTexts; // what each checked field held when its check last passed
     bool m_checking = false; // a check is showing its message or handing the focus back
     bool m_closing = false;
 };

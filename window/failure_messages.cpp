@@ -62,20 +62,29 @@ std::string_view fieldDescription(Field field)
         return "The loan 1 annual interest rate";
     case Field::Text3:
         return "The amortization period";
+    case Field::Text6:
+        return "The loan 2 principal";
+    case Field::Text7:
+        return "The loan 2 annual interest rate";
     default:
         return "The field";
     }
 }
 
+// An example in the user's own notation, so the hint shows the marks and digits the reader expects.
 std::string example(Field field, const numtext::LocaleMarks &marks)
 {
     switch (field) {
     case Field::Text1:
         return numtext::render(355000, "#,##0", marks);
+    case Field::Text6:
+        return numtext::render(140000, "#,##0", marks);
     case Field::Text2:
         return numtext::render(2.99, "0.00", marks);
+    case Field::Text7:
+        return numtext::render(4.5, "0.0", marks);
     default:
-        return "20";
+        return numtext::render(20, "0", marks);
     }
 }
 

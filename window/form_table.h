@@ -37,7 +37,7 @@ struct TextBoxSpec {
     std::optional<Rgb> colour; // none: the platform's field background
     std::string_view initialText;
     int tabIndex;
-    std::string_view accessibleName;
+    std::string_view accessibleName; // starts with the caption the user sees beside the field, where it has one
 };
 
 enum class Align { Left, Right, Centre };
@@ -54,6 +54,7 @@ struct LabelSpec {
     Twips geometry;
     Align alignment;
     LabelFont font = LabelFont::Window;
+    std::optional<Field> captions = std::nullopt; // the field this label names, linked for assistive technology
 };
 
 struct ButtonSpec {

@@ -1,7 +1,7 @@
 #include "commands.h"
 #include "failure_messages.h"
+#include "numtext/read_number.h"
 #include "numtext/render.h"
-#include "numtext/strict_reader.h"
 
 namespace window {
 
@@ -20,41 +20,43 @@ constexpr RangeCheck rateCheck{Field::Text2, [](double v) { return v < 1 || v > 
 constexpr RangeCheck periodCheck{Field::Text3, [](double v) { return v < 1 || v > 50; },
                                  "enter an Amortization Period between 1 and 50 years"};
 
-void runCheck(WindowOperations &form, const numtext::LocaleMarks &marks, const RangeCheck &check)
+// Reads the field exactly as Calculate will, so that a value the check lets pass is the value computed with.
+bool runCheck(WindowOperations &form, const numtext::LocaleMarks &marks, const RangeCheck &check)
 {
     const std::string text = form.getText(check.field);
     double value = 0;
     try {
-        value = numtext::readStrict(text, marks);
+        value = numtext::readNumber(text, marks);
     } catch (const numtext::ReadError &error) {
         // The user's text stays as typed, to be corrected rather than retyped.
         form.showMessage(unreadableInputMessage(error, check.field, text, marks));
         form.setFocus(check.field);
-        return;
+        return false;
     }
     if (!check.rejects(value))
-        return;
+        return true;
     // The field reads "1" while the message is up, and "1" passes, so leaving it again raises nothing.
-    form.setText(check.field, numtext::integerText(1));
+    form.setText(check.field, numtext::localizedNumber(numtext::integerText(1), marks));
     form.showMessage(check.message);
     form.setFocus(check.field);
+    return false;
 }
 
 } // namespace
 
-void Text1_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
+bool Text1_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
 {
-    runCheck(form, marks, principalCheck);
+    return runCheck(form, marks, principalCheck);
 }
 
-void Text2_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
+bool Text2_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
 {
-    runCheck(form, marks, rateCheck);
+    return runCheck(form, marks, rateCheck);
 }
 
-void Text3_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
+bool Text3_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
 {
-    runCheck(form, marks, periodCheck);
+    return runCheck(form, marks, periodCheck);
 }
 
 } // namespace window

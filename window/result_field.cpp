@@ -1,0 +1,85 @@
+#include "result_field.h"
+
+#include <QFocusEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+namespace window {
+
+namespace {
+
+// QLineEdit keeps this many pixels clear on each side of its text, inside the contents rectangle.
+constexpr int lineEditTextMargin = 2;
+
+const QString continuationMark = QStringLiteral("\u2026");
+
+} // namespace
+
+ResultField::ResultField(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setReadOnly(true);
+    connect(this, &QLineEdit::textChanged, this, [this] { describeOverflow(); });
+}
+
+QRect ResultField::textArea() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .marginsRemoved(textMargins())
+        .adjusted(lineEditTextMargin, 0, -lineEditTextMargin, 0);
+}
+
+bool ResultField::overflows() const
+{
+    return fontMetrics().horizontalAdvance(text()) > textArea().width();
+}
+
+void ResultField::describeOverflow()
+{
+    const QString whole = overflows() ? text() : QString();
+    setToolTip(whole);
+    setAccessibleDescription(whole.isEmpty() ? QString() : "The whole figure: " + whole);
+}
+
+// The mark is drawn while the start of the text is in view: always when the field is not being read, and while
+// the caret is at the start when it is.
+void ResultField::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!overflows() || (hasFocus() && cursorPosition() != 0))
+        return;
+    const QRect area = textArea();
+    QRect mark = area;
+    mark.setLeft(area.right() - fontMetrics().horizontalAdvance(continuationMark) - lineEditTextMargin);
+    QPainter painter(this);
+    painter.fillRect(mark, palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(mark, Qt::AlignRight | Qt::AlignVCenter, continuationMark);
+}
+
+void ResultField::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    describeOverflow();
+}
+
+// Tab selects the whole figure for copying, with the caret at its start, so its leading digits stay in view.
+void ResultField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        setSelection(int(text().size()), -int(text().size()));
+}
+
+// Back to the leading digits once the user moves on; a context menu keeps the selection it is about to copy.
+void ResultField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        setCursorPosition(0);
+}
+
+} // namespace window
