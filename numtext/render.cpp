@@ -87,15 +87,15 @@ DecimalDigits shortestDigits(double magnitude)
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
     const std::string_view text{buffer, std::size_t(end - buffer)};
-    const auto e = text.find('e');
+    const auto e = std::min(text.find('e'), text.size());
     DecimalDigits result;
     for (const char c : text.substr(0, e))
         if (c != '.')
             result.digits += c;
     int exponent = 0;
-    const std::string_view exponentText = text.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+'), exponentText.data() + exponentText.size(),
-                    exponent);
+    const std::string_view exponentText = text.substr(std::min(e + 1, text.size()));
+    const bool plus = !exponentText.empty() && exponentText.front() == '+';
+    std::from_chars(exponentText.data() + plus, exponentText.data() + exponentText.size(), exponent);
     result.point = exponent + 1;
     return result;
 }
