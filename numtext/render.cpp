@@ -1,5 +1,8 @@
 #include "render.h"
 
+#include "digit_grouping.h"
+#include "locale_digits.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -125,17 +128,6 @@ void roundDigits(DecimalDigits &number, int decimals)
     ++number.point;
 }
 
-std::string groupedInteger(std::string_view digits, const std::string &mark)
-{
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += mark;
-        out += digits[i];
-    }
-    return out;
-}
-
 } // namespace
 
 std::string render(double value, std::string_view pattern, const LocaleMarks &marks)
@@ -166,14 +158,17 @@ std::string render(double value, std::string_view pattern, const LocaleMarks &ma
     while (int(fraction.size()) > layout.minFractionDigits && fraction.back() == '0')
         fraction.pop_back();
 
+    const detail::LocaleDigits digits{marks.zeroDigit};
+    const detail::GroupSizes groupSizes{marks.primaryGroup, marks.secondaryGroup};
     std::string text;
     if (value < 0 && !(integerIsZero && fractionIsZero))
-        text += '-';
+        text += marks.minus.empty() ? "-" : marks.minus;
     text += layout.prefix;
-    text += layout.grouped ? groupedInteger(integer, marks.grouping) : integer;
+    text += layout.grouped ? detail::groupDigits(integer, groupSizes, marks.grouping, digits)
+                           : digits.fromAscii(integer);
     if (layout.decimalMark)
         text += marks.decimal;
-    text += fraction;
+    text += digits.fromAscii(fraction);
     text += layout.suffix;
     return text;
 }
