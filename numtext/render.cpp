@@ -1,5 +1,8 @@
 #include "render.h"
 
+#include "digit_grouping.h"
+#include "locale_digits.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -87,15 +90,15 @@ DecimalDigits shortestDigits(double magnitude)
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
     const std::string_view text{buffer, std::size_t(end - buffer)};
-    const auto e = text.find('e');
+    const auto e = std::min(text.find('e'), text.size());
     DecimalDigits result;
     for (const char c : text.substr(0, e))
         if (c != '.')
             result.digits += c;
     int exponent = 0;
-    const std::string_view exponentText = text.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+'), exponentText.data() + exponentText.size(),
-                    exponent);
+    const std::string_view exponentText = text.substr(std::min(e + 1, text.size()));
+    const bool plus = !exponentText.empty() && exponentText.front() == '+';
+    std::from_chars(exponentText.data() + plus, exponentText.data() + exponentText.size(), exponent);
     result.point = exponent + 1;
     return result;
 }
@@ -123,17 +126,6 @@ void roundDigits(DecimalDigits &number, int decimals)
     }
     number.digits.insert(number.digits.begin(), '1');
     ++number.point;
-}
-
-std::string groupedInteger(std::string_view digits, const std::string &mark)
-{
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += mark;
-        out += digits[i];
-    }
-    return out;
 }
 
 } // namespace
@@ -166,14 +158,17 @@ std::string render(double value, std::string_view pattern, const LocaleMarks &ma
     while (int(fraction.size()) > layout.minFractionDigits && fraction.back() == '0')
         fraction.pop_back();
 
+    const detail::LocaleDigits digits{marks.zeroDigit};
+    const detail::GroupSizes groupSizes{marks.primaryGroup, marks.secondaryGroup};
     std::string text;
     if (value < 0 && !(integerIsZero && fractionIsZero))
-        text += '-';
+        text += marks.minus.empty() ? "-" : marks.minus;
     text += layout.prefix;
-    text += layout.grouped ? groupedInteger(integer, marks.grouping) : integer;
+    text += layout.grouped ? detail::groupDigits(integer, groupSizes, marks.grouping, digits)
+                           : digits.fromAscii(integer);
     if (layout.decimalMark)
         text += marks.decimal;
-    text += fraction;
+    text += digits.fromAscii(fraction);
     text += layout.suffix;
     return text;
 }

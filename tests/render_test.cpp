@@ -70,6 +70,46 @@ INSTANTIATE_TEST_SUITE_P(Render, RenderTest,
                          testing::Combine(testing::ValuesIn(renderCases), testing::ValuesIn(notations)),
                          RowAndNotationName{});
 
+struct LocalRenderCase {
+    const char *name;
+    numtext::LocaleMarks marks;
+    double value;
+    std::string_view pattern;
+    const char *expected;
+};
+
+const numtext::LocaleMarks indian{.currency = "\u20B9", .primaryGroup = 3, .secondaryGroup = 2};
+const numtext::LocaleMarks devanagari{
+    .currency = "\u20B9", .zeroDigit = "\u0966", .primaryGroup = 3, .secondaryGroup = 2};
+// Extended Arabic-Indic digits, with a minus sign that is not ASCII.
+const numtext::LocaleMarks persian{.decimal = "\u066B",
+                                   .grouping = "\u066C",
+                                   .currency = "\u0631\u06CC\u0627\u0644",
+                                   .zeroDigit = "\u06F0",
+                                   .minus = "\u200E\u2212"};
+
+const LocalRenderCase localRenderCases[] = {
+    {"indian_crore", indian, 35500000.5, pattern::LoanMoney, "$3,55,00,000.50"},
+    {"indian_below_a_lakh", indian, 99999.994, pattern::BlendMoney, "$99,999.99"},
+    {"indian_carry_into_a_lakh", indian, 99999.995, pattern::BlendMoney, "$1,00,000.00"},
+    {"indian_rate_ungrouped", indian, 12345.6, pattern::Rate, "12345.6"},
+    {"devanagari_digits", devanagari, 1234567.891, pattern::LoanMoney,
+     "$\u0967\u0968,\u0969\u096A,\u096B\u096C\u096D.\u096E\u096F"},
+    {"devanagari_rate", devanagari, 3.0313176978484124, pattern::Rate, "\u0969.\u0966\u0969\u0967\u0969"},
+    {"persian_negative", persian, -0.5, "0.00", "\u200E\u2212\u06F0\u066B\u06F5\u06F0"},
+    {"digits_in_literals_kept", devanagari, 5, "\"1x\"0", "1x\u096B"},
+};
+
+class LocalRenderTest : public testing::TestWithParam<LocalRenderCase> { };
+
+TEST_P(LocalRenderTest, writes_the_locale_digits_and_grouping)
+{
+    const LocalRenderCase &row = GetParam();
+    EXPECT_EQ(numtext::render(row.value, row.pattern, row.marks), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Render, LocalRenderTest, testing::ValuesIn(localRenderCases), RowName{});
+
 TEST(Render, shows_every_digit_of_the_largest_double)
 {
     const std::string text = numtext::render(std::numeric_limits<double>::max(), "0", {});

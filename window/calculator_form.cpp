@@ -2,7 +2,7 @@
 
 #include "commands.h"
 #include "form_table.h"
-#include "numtext/read_number.h"
+#include "numtext/localized_number.h"
 #include "qt_text.h"
 #include "result_field.h"
 

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "failure_messages.h"
+#include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 #include "numtext/render.h"
 

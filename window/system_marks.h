@@ -6,7 +6,8 @@ class QLocale;
 
 namespace window {
 
-// The decimal mark, grouping mark and currency symbol of a Qt locale, for the readers and the renderer.
+// The number notation of a Qt locale, for the readers and the renderer: its decimal and grouping marks, currency
+// symbol, digits, percent and minus signs, and the sizes of its digit groups.
 numtext::LocaleMarks marksOf(const QLocale &locale);
 
 } // namespace window

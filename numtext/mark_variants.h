@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace numtext::detail {
+
+// The ways people type one of a locale's marks: the mark itself and the mark without the invisible bidi controls
+// some locales wrap it in (Arabic writes its minus as U+061C "-", and nobody types the U+061C). Longest first,
+// so a reader tries the full mark before a part of it; an empty mark gives none.
+std::vector<std::string> typedVariants(std::string_view mark);
+
+// The same for a grouping mark, with its look-alikes: any of U+0020, U+00A0 and U+202F where the mark is one of
+// them, and ASCII "'" where it is U+2019 (and the reverse), since a keyboard offers only one of each pair.
+std::vector<std::string> groupingVariants(std::string_view mark);
+
+} // namespace numtext::detail
