@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian 12's archive, whatever the build, the tests and the program need and this machine lacks.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
     fonts-liberation2                     # the closest faces to the ones the window was drawn with
     desktop-file-utils appstream          # validating the desktop entry and the metainfo
     dpkg-dev file                         # building the .deb (dpkg-shlibdeps, and file for CPack)
+    lintian man-db groff-base             # judging the .deb as Debian would, and rendering the manual page
 )
 
 missing=()
