@@ -51,13 +51,15 @@ void ResultField::paintEvent(QPaintEvent *event)
     QLineEdit::paintEvent(event);
     if (!overflows() || (hasFocus() && cursorPosition() != 0))
         return;
-    const QRect area = textArea();
-    QRect mark = area;
-    mark.setLeft(area.right() - fontMetrics().horizontalAdvance(continuationMark) - lineEditTextMargin);
+    // From just inside the text area to the edge of the contents, which some styles pad more than others.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QRect mark = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    mark.setLeft(textArea().right() - fontMetrics().horizontalAdvance(continuationMark) - lineEditTextMargin);
     QPainter painter(this);
     painter.fillRect(mark, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(mark, Qt::AlignRight | Qt::AlignVCenter, continuationMark);
+    painter.drawText(mark.adjusted(lineEditTextMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, continuationMark);
 }
 
 void ResultField::resizeEvent(QResizeEvent *event)
