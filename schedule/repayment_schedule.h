@@ -1,7 +1,8 @@
 #pragma once
 
+#include "cents.h"
+
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,6 @@
 // Month-by-month repayment schedules of the window's five plans. Money is whole cents in 64-bit integers,
 // rounded half away from zero; no input can overflow, hang or reach undefined behaviour.
 namespace schedule {
-
-using Cents = std::int64_t;
 
 struct Month {
     int year = 2000;
@@ -31,8 +30,8 @@ enum class Plan {
     CombinedAtWeightedRate, // the same at the weighted rate
 };
 
-inline constexpr std::array<Plan, 5> allPlans{Plan::Loan1, Plan::Loan2, Plan::BlendedLoan,
-                                              Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate};
+inline constexpr std::array<Plan, 5> allPlans{Plan::Loan1, Plan::Loan2, Plan::BlendedLoan, Plan::CombinedAtAverageRate,
+                                              Plan::CombinedAtWeightedRate};
 
 // "Loan 1", "Loan 2", "Blended loan", "Combined payment at the average rate",
 // "Combined payment at the weighted rate".
@@ -69,10 +68,22 @@ struct Schedule {
 
 // The schedule of one plan, its first payment in `firstPayment`. A plan that cannot be listed (principal or
 // rate not positive, a month's interest at least the payment, more than 1,200 payments, a figure beyond
-// 64-bit cents) comes back with no payments and the reason in plain words.
+// 64-bit cents; also a payment that rounds to no cent, and a loan whose period holds no payment) comes back
+// with no payments and the reason in plain words. Principal and payment are rounded to the cent as the window
+// shows them (see toCents); the plan decides the period: loans and the blended loan run `terms.years`, the
+// combined plans pay until repaid and ignore it.
 Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment);
 
-// A plan the calculation did not reach, with the reason the window gave.
+// A plan the calculation did not reach, with the reason the window gave. An empty reason is replaced by a
+// general one, so that such a schedule never counts as listed.
 Schedule notListed(Plan plan, std::string reason);
+
+// The last payment's amount and month; none when the plan is not listed.
+std::optional<Cents> finalPayment(const Schedule &schedule);
+std::optional<Month> payoffMonth(const Schedule &schedule);
+
+// The schedule's total interest less the window's exact total rounded to the cent: what rounding every month's
+// interest to the cent adds up to. None when the plan is not listed or the exact total is not a cent amount.
+std::optional<Cents> interestDifference(const Schedule &schedule);
 
 } // namespace schedule
