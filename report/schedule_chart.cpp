@@ -35,6 +35,7 @@ const Schedule *find(std::span<const Schedule> schedules, Plan plan)
 }
 
 struct Curve {
+    QString name;
     QList<QPointF> points; // x: payments made, from 0; y: currency units
     std::optional<schedule::Month> payoff;
 };
@@ -73,8 +74,15 @@ std::array<Curve, ScheduleChart::lineCount> curvesOf(std::span<const Schedule> s
     std::array<Curve, ScheduleChart::lineCount> curves;
     const Schedule *loan1 = find(schedules, Plan::Loan1);
     const Schedule *loan2 = find(schedules, Plan::Loan2);
+    // Where the calculation stopped at loan 2, loan 1 is the first line on its own.
     if (loan1 && loan2)
         curves[0] = sumOf(curveOf(*loan1, kind), curveOf(*loan2, kind));
+    else if (loan1 || loan2)
+        curves[0] = curveOf(loan1 ? *loan1 : *loan2, kind);
+    if (loan1 && !loan2)
+        curves[0].name = QStringLiteral("Loan 1");
+    if (loan2 && !loan1)
+        curves[0].name = QStringLiteral("Loan 2");
     const std::array<Plan, 3> others{Plan::BlendedLoan, Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate};
     for (std::size_t i = 0; i < others.size(); ++i)
         if (const Schedule *plan = find(schedules, others[i]))
@@ -127,6 +135,7 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
     double maximum = 0;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const QList<QPointF> &points = curves[i].points;
+        m_lines[i].curve->setName(curves[i].name.isEmpty() ? QString::fromLatin1(lineNames[i]) : curves[i].name);
         m_lines[i].curve->replace(points);
         m_lines[i].payoff->replace(points.isEmpty() ? QList<QPointF>{} : QList<QPointF>{points.back()});
         m_payoffs[i] = curves[i].payoff;
@@ -135,6 +144,12 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
             maximum = std::max(maximum, point.y());
         }
     }
+
+    // With no plan listed there is nothing to draw: the axes go, and the chart says why.
+    const bool anyLine = std::any_of(curves.begin(), curves.end(), [](const Curve &c) { return !c.points.isEmpty(); });
+    m_timeAxis->setVisible(anyLine);
+    m_moneyAxis->setVisible(anyLine);
+    setTitle(anyLine ? QString() : QStringLiteral("No plan could be listed, so there is nothing to chart."));
 
     const schedule::Month firstPayment = [&] {
         for (const Schedule &s : schedules)
