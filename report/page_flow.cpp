@@ -144,6 +144,11 @@ void PageFlow::pair(const QString &caption, const QString &text)
                        Qt::AlignRight | Qt::AlignTop, text);
 }
 
+double PageFlow::pairHeight() const
+{
+    return (lineHeight(m_body) + px(2)) * 72 / m_dpi;
+}
+
 double PageFlow::tableRowHeight() const
 {
     return lineHeight(m_small) * 1.45 * 72 / m_dpi;

@@ -38,6 +38,7 @@ public:
     // One table row, drawn whole; `header` rows are bold and underlined.
     void tableRow(const std::vector<QString> &cells, std::span<const TableColumn> columns, bool header = false);
     double tableRowHeight() const;
+    double pairHeight() const; // of a pair whose caption fits one line
     double headingHeight() const;
     // The body text's font and line height (in points), for what callers paint themselves.
     const QFont &bodyFont() const { return m_body; }

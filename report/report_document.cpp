@@ -45,7 +45,8 @@ void paintSummaries(PageFlow &flow, const ReportContent &content, const QLocale 
     flow.heading(QStringLiteral("Repayment schedules"));
     for (const schedule::Schedule &plan : content.schedules) {
         const std::vector<SummaryRow> rows = planSummary(plan, content.marks, locale);
-        flow.keepTogether(flow.headingHeight() + 2 * flow.tableRowHeight());
+        // A plan's summary is short: it stays on one page.
+        flow.keepTogether(flow.headingHeight() + double(std::max<std::size_t>(rows.size(), 2)) * flow.pairHeight());
         flow.heading(fromUtf8(schedule::planName(plan.plan)));
         if (!plan.listed())
             flow.paragraph(notListedText(plan));
@@ -115,7 +116,8 @@ bool paintReport(const ReportContent &content, QPagedPaintDevice &device)
     flow.title(content.title);
     flow.paragraph(locale.toString(content.date, QLocale::LongFormat));
     for (const ReportSection &section : content.sections) {
-        flow.keepTogether(flow.headingHeight() + 2 * flow.tableRowHeight());
+        flow.keepTogether(flow.headingHeight()
+                          + double(std::min<std::size_t>(section.rows.size(), 8)) * flow.pairHeight());
         flow.heading(section.title);
         for (const auto &[caption, text] : section.rows)
             flow.pair(caption, text);
