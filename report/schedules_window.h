@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculated_plans.h"
 #include "numtext/locale_marks.h"
+#include "schedules_view.h"
 
 #include <QWidget>
 #include <optional>
@@ -26,19 +26,15 @@ class ScheduleModel;
 // The month-by-month schedules of the last Calculate, one plan at a time, with its summary, and a chart of all
 // plans over time. A top-level, non-modal window: the calculator creates it when first asked for it and shows the
 // same one again after.
-class SchedulesWindow : public QWidget {
+class SchedulesWindow : public QWidget, public SchedulesView {
 public:
     explicit SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent = nullptr);
 
-    // Rebuilds every schedule, the summary, the table and the chart from the last Calculate's plans.
-    void showPlans(const CalculatedPlans &plans);
-    // The state before any Calculate: it says that Calculate comes first.
-    void showNoCalculation();
-
-    // The month of every schedule's first payment, as picked in this window.
-    schedule::Month firstPayment() const;
-    // The schedules shown, in schedule::allPlans order; empty before any Calculate.
-    const std::vector<schedule::Schedule> &schedules() const { return m_schedules; }
+    QWidget *widget() override { return this; }
+    void showPlans(const CalculatedPlans &plans) override;
+    void showNoCalculation() override;
+    schedule::Month firstPayment() const override;
+    const std::vector<schedule::Schedule> &schedules() const override { return m_schedules; }
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -6,6 +6,7 @@
 #include "report/display_text.h"
 #include "report/help_windows.h"
 #include "report/report_document.h"
+#include "report/report_module.h"
 #include "report/schedule_model.h"
 #include "report/schedules_window.h"
 #include "schedule/schedules_csv.h"
@@ -98,6 +99,7 @@ private slots:
     void page_size_follows_the_locale_data();
     void page_size_follows_the_locale();
     void help_windows_open_once_and_close();
+    void the_report_module_loads_once_and_makes_a_schedules_window();
     void chart_ticks_stay_few_and_distinct_data();
     void chart_ticks_stay_few_and_distinct();
 
@@ -367,6 +369,19 @@ void ReportTest::help_windows_open_once_and_close()
     for (const char *part : {"Blended Loan Calculator", "1.2.3", "GNU General Public License", "version 3 or"})
         QVERIFY2(words.contains(part), part);
     QVERIFY(about->close());
+}
+
+void ReportTest::the_report_module_loads_once_and_makes_a_schedules_window()
+{
+    QString error;
+    report::ReportModule *module = report::loadReportModule(error);
+    QVERIFY2(module, qPrintable(error));
+    QCOMPARE(report::loadReportModule(error), module);
+    report::SchedulesView *view = module->createSchedulesWindow(usMarks, m_window.get());
+    QVERIFY(view->widget()->isWindow());
+    view->showPlans(startingPlans);
+    QCOMPARE(view->schedules().size(), std::size_t(5));
+    QCOMPARE(view->schedules()[0].payments.size(), std::size_t(240));
 }
 
 void ReportTest::chart_ticks_stay_few_and_distinct_data()
