@@ -158,6 +158,8 @@ QWidget *SchedulesWindow::createPlanView()
     m_table->setAlternatingRowColors(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setWordWrap(false);
+    // Arrows move among the cells; Tab leaves the table, rather than walking through thousands of cells.
+    m_table->setTabKeyNavigation(false);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_planPages = new QStackedWidget(panel);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -92,6 +93,8 @@ private slots:
     void before_any_calculate_says_calculate_comes_first();
     void the_chart_legend_gives_each_line_its_payoff_month();
     void every_control_has_an_accessible_name();
+    void the_keyboard_reaches_every_control_and_the_access_keys_work();
+    void the_chart_turns_dark_with_the_palette();
     void saves_the_report_as_pdf_and_the_schedules_as_csv_data();
     void saves_the_report_as_pdf_and_the_schedules_as_csv();
     void a_failed_save_keeps_the_existing_file_and_says_why_data();
@@ -261,6 +264,39 @@ void ReportTest::every_control_has_an_accessible_name()
         ++named;
     }
     QCOMPARE(named, 6); // the month, the plans, the table, the two chart choices and the chart
+}
+
+void ReportTest::the_keyboard_reaches_every_control_and_the_access_keys_work()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), child<QDateEdit>("FirstPayment"));
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    // Tab first moves from the month to the year, as in every date field.
+    QCOMPARE(visited, (QStringList{"FirstPayment", "Plans", "Schedule", "ChartBalance", "Chart"}));
+
+    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::AltModifier);
+    QTRY_VERIFY(child<QRadioButton>("ChartInterest")->isChecked());
+    QTest::keyClick(m_window.get(), Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), child<QListWidget>("Plans"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(text("PlanTitle"), "Loan 2");
+}
+
+void ReportTest::the_chart_turns_dark_with_the_palette()
+{
+    const auto *chart = child<QChartView>("Chart")->chart();
+    QCOMPARE(chart->theme(), QChart::ChartThemeLight);
+    QPalette dark = m_window->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    m_window->setPalette(dark);
+    QCOMPARE(chart->theme(), QChart::ChartThemeDark);
 }
 
 void ReportTest::saves_the_report_as_pdf_and_the_schedules_as_csv_data()
