@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev              # libFuzzer and clang's sanitizer runtimes, for the fuzz run
     libgtest-dev libbenchmark-dev         # tests and benchmarks
     qt6-base-dev                          # the window: Qt 6 Widgets and Qt Test
+    qt6-charts-dev libqt6opengl6-dev      # the schedules chart (Qt Charts' CMake package needs Qt OpenGL's)
     fonts-liberation2                     # the closest faces to the ones the window was drawn with
     desktop-file-utils appstream          # validating the desktop entry and the metainfo
     dpkg-dev file                         # building the .deb (dpkg-shlibdeps, and file for CPack)

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "atomic_save.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace report {
+
+namespace {
+
+QString reasonFor(const QString &path, const QString &systemReason)
+{
+    const QFileInfo file{path};
+    const QFileInfo folder{file.absolutePath()};
+    if (path.isEmpty())
+        return QStringLiteral("no file name was given");
+    if (!folder.exists())
+        return QStringLiteral("the folder does not exist");
+    if (!folder.isDir())
+        return QStringLiteral("the folder's name belongs to a file");
+    if (file.isDir())
+        return QStringLiteral("a folder of that name is in the way");
+    if (!folder.isWritable())
+        return QStringLiteral("the folder is read-only");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("the file is read-only");
+    if (systemReason.isEmpty())
+        return QStringLiteral("the reason is unknown");
+    QString reason = systemReason;
+    reason[0] = reason[0].toLower();
+    return reason;
+}
+
+} // namespace
+
+QString saveFailureMessage(const QString &path, const QString &systemReason)
+{
+    return QStringLiteral("The file could not be saved: %1.").arg(reasonFor(path, systemReason));
+}
+
+bool saveAtomically(const QString &path, const std::function<bool(QIODevice &file, QString &error)> &write,
+                    QString &error)
+{
+    if (path.isEmpty() || QFileInfo(path).isDir()) {
+        error = saveFailureMessage(path, {});
+        return false;
+    }
+    QSaveFile file{path};
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = saveFailureMessage(path, file.errorString());
+        return false;
+    }
+    QString writeError;
+    if (!write(file, writeError)) {
+        // Cancelling replaces the file's own account of what went wrong.
+        const QString systemReason = file.errorString();
+        file.cancelWriting();
+        error = writeError.isEmpty() ? saveFailureMessage(path, systemReason) : writeError;
+        return false;
+    }
+    // A write that failed part-way is remembered by the file and makes the commit fail too.
+    if (!file.commit()) {
+        error = saveFailureMessage(path, file.errorString());
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+} // namespace report

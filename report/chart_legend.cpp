@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart_legend.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+namespace report {
+
+namespace {
+
+QString entryText(const LegendEntry &entry)
+{
+    return entry.name + QStringLiteral(", ") + entry.payoff;
+}
+
+// A short stretch of the line's pen, long enough to show its dashes.
+void paintSample(QPainter &painter, const QRectF &area, QPen pen)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(pen);
+    const double y = area.center().y();
+    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    painter.restore();
+}
+
+} // namespace
+
+ChartLegend::ChartLegend(QWidget *parent)
+    : QWidget(parent)
+    , m_layout(new QGridLayout(this))
+{
+    setObjectName("ChartLegend");
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setColumnStretch(1, 1);
+}
+
+void ChartLegend::setEntries(const std::vector<LegendEntry> &entries)
+{
+    while (QLayoutItem *item = m_layout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const int height = fontMetrics().height();
+    const qreal ratio = devicePixelRatioF();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QPixmap sample{QSize(3 * height, height) * ratio};
+        sample.setDevicePixelRatio(ratio);
+        sample.fill(Qt::transparent);
+        QPainter painter{&sample};
+        paintSample(painter, QRectF(0, 0, 3 * height, height), entries[i].pen);
+        painter.end();
+
+        auto *swatch = new QLabel(this);
+        swatch->setPixmap(sample);
+        auto *text = new QLabel(entryText(entries[i]), this);
+        text->setObjectName(QStringLiteral("legend_%1").arg(i));
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_layout->addWidget(swatch, int(i), 0);
+        m_layout->addWidget(text, int(i), 1);
+    }
+}
+
+double legendHeight(std::size_t entries, double lineHeight)
+{
+    return double(entries) * lineHeight * 1.4;
+}
+
+void paintLegend(QPainter &painter, const QRectF &area, const std::vector<LegendEntry> &entries)
+{
+    const double lineHeight = painter.fontMetrics().height();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QRectF row{area.left(), area.top() + double(i) * lineHeight * 1.4, area.width(), lineHeight * 1.4};
+        const QRectF sample{row.left(), row.top(), 2.5 * lineHeight, row.height()};
+        QPen pen = entries[i].pen;
+        pen.setWidthF(lineHeight / 6);
+        paintSample(painter, sample, pen);
+        painter.drawText(row.adjusted(sample.width() + lineHeight / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         entryText(entries[i]));
+    }
+}
+
+} // namespace report

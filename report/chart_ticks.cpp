@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart_ticks.h"
+
+#include "display_text.h"
+#include "numtext/render.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace report {
+
+namespace {
+
+constexpr int maximumTicks = 8;
+
+// The value at which the payment of `month` stands on the time axis.
+int valueOf(schedule::Month month, schedule::Month firstPayment)
+{
+    return (month.year - firstPayment.year) * 12 + (month.month - firstPayment.month) + 1;
+}
+
+std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue)
+{
+    for (const int step : {1, 2, 5, 10, 20, 25, 50}) {
+        std::vector<Tick> ticks;
+        for (int year = firstPayment.year + 1;; ++year) {
+            if (year % step != 0)
+                continue;
+            const int value = valueOf({year, 1}, firstPayment);
+            if (value > lastValue)
+                break;
+            ticks.push_back({QString::number(year), double(value)});
+        }
+        if (ticks.size() <= maximumTicks)
+            return ticks;
+    }
+    return {};
+}
+
+std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
+{
+    for (const int step : {1, 2, 3, 6, 12}) {
+        std::vector<Tick> ticks;
+        for (int value = 1; value <= lastValue; value += step) {
+            const schedule::Month month = schedule::addMonths(firstPayment, value - 1);
+            ticks.push_back(
+                {locale.standaloneMonthName(month.month, QLocale::ShortFormat) + ' ' + QString::number(month.year),
+                 double(value)});
+        }
+        if (ticks.size() <= maximumTicks)
+            return ticks;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
+{
+    std::vector<Tick> ticks = yearTicks(firstPayment, lastValue);
+    if (ticks.size() >= 3)
+        return ticks;
+    return monthTicks(firstPayment, lastValue, locale);
+}
+
+std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
+{
+    if (!(maximum > 0) || !std::isfinite(maximum))
+        maximum = 1;
+    const double rough = maximum / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
+        if (factor * power >= rough) {
+            step = factor * power;
+            break;
+        }
+    }
+    step = std::max(step, 0.01); // a cent: the smallest step whose labels stay distinct
+    // Steps below a currency unit need their cents shown, or the labels would repeat.
+    const std::string_view pattern = step < 1 ? "$#,##0.00" : "$#,##0";
+    std::vector<Tick> ticks;
+    for (int i = 1;; ++i) {
+        const double value = i * step;
+        ticks.push_back({fromUtf8(numtext::render(value, pattern, marks)), value});
+        if (value >= maximum)
+            break;
+    }
+    return ticks;
+}
+
+} // namespace report

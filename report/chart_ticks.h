@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "numtext/locale_marks.h"
+#include "schedule/repayment_schedule.h"
+
+#include <QString>
+#include <vector>
+
+class QLocale;
+
+// Where the schedule chart's axes carry labels, and what they say.
+namespace report {
+
+struct Tick {
+    QString label;
+    double value;
+};
+
+// Ticks along a time axis whose value k is the point just after payment k, payment 1 falling in `firstPayment`
+// and `lastValue` the longest schedule's payment count. Years at their January payments when the range spans
+// enough of them; otherwise months. At most about eight ticks, every label distinct.
+std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale);
+
+// Money ticks from 0 to at least `maximum` (currency units) in round steps of 1, 2, 2.5 or 5 times a power of
+// ten, in the user's notation. The last tick is the axis's top.
+std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks);
+
+} // namespace report

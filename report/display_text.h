@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "numtext/locale_marks.h"
+#include "schedule/repayment_schedule.h"
+
+#include <QDate>
+#include <QString>
+
+class QLocale;
+
+// How the schedules window and the report write amounts and months, so that both read the same.
+namespace report {
+
+// Whole cents as the window writes money: "$1,967.04" in the user's marks. Exact up to 2^53 cents, far beyond
+// any amount a schedule can reach.
+QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks);
+
+// "March 2026", "März 2026": the month's stand-alone name in the locale, then the year without grouping.
+QString monthText(schedule::Month month, const QLocale &locale);
+
+schedule::Month monthOf(QDate date);
+QDate firstDayOf(schedule::Month month);
+
+// The first payment month a schedule starts from until the user picks another: the month after `today`.
+schedule::Month defaultFirstPayment(QDate today = QDate::currentDate());
+
+// The UTF-8 text of the plain C++ libraries as a QString.
+QString fromUtf8(std::string_view text);
+
+} // namespace report

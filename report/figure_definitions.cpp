@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "figure_definitions.h"
+
+#include <span>
+
+namespace report {
+
+namespace {
+
+struct Definition {
+    const char *figure;
+    const char *meaning; // HTML
+};
+
+struct Group {
+    const char *title;
+    const char *introduction; // HTML
+    std::span<const Definition> definitions;
+};
+
+constexpr Definition loanDefinitions[] = {
+    {"Number of payments <i>n</i>", "<i>Y</i> &times; 12, one payment a month; it need not be whole."},
+    {"Monthly rate <i>r</i>", "<i>a</i> / 12."},
+    {"Growth <i>g</i>", "(1 + <i>r</i>)<sup><i>n</i></sup>: what one dollar grows to over the whole period."},
+    {"Monthly payment <i>M</i>",
+     "(<i>g</i> &times; (<i>r</i> &times; <i>P</i>)) / (<i>g</i> &minus; 1): the level payment that repays the "
+     "principal with its interest over the period."},
+    {"Total interest", "<i>M</i> &times; <i>n</i> &minus; <i>P</i>: all the payments, less the principal."},
+    {"Effective annual rate",
+     "((<i>a</i> / 12 + 1)<sup>12</sup> &minus; 1) &times; 100: the rate a year of "
+     "monthly compounding amounts to, in percent."},
+    {"Accumulated value (FV)",
+     "((<i>g</i> &minus; 1) &times; <i>M</i>) / <i>r</i>: what the payments are worth at the end of the period."},
+};
+
+constexpr Definition blendDefinitions[] = {
+    {"Average rate", "(<i>a</i>&#8322; + <i>a</i>&#8321;) / 2."},
+    {"Weighted rate",
+     "(<i>P</i>&#8321; / (<i>P</i>&#8322; + <i>P</i>&#8321;)) &times; <i>a</i>&#8321; + (<i>P</i>&#8322; / "
+     "(<i>P</i>&#8322; + <i>P</i>&#8321;)) &times; <i>a</i>&#8322;: each rate counted by its loan's share of the "
+     "total principal."},
+    {"Blended effective rate <i>e</i>",
+     "((FV&#8322; + FV&#8321;) / (<i>P</i>&#8322; + <i>P</i>&#8321;))<sup>1 / <i>Y</i></sup> &minus; 1: the yearly "
+     "rate at which the total principal grows to the two loans' total accumulated value."},
+    {"Blended rate <i>b</i>",
+     "12 &times; ((1 + <i>e</i>)<sup>1/12</sup> &minus; 1): the blended effective rate as a nominal rate "
+     "compounded monthly."},
+    {"Blended loan",
+     "Both principals together at the blended rate over the same period; its payment and total "
+     "interest are found as for one loan."},
+    {"Combined payment <i>C</i>",
+     "<i>M</i>&#8322; + <i>M</i>&#8321;: what the two loans cost a month together. "
+     "The combined interest adds their total interest likewise."},
+    {"Payoff months at a rate <i>x</i>",
+     "&minus;ln(1 &minus; ((<i>x</i> &times; (<i>P</i>&#8322; + <i>P</i>&#8321;)) / 12) / <i>C</i>) / "
+     "ln(<i>x</i> / 12 + 1): how long the combined payment takes to repay both principals together, at the average "
+     "and at the weighted rate. The payoff interest is <i>C</i> &times; months &minus; (<i>P</i>&#8322; + "
+     "<i>P</i>&#8321;); the payoff years are the months / 12."},
+};
+
+constexpr Definition scheduleDefinitions[] = {
+    {"Payment",
+     "The plan's monthly payment as the window shows it, rounded to the cent. The last payment pays "
+     "what remains with its interest, so it may be smaller."},
+    {"Interest",
+     "The balance owed times the plan's monthly rate, rounded to the nearest cent (half a cent "
+     "away from zero)."},
+    {"Principal repaid", "The payment less its interest."},
+    {"Balance", "What remains owed after the payment; it ends at exactly 0."},
+    {"Difference from the window",
+     "The schedule's total interest less the window's: the window's figures are unrounded, while the schedule "
+     "rounds every month's interest to the cent."},
+};
+
+constexpr Group groups[] = {
+    {"Each loan",
+     "Loans are repaid in equal monthly payments with monthly compounding. For a loan of principal <i>P</i> at an "
+     "annual rate <i>a</i> (typed in percent, used as a fraction) over <i>Y</i> years, shared by both loans:",
+     loanDefinitions},
+    {"The blend of loan 1 and loan 2",
+     "With the two loans' principals <i>P</i>&#8321; and <i>P</i>&#8322;, rates "
+     "<i>a</i>&#8321; and <i>a</i>&#8322;, payments and accumulated values:",
+     blendDefinitions},
+    {"The repayment schedules", "Month by month, in whole cents, for each plan:", scheduleDefinitions},
+};
+
+} // namespace
+
+QString figureDefinitionsHtml()
+{
+    QString html;
+    for (const Group &group : groups) {
+        html += QStringLiteral("<h3>%1</h3><p>%2</p><table cellpadding='4'>")
+                    .arg(QString::fromUtf8(group.title), QString::fromUtf8(group.introduction));
+        for (const Definition &definition : group.definitions)
+            html += QStringLiteral("<tr><td valign='top'><b>%1</b></td><td>%2</td></tr>")
+                        .arg(QString::fromUtf8(definition.figure), QString::fromUtf8(definition.meaning));
+        html += QStringLiteral("</table>");
+    }
+    html += QStringLiteral(
+        "<h3>How they are shown</h3><p>The operands are combined in exactly the order written. A calculation that "
+        "divides by zero, goes beyond the range of numbers, or has no real result (such as a rate of 0 %) stops with "
+        "a message naming the figure. Money shows as $#,##0.00, rates in percent with up to four decimals and no "
+        "leading zero (0.75 % shows as .75), payoff periods as #,##0.00; rounding is half away from zero, as a "
+        "person rounding the printed number would.</p>");
+    return html;
+}
+
+} // namespace report

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "page_flow.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+
+namespace report {
+
+namespace {
+
+QFont fontOf(double points, bool bold)
+{
+    // The window's face, so the report reads like the window; any sans serif face where it is missing.
+    QFont font{QStringLiteral("Liberation Sans")};
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+constexpr double pairCaptionShare = 0.5; // of the width, for a caption; its text is right-aligned after it
+constexpr double pairTextShare = 0.3;
+constexpr double cellPadding = 4; // points, each side of a table cell
+
+} // namespace
+
+PageFlow::PageFlow(QPagedPaintDevice &device, QPainter &painter, QString footer)
+    : m_device(device)
+    , m_painter(painter)
+    , m_footer(std::move(footer))
+    , m_dpi(device.logicalDpiY())
+    , m_width(device.width())
+    , m_body(fontOf(9.5, false))
+    , m_bold(fontOf(9.5, true))
+    , m_heading(fontOf(12, true))
+    , m_title(fontOf(18, true))
+    , m_small(fontOf(8, false))
+{
+    m_bottom = device.height() - lineHeight(m_small) - px(8);
+    startPage();
+}
+
+double PageFlow::lineHeight(const QFont &font) const
+{
+    return QFontMetricsF(font, &m_device).height();
+}
+
+void PageFlow::startPage()
+{
+    ++m_page;
+    m_y = 0;
+    m_painter.setFont(m_small);
+    m_painter.setPen(Qt::black);
+    const QRectF footer{0, m_device.height() - lineHeight(m_small), m_width, lineHeight(m_small)};
+    m_painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, m_footer);
+    m_painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1").arg(m_page));
+    if (m_onNewPage && !m_repeating) {
+        m_repeating = true;
+        m_onNewPage();
+        m_repeating = false;
+    }
+}
+
+void PageFlow::newPage()
+{
+    m_device.newPage();
+    startPage();
+}
+
+void PageFlow::keepTogether(double points)
+{
+    if (m_y > 0 && m_y + px(points) > m_bottom)
+        newPage();
+}
+
+QRectF PageFlow::reserve(double points)
+{
+    keepTogether(points);
+    const QRectF block{0, m_y, m_width, std::min(px(points), m_bottom - m_y)};
+    m_y += block.height();
+    return block;
+}
+
+void PageFlow::line(const QString &text, const QFont &font, double pointsAfter)
+{
+    const QRectF bounds = m_painter.boundingRect(QRectF(0, 0, m_width, m_bottom), Qt::TextWordWrap, text);
+    const QRectF block = reserve((bounds.height() + px(pointsAfter)) * 72 / m_dpi);
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    m_painter.drawText(block, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+void PageFlow::title(const QString &text)
+{
+    m_painter.setFont(m_title);
+    line(text, m_title, 4);
+}
+
+double PageFlow::bodyLineHeight() const
+{
+    return lineHeight(m_body) * 72 / m_dpi;
+}
+
+double PageFlow::headingHeight() const
+{
+    return (lineHeight(m_heading) + px(10)) * 72 / m_dpi;
+}
+
+void PageFlow::heading(const QString &text)
+{
+    gap(6);
+    m_painter.setFont(m_heading);
+    line(text, m_heading, 4);
+}
+
+void PageFlow::paragraph(const QString &text)
+{
+    m_painter.setFont(m_body);
+    line(text, m_body, 3);
+}
+
+void PageFlow::gap(double points)
+{
+    if (m_y > 0)
+        m_y = std::min(m_y + px(points), m_bottom);
+}
+
+void PageFlow::pair(const QString &caption, const QString &text)
+{
+    m_painter.setFont(m_body);
+    const double captionWidth = m_width * pairCaptionShare - px(cellPadding);
+    const double height
+        = std::max(m_painter.boundingRect(QRectF(0, 0, captionWidth, m_bottom), Qt::TextWordWrap, caption).height(),
+                   lineHeight(m_body))
+        + px(2);
+    const QRectF block = reserve(height * 72 / m_dpi);
+    m_painter.setPen(Qt::black);
+    m_painter.drawText(QRectF(block.left(), block.top(), captionWidth, block.height()),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+    m_painter.setFont(m_bold);
+    m_painter.drawText(QRectF(m_width * pairCaptionShare, block.top(), m_width * pairTextShare, block.height()),
+                       Qt::AlignRight | Qt::AlignTop, text);
+}
+
+double PageFlow::pairHeight() const
+{
+    return (lineHeight(m_body) + px(2)) * 72 / m_dpi;
+}
+
+double PageFlow::tableRowHeight() const
+{
+    return lineHeight(m_small) * 1.45 * 72 / m_dpi;
+}
+
+void PageFlow::tableRow(const std::vector<QString> &cells, std::span<const TableColumn> columns, bool header)
+{
+    const QRectF row = reserve(tableRowHeight());
+    QFont font = m_small;
+    font.setBold(header);
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    double left = row.left();
+    for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
+        const double width = m_width * columns[i].share;
+        const QRectF cell{left + px(cellPadding), row.top(), width - 2 * px(cellPadding), row.height()};
+        m_painter.drawText(cell, columns[i].alignment | Qt::AlignVCenter, cells[i]);
+        left += width;
+    }
+    if (header) {
+        m_painter.setPen(QPen(Qt::black, px(0.6)));
+        m_painter.drawLine(QPointF(row.left(), row.bottom()), QPointF(row.right(), row.bottom()));
+    }
+}
+
+} // namespace report

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan_summary.h"
+
+#include "display_text.h"
+#include "numtext/render.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace report {
+
+namespace {
+
+// The window's figure with two more decimals than it shows, enough to see the fractions of a cent.
+QString unroundedMoneyText(double amount, const numtext::LocaleMarks &marks)
+{
+    if (!std::isfinite(amount))
+        return QStringLiteral("not available");
+    return fromUtf8(numtext::render(amount, "$#,##0.00##", marks));
+}
+
+// Whole cents, as schedule::interestDifference counts them: "49 cents", "1 cent", "-3 cents".
+QString differenceText(std::optional<schedule::Cents> cents, const numtext::LocaleMarks &marks)
+{
+    if (!cents)
+        return QStringLiteral("not available");
+    return fromUtf8(numtext::render(double(*cents), "#,##0", marks))
+        + (*cents == 1 || *cents == -1 ? QStringLiteral(" cent") : QStringLiteral(" cents"));
+}
+
+} // namespace
+
+std::vector<SummaryRow> planSummary(const schedule::Schedule &schedule, const numtext::LocaleMarks &marks,
+                                    const QLocale &locale)
+{
+    const std::optional<schedule::Cents> finalPayment = schedule::finalPayment(schedule);
+    const std::optional<schedule::Month> payoffMonth = schedule::payoffMonth(schedule);
+    if (!finalPayment || !payoffMonth)
+        return {};
+    return {
+        {"payments", QStringLiteral("Number of payments"),
+         fromUtf8(numtext::render(double(schedule.payments.size()), "#,##0", marks))},
+        {"finalPayment", QStringLiteral("Final payment"), moneyText(*finalPayment, marks)},
+        {"totalPaid", QStringLiteral("Total paid"), moneyText(schedule.totalPaid, marks)},
+        {"totalInterest", QStringLiteral("Total interest"), moneyText(schedule.totalInterest, marks)},
+        {"windowInterest", QStringLiteral("The window's total interest, unrounded"),
+         unroundedMoneyText(schedule.exactInterest, marks)},
+        {"interestDifference", QStringLiteral("Difference, schedule less window"),
+         differenceText(schedule::interestDifference(schedule), marks)},
+        {"payoffMonth", QStringLiteral("Paid off in"), monthText(*payoffMonth, locale)},
+    };
+}
+
+QString notListedText(const schedule::Schedule &schedule)
+{
+    QString text = QStringLiteral("This plan cannot be listed: ") + fromUtf8(schedule.notListedReason);
+    if (!text.endsWith('.') && !text.endsWith('!') && !text.endsWith('?'))
+        text += '.';
+    return text;
+}
+
+QString reconciliationNote()
+{
+    return QStringLiteral("The schedule rounds each month's interest to the cent; the window's figures are "
+                          "unrounded, so their totals of interest differ by the sum of those roundings.");
+}
+
+} // namespace report

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "numtext/locale_marks.h"
+#include "schedule/repayment_schedule.h"
+
+#include <QDate>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace report {
+
+// A titled group of captions and their texts, as the window groups its inputs and results.
+struct ReportSection {
+    QString title;
+    std::vector<std::pair<QString, QString>> rows;
+};
+
+// Everything one report shows: its title and date, the window's inputs and results in sections, and the
+// schedules of the last Calculate (in schedule::allPlans order), whose summaries, chart and tables follow.
+struct ReportContent {
+    QString title;
+    QDate date;
+    std::vector<ReportSection> sections;
+    std::vector<schedule::Schedule> schedules;
+    numtext::LocaleMarks marks;
+};
+
+} // namespace report

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report_document.h"
+
+#include "atomic_save.h"
+#include "chart_legend.h"
+#include "display_text.h"
+#include "page_flow.h"
+#include "plan_summary.h"
+#include "schedule_chart.h"
+#include "schedule_model.h"
+
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QIODevice>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <array>
+
+namespace report {
+
+namespace {
+
+constexpr std::array<TableColumn, ScheduleModel::ColumnCount> scheduleColumns{{
+    {0.08, Qt::AlignRight},
+    {0.22, Qt::AlignLeft},
+    {0.175, Qt::AlignRight},
+    {0.175, Qt::AlignRight},
+    {0.175, Qt::AlignRight},
+    {0.175, Qt::AlignRight},
+}};
+
+std::vector<QString> headings()
+{
+    std::vector<QString> cells;
+    for (int column = 0; column < ScheduleModel::ColumnCount; ++column)
+        cells.push_back(ScheduleModel::heading(column));
+    return cells;
+}
+
+void paintSummaries(PageFlow &flow, const ReportContent &content, const QLocale &locale)
+{
+    flow.keepTogether(3 * flow.headingHeight());
+    flow.heading(QStringLiteral("Repayment schedules"));
+    for (const schedule::Schedule &plan : content.schedules) {
+        const std::vector<SummaryRow> rows = planSummary(plan, content.marks, locale);
+        // A plan's summary is short: it stays on one page.
+        flow.keepTogether(flow.headingHeight() + double(std::max<std::size_t>(rows.size(), 2)) * flow.pairHeight());
+        flow.heading(fromUtf8(schedule::planName(plan.plan)));
+        if (!plan.listed())
+            flow.paragraph(notListedText(plan));
+        for (const SummaryRow &row : rows)
+            flow.pair(row.caption, row.text);
+    }
+    flow.gap(4);
+    flow.paragraph(reconciliationNote());
+}
+
+void paintChart(PageFlow &flow, const ReportContent &content, QPainter &painter)
+{
+    // The chart is laid out at a screen-like size and scaled onto the page, so its fonts keep their proportions.
+    const QSizeF layoutSize{760, 420};
+    QGraphicsScene scene;
+    auto *chart = new ScheduleChart(content.marks);
+    scene.addItem(chart);
+    chart->resize(layoutSize);
+    chart->setSchedules(content.schedules, ChartKind::Balance);
+    chart->layout()->activate();
+    const std::vector<LegendEntry> legend = chart->legendEntries();
+
+    const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
+    const double legendPoints = legendHeight(legend.size(), flow.bodyLineHeight());
+    flow.keepTogether(flow.headingHeight() + chartHeight + legendPoints);
+    flow.heading(QStringLiteral("Remaining balance over time"));
+    scene.render(&painter, flow.reserve(chartHeight), QRectF(QPointF(0, 0), layoutSize));
+    painter.setFont(flow.bodyFont());
+    painter.setPen(Qt::black);
+    paintLegend(painter, flow.reserve(legendPoints), legend);
+}
+
+void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportContent &content, const QLocale &locale)
+{
+    const QString name = fromUtf8(schedule::planName(plan.plan));
+    flow.keepTogether(flow.headingHeight() + 3 * flow.tableRowHeight());
+    flow.heading(QStringLiteral("Schedule: ") + name);
+    flow.tableRow(headings(), scheduleColumns, true);
+    flow.setOnNewPage([&] {
+        flow.heading(QStringLiteral("Schedule: %1 (continued)").arg(name));
+        flow.tableRow(headings(), scheduleColumns, true);
+    });
+    std::vector<QString> cells(ScheduleModel::ColumnCount);
+    for (const schedule::Payment &payment : plan.payments) {
+        for (int column = 0; column < ScheduleModel::ColumnCount; ++column)
+            cells[std::size_t(column)] = ScheduleModel::cellText(payment, column, content.marks, locale);
+        flow.tableRow(cells, scheduleColumns);
+    }
+    flow.setOnNewPage({});
+}
+
+} // namespace
+
+QPageSize reportPageSize(const QLocale &locale)
+{
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+bool paintReport(const ReportContent &content, QPagedPaintDevice &device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QLocale locale;
+    PageFlow flow{device, painter, content.title};
+    flow.title(content.title);
+    flow.paragraph(locale.toString(content.date, QLocale::LongFormat));
+    for (const ReportSection &section : content.sections) {
+        flow.keepTogether(flow.headingHeight()
+                          + double(std::min<std::size_t>(section.rows.size(), 8)) * flow.pairHeight());
+        flow.heading(section.title);
+        for (const auto &[caption, text] : section.rows)
+            flow.pair(caption, text);
+    }
+    paintSummaries(flow, content, locale);
+    paintChart(flow, content, painter);
+    for (const schedule::Schedule &plan : content.schedules)
+        if (plan.listed())
+            paintSchedule(flow, plan, content, locale);
+    return painter.end();
+}
+
+bool saveReportPdf(const ReportContent &content, const QString &path, QString &error)
+{
+    return saveAtomically(
+        path,
+        [&content, &path](QIODevice &file, QString &writeError) {
+            QPdfWriter writer{&file};
+            writer.setTitle(content.title);
+            writer.setCreator(QStringLiteral("Blended Loan Calculator"));
+            writer.setResolution(300);
+            writer.setPageSize(reportPageSize(QLocale()));
+            writer.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
+            if (paintReport(content, writer))
+                return true;
+            writeError = saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
+            return false;
+        },
+        error);
+}
+
+bool printReport(const ReportContent &content, QPrinter &printer)
+{
+    return paintReport(content, printer);
+}
+
+} // namespace report

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "numtext/locale_marks.h"
+#include "report_content.h"
+#include "schedules_view.h"
+
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace report {
+
+// What the calculator asks of report/, behind an interface so that the program can load it from a module on
+// first use. Qt Charts and Qt PrintSupport (with the OpenGL libraries Qt Charts brings) are bound in full when
+// they load: linked into the program, they would cost its start more than its whole window does.
+class ReportModule {
+public:
+    virtual ~ReportModule() = default;
+
+    // A new schedules window, top-level even with a parent; owned, as any QWidget, by `parent` when given.
+    virtual SchedulesView *createSchedulesWindow(const numtext::LocaleMarks &marks, QWidget *parent) = 0;
+    virtual bool saveReportPdf(const ReportContent &content, const QString &path, QString &error) = 0;
+    // Asks with the print dialog (A4 or Letter by the locale) and prints. False when nothing was printed:
+    // `error` says why, or is empty when the user cancelled.
+    virtual bool printReport(const ReportContent &content, QWidget *parent, QString &error) = 0;
+    virtual bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
+                                    const numtext::LocaleMarks &marks, QString &error)
+        = 0;
+    virtual void showFigureDefinitions(QWidget *parent) = 0;
+    virtual void showAbout(QWidget *parent, const QString &version) = 0;
+};
+
+// The report module, loaded the first time it is asked for and the same one after. It is looked for beside the
+// program as built (../lib/loanblend) and as installed; null, with `error` in plain words, when it cannot be
+// loaded.
+ReportModule *loadReportModule(QString &error);
+
+} // namespace report

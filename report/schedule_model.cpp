@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "schedule_model.h"
+
+#include "display_text.h"
+
+namespace report {
+
+ScheduleModel::ScheduleModel(numtext::LocaleMarks marks, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_marks(std::move(marks))
+{ }
+
+void ScheduleModel::setPayments(std::vector<schedule::Payment> payments)
+{
+    beginResetModel();
+    m_payments = std::move(payments);
+    endResetModel();
+}
+
+int ScheduleModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_payments.size());
+}
+
+int ScheduleModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ScheduleModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(m_payments[std::size_t(index.row())], index.column(), m_marks, m_locale);
+    case Qt::TextAlignmentRole:
+        return index.column() == Month ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return heading(section);
+}
+
+QString ScheduleModel::heading(int column)
+{
+    switch (column) {
+    case Number:
+        return QStringLiteral("No.");
+    case Month:
+        return QStringLiteral("Month");
+    case Amount:
+        return QStringLiteral("Payment");
+    case Interest:
+        return QStringLiteral("Interest");
+    case Principal:
+        return QStringLiteral("Principal repaid");
+    case Balance:
+        return QStringLiteral("Balance");
+    }
+    return {};
+}
+
+QString ScheduleModel::cellText(const schedule::Payment &payment, int column, const numtext::LocaleMarks &marks,
+                                const QLocale &locale)
+{
+    switch (column) {
+    case Number:
+        return QString::number(payment.number);
+    case Month:
+        return monthText(payment.month, locale);
+    case Amount:
+        return moneyText(payment.amount, marks);
+    case Interest:
+        return moneyText(payment.interest, marks);
+    case Principal:
+        return moneyText(payment.principal, marks);
+    case Balance:
+        return moneyText(payment.balance, marks);
+    }
+    return {};
+}
+
+} // namespace report

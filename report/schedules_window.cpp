@@ -1,0 +1,321 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "schedules_window.h"
+
+#include "chart_legend.h"
+#include "display_text.h"
+#include "plan_summary.h"
+#include "schedule_chart.h"
+#include "schedule_model.h"
+
+#include <QButtonGroup>
+#include <QChartView>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace report {
+
+namespace {
+
+enum Page { NoCalculationPage, PlansPage };
+enum PlanPage { NotListedPage, ListedPage };
+
+QLabel *wrappedLabel(const QString &objectName, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_marks(std::move(marks))
+{
+    setObjectName("SchedulesWindow");
+    setWindowTitle(QStringLiteral("Repayment schedules - Blended Loan Calculator"));
+    setAccessibleName(QStringLiteral("Repayment schedules"));
+
+    m_firstPayment = new QDateEdit(firstDayOf(defaultFirstPayment()), this);
+    m_firstPayment->setObjectName("FirstPayment");
+    m_firstPayment->setAccessibleName(QStringLiteral("First payment month"));
+    m_firstPayment->setDisplayFormat(QStringLiteral("MMMM yyyy"));
+    m_firstPayment->setDateRange({1900, 1, 1}, {2999, 12, 1});
+    m_firstPayment->setCurrentSection(QDateTimeEdit::MonthSection);
+    auto *firstPaymentCaption = new QLabel(QStringLiteral("&First payment:"), this);
+    firstPaymentCaption->setBuddy(m_firstPayment);
+    connect(m_firstPayment, &QDateEdit::dateChanged, this, [this] { rebuild(); });
+
+    auto *noCalculation = wrappedLabel("NoCalculation", this);
+    noCalculation->setAlignment(Qt::AlignCenter);
+    noCalculation->setText(QStringLiteral("The schedules follow the calculator's figures: press Calculate in the "
+                                          "calculator window first, and they appear here."));
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(createPlanList());
+    splitter->addWidget(createPlanView());
+    splitter->addWidget(createChartView());
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(2, 1);
+
+    m_pages = new QStackedWidget(this);
+    m_pages->insertWidget(NoCalculationPage, noCalculation);
+    m_pages->insertWidget(PlansPage, splitter);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(firstPaymentCaption);
+    top->addWidget(m_firstPayment);
+    top->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_pages, 1);
+
+    auto *close = new QShortcut(QKeySequence::Close, this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    auto *escape = new QShortcut(Qt::Key_Escape, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    resize(1340, 720);
+    m_chart->followPalette(palette());
+    showNoCalculation();
+}
+
+// The plans to choose from, and under them the chosen plan's summary.
+QWidget *SchedulesWindow::createPlanList()
+{
+    auto *panel = new QWidget(this);
+    m_planList = new QListWidget(panel);
+    m_planList->setObjectName("Plans");
+    m_planList->setAccessibleName(QStringLiteral("Plans"));
+    for (const schedule::Plan plan : schedule::allPlans)
+        m_planList->addItem(fromUtf8(schedule::planName(plan)));
+    m_planList->setCurrentRow(0);
+    // Every plan's name in full, and no room below them to scroll through.
+    const int frame = 2 * m_planList->frameWidth();
+    m_planList->setFixedHeight(m_planList->count() * m_planList->sizeHintForRow(0) + frame);
+    m_planList->setMinimumWidth(m_planList->sizeHintForColumn(0) + frame + 2 * fontMetrics().averageCharWidth());
+    connect(m_planList, &QListWidget::currentRowChanged, this, [this] { showCurrentPlan(); });
+    auto *caption = new QLabel(QStringLiteral("&Plans"), panel);
+    caption->setBuddy(m_planList);
+
+    m_summaryPanel = new QWidget(panel);
+    m_summary = new QFormLayout;
+    auto *note = wrappedLabel("ReconciliationNote", m_summaryPanel);
+    note->setText(reconciliationNote());
+    auto *summaryLayout = new QVBoxLayout(m_summaryPanel);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
+    summaryLayout->addLayout(m_summary);
+    summaryLayout->addWidget(note);
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(caption);
+    layout->addWidget(m_planList);
+    layout->addSpacing(fontMetrics().height());
+    layout->addWidget(m_summaryPanel);
+    layout->addStretch();
+    return panel;
+}
+
+// The chosen plan's name and its schedule, or why it cannot be listed.
+QWidget *SchedulesWindow::createPlanView()
+{
+    auto *panel = new QWidget(this);
+    m_planTitle = new QLabel(panel);
+    m_planTitle->setObjectName("PlanTitle");
+    QFont titleFont = m_planTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    m_planTitle->setFont(titleFont);
+
+    m_notListed = wrappedLabel("NotListed", panel);
+    m_notListed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_model = new ScheduleModel(m_marks, this);
+    m_table = new QTableView(panel);
+    m_table->setObjectName("Schedule");
+    m_table->setAccessibleName(QStringLiteral("Repayment schedule"));
+    m_table->setModel(m_model);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setMinimumSectionSize(1);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setAlternatingRowColors(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setWordWrap(false);
+    // Arrows move among the cells; Tab leaves the table, rather than walking through thousands of cells.
+    m_table->setTabKeyNavigation(false);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_planPages = new QStackedWidget(panel);
+    m_planPages->insertWidget(NotListedPage, m_notListed);
+    m_planPages->insertWidget(ListedPage, m_table);
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_planTitle);
+    layout->addWidget(m_planPages, 1);
+    return panel;
+}
+
+QWidget *SchedulesWindow::createChartView()
+{
+    auto *panel = new QWidget(this);
+    auto *balance = new QRadioButton(QStringLiteral("Remaining &balance"), panel);
+    balance->setObjectName("ChartBalance");
+    balance->setAccessibleName(QStringLiteral("Chart the remaining balance"));
+    balance->setChecked(true);
+    auto *interest = new QRadioButton(QStringLiteral("&Interest paid so far"), panel);
+    interest->setObjectName("ChartInterest");
+    interest->setAccessibleName(QStringLiteral("Chart the interest paid so far"));
+    m_chartKind = new QButtonGroup(this);
+    m_chartKind->addButton(balance, int(ChartKind::Balance));
+    m_chartKind->addButton(interest, int(ChartKind::CumulativeInterest));
+    connect(m_chartKind, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            updateChart();
+    });
+
+    m_chart = new ScheduleChart(m_marks);
+    m_chartView = new QChartView(m_chart, panel);
+    m_chartView->setObjectName("Chart");
+    m_chartView->setAccessibleName(QStringLiteral("Chart of the plans over time"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumSize(360, 300);
+    m_legend = new ChartLegend(panel);
+
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(balance);
+    choice->addWidget(interest);
+    choice->addStretch();
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(choice);
+    layout->addWidget(m_chartView, 1);
+    layout->addWidget(m_legend);
+    return panel;
+}
+
+void SchedulesWindow::showPlans(const CalculatedPlans &plans)
+{
+    m_plans = plans;
+    m_pages->setCurrentIndex(PlansPage);
+    rebuild();
+}
+
+void SchedulesWindow::showNoCalculation()
+{
+    m_plans.reset();
+    m_schedules.clear();
+    m_model->setPayments({});
+    m_pages->setCurrentIndex(NoCalculationPage);
+}
+
+schedule::Month SchedulesWindow::firstPayment() const
+{
+    return monthOf(m_firstPayment->date());
+}
+
+void SchedulesWindow::rebuild()
+{
+    if (!m_plans)
+        return;
+    m_schedules = buildSchedules(*m_plans, firstPayment());
+    showCurrentPlan();
+    updateChart();
+}
+
+void SchedulesWindow::showCurrentPlan()
+{
+    const int row = m_planList->currentRow();
+    if (row < 0 || std::size_t(row) >= m_schedules.size())
+        return;
+    const schedule::Schedule &shown = m_schedules[std::size_t(row)];
+    m_planTitle->setText(fromUtf8(schedule::planName(shown.plan)));
+    if (!shown.listed()) {
+        m_notListed->setText(notListedText(shown));
+        m_model->setPayments({});
+        m_summaryPanel->hide();
+        m_planPages->setCurrentIndex(NotListedPage);
+        return;
+    }
+    showSummary(shown);
+    m_summaryPanel->show();
+    m_model->setPayments(shown.payments);
+    fitColumns();
+    m_planPages->setCurrentIndex(ListedPage);
+}
+
+void SchedulesWindow::showSummary(const schedule::Schedule &schedule)
+{
+    const std::vector<SummaryRow> rows = planSummary(schedule, m_marks, locale());
+    while (m_summaryTexts.size() < rows.size()) {
+        auto *caption = new QLabel(this);
+        auto *text = new QLabel(this);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_summary->addRow(caption, text);
+        m_summaryTexts.push_back(text);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QLabel *text = m_summaryTexts[i];
+        text->setObjectName(QStringLiteral("summary_") + QLatin1String(rows[i].name));
+        text->setText(rows[i].text);
+        text->setAccessibleName(rows[i].caption);
+        static_cast<QLabel *>(m_summary->labelForField(text))->setText(rows[i].caption + ':');
+    }
+}
+
+// Column widths from the widest texts a schedule can hold (its first row has the largest amounts, a month name
+// the longest month), rather than from every row: a 1,200-month table resizes as fast as a short one.
+void SchedulesWindow::fitColumns()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const QFontMetrics headerMetrics = m_table->horizontalHeader()->fontMetrics();
+    const int padding = 4 * metrics.averageCharWidth();
+    int total = 0;
+    for (int column = 0; column < ScheduleModel::ColumnCount; ++column) {
+        int width = headerMetrics.horizontalAdvance(ScheduleModel::heading(column));
+        for (const int row : {0, m_model->rowCount() - 1})
+            width = std::max(width, metrics.horizontalAdvance(m_model->index(row, column).data().toString()));
+        if (column == ScheduleModel::Month)
+            for (int month = 1; month <= 12; ++month)
+                width = std::max(width, metrics.horizontalAdvance(locale().standaloneMonthName(month) + " 0000"));
+        m_table->setColumnWidth(column, width + padding);
+        total += width + padding;
+    }
+    m_table->setMinimumWidth(total + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth());
+}
+
+void SchedulesWindow::updateChart()
+{
+    m_chart->setSchedules(m_schedules, ChartKind(m_chartKind->checkedId()));
+    m_legend->setEntries(m_chart->legendEntries());
+}
+
+void SchedulesWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        m_chart->followPalette(palette());
+        m_legend->setEntries(m_chart->legendEntries());
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace report

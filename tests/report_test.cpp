@@ -1,0 +1,457 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "default_run.h"
+#include "report/calculated_plans.h"
+#include "report/chart_ticks.h"
+#include "report/csv_export.h"
+#include "report/display_text.h"
+#include "report/help_windows.h"
+#include "report/report_document.h"
+#include "report/report_module.h"
+#include "report/schedule_model.h"
+#include "report/schedules_window.h"
+#include "schedule/schedules_csv.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QChartView>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using report::SchedulesWindow;
+using schedule::Month;
+
+namespace {
+
+const numtext::LocaleMarks usMarks{".", ",", "$"};
+report::CalculatedPlans plansOf(const loan::LoanTerms &loan1, const loan::LoanTerms &loan2)
+{
+    return report::calculatedPlans(schedule::calculatePlanTerms(loan1, loan2), "");
+}
+
+const report::CalculatedPlans startingPlans = plansOf(defaultLoan1, defaultLoan2);
+constexpr Month january2030{2030, 1};
+
+QByteArray contents(const QString &path)
+{
+    QFile file{path};
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray{};
+}
+
+// Writes beyond `bytes` fail with EFBIG for as long as it lives, as on a full disk; root included.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+} // namespace
+
+// The schedules window, the report and the CSV on the offscreen platform. Any modal dialog that appears fails the
+// test and is closed, so none can block the run.
+class ReportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shows_each_plan_as_the_builder_builds_it_data();
+    void shows_each_plan_as_the_builder_builds_it();
+    void the_first_rows_of_loan_1_read_as_worked_by_hand();
+    void follows_a_new_calculate_while_open();
+    void a_new_first_payment_month_rebuilds_the_schedules();
+    void a_plan_not_listed_shows_the_reason();
+    void before_any_calculate_says_calculate_comes_first();
+    void the_chart_legend_gives_each_line_its_payoff_month();
+    void every_control_has_an_accessible_name();
+    void the_keyboard_reaches_every_control_and_the_access_keys_work();
+    void the_chart_turns_dark_with_the_palette();
+    void saves_the_report_as_pdf_and_the_schedules_as_csv_data();
+    void saves_the_report_as_pdf_and_the_schedules_as_csv();
+    void a_failed_save_keeps_the_existing_file_and_says_why_data();
+    void a_failed_save_keeps_the_existing_file_and_says_why();
+    void page_size_follows_the_locale_data();
+    void page_size_follows_the_locale();
+    void help_windows_open_once_and_close();
+    void the_report_module_loads_once_and_makes_a_schedules_window();
+    void chart_ticks_stay_few_and_distinct_data();
+    void chart_ticks_stay_few_and_distinct();
+
+private:
+    template<class T> T *child(const char *name) const { return m_window->findChild<T *>(name); }
+    QString text(const char *name) const { return child<QLabel>(name)->text(); }
+    QString cell(int row, int column) const
+    {
+        return child<QTableView>("Schedule")->model()->index(row, column).data().toString();
+    }
+    void choosePlan(int row) { child<QListWidget>("Plans")->setCurrentRow(row); }
+    report::ReportContent reportContent() const;
+
+    std::unique_ptr<SchedulesWindow> m_window;
+    QStringList m_unexpectedDialogs;
+    QTimer m_dialogWatch;
+};
+
+void ReportTest::init()
+{
+    m_unexpectedDialogs.clear();
+    m_window = std::make_unique<SchedulesWindow>(usMarks);
+    m_window->showPlans(startingPlans);
+    child<QDateEdit>("FirstPayment")->setDate(report::firstDayOf(january2030));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    connect(&m_dialogWatch, &QTimer::timeout, this, [this] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            m_unexpectedDialogs << dialog->metaObject()->className();
+            dialog->close();
+        }
+    });
+    m_dialogWatch.start(20);
+}
+
+void ReportTest::cleanup()
+{
+    m_dialogWatch.stop();
+    m_dialogWatch.disconnect();
+    m_window.reset();
+    QCOMPARE(m_unexpectedDialogs, QStringList{});
+}
+
+report::ReportContent ReportTest::reportContent() const
+{
+    return {"Blended Loan Calculator",
+            QDate(2026, 12, 8),
+            {{"Loan 1", {{"Principal1", "355000"}}}},
+            m_window->schedules(),
+            usMarks};
+}
+
+void ReportTest::shows_each_plan_as_the_builder_builds_it_data()
+{
+    QTest::addColumn<int>("plan");
+    for (std::size_t i = 0; i < schedule::allPlans.size(); ++i)
+        QTest::newRow(std::string(schedule::planName(schedule::allPlans[i])).c_str()) << int(i);
+}
+
+void ReportTest::shows_each_plan_as_the_builder_builds_it()
+{
+    QFETCH(int, plan);
+    const schedule::Schedule expected = schedule::buildSchedule(schedule::allPlans[std::size_t(plan)],
+                                                                *startingPlans.terms[std::size_t(plan)], january2030);
+    QVERIFY(expected.listed());
+    choosePlan(plan);
+
+    const auto *table = child<QTableView>("Schedule");
+    QVERIFY(table->isVisible());
+    QCOMPARE(table->model()->rowCount(), int(expected.payments.size()));
+    for (const std::size_t row : {std::size_t(0), expected.payments.size() / 2, expected.payments.size() - 1})
+        for (int column = 0; column < report::ScheduleModel::ColumnCount; ++column)
+            QCOMPARE(cell(int(row), column),
+                     report::ScheduleModel::cellText(expected.payments[row], column, usMarks, QLocale()));
+    QCOMPARE(text("summary_payments"), QString::number(expected.payments.size()));
+    QCOMPARE(text("summary_finalPayment"), report::moneyText(expected.payments.back().amount, usMarks));
+    QCOMPARE(text("summary_totalPaid"), report::moneyText(expected.totalPaid, usMarks));
+    QCOMPARE(text("summary_totalInterest"), report::moneyText(expected.totalInterest, usMarks));
+    QCOMPARE(text("summary_payoffMonth"), report::monthText(expected.payments.back().month, QLocale()));
+    QVERIFY(text("summary_interestDifference").startsWith(QString::number(*schedule::interestDifference(expected))));
+}
+
+void ReportTest::the_first_rows_of_loan_1_read_as_worked_by_hand()
+{
+    // 355,000.00 at 2.99 % / 12 a month: 884.5416... of interest, 1,967.04 paid, 1,082.50 repaid.
+    const QStringList first{"1", "January 2030", "$1,967.04", "$884.54", "$1,082.50", "$353,917.50"};
+    for (int column = 0; column < first.size(); ++column)
+        QCOMPARE(cell(0, column), first[column]);
+    QCOMPARE(cell(239, report::ScheduleModel::Balance), "$0.00");
+    QCOMPARE(text("summary_payoffMonth"), "December 2049");
+    QCOMPARE(text("summary_windowInterest"), "$117,090.7593");
+    QCOMPARE(text("summary_interestDifference"), "49 cents"); // 117,091.25 less 117,090.76
+}
+
+void ReportTest::follows_a_new_calculate_while_open()
+{
+    m_window->showPlans(plansOf({355000, 2.99, 10.5}, {140000, 4, 10.5}));
+    QCOMPARE(child<QTableView>("Schedule")->model()->rowCount(), 126);
+    QCOMPARE(text("summary_payoffMonth"), "June 2040");
+    QCOMPARE(m_window->schedules().size(), std::size_t(5));
+}
+
+void ReportTest::a_new_first_payment_month_rebuilds_the_schedules()
+{
+    child<QDateEdit>("FirstPayment")->setDate({2031, 7, 1});
+    QCOMPARE(cell(0, report::ScheduleModel::Month), "July 2031");
+    QCOMPARE(m_window->firstPayment(), (Month{2031, 7}));
+    for (const schedule::Schedule &shown : m_window->schedules())
+        QCOMPARE(shown.payments.front().month, (Month{2031, 7}));
+}
+
+void ReportTest::a_plan_not_listed_shows_the_reason()
+{
+    report::CalculatedPlans plans = startingPlans;
+    plans.terms[1].reset();
+    plans.reasons[1] = "Loan 2's payment cannot be calculated: a rate of 0% cannot be calculated.";
+    m_window->showPlans(plans);
+    choosePlan(1);
+    QVERIFY(child<QLabel>("NotListed")->isVisible());
+    QVERIFY(text("NotListed").contains(QString::fromStdString(plans.reasons[1])));
+    QVERIFY(!child<QTableView>("Schedule")->isVisible());
+    choosePlan(0);
+    QVERIFY(child<QTableView>("Schedule")->isVisible());
+}
+
+void ReportTest::before_any_calculate_says_calculate_comes_first()
+{
+    m_window->showNoCalculation();
+    QVERIFY(child<QLabel>("NoCalculation")->isVisible());
+    QVERIFY(text("NoCalculation").contains("press Calculate"));
+    QVERIFY(m_window->schedules().empty());
+    m_window->showPlans(startingPlans);
+    QVERIFY(!child<QLabel>("NoCalculation")->isVisible());
+}
+
+void ReportTest::the_chart_legend_gives_each_line_its_payoff_month()
+{
+    const QStringList expected{
+        "Loan 1 and loan 2, paid off in December 2049",
+        "Blended loan, paid off in December 2049",
+        "Combined payment at the average rate, paid off in July 2050",
+        "Combined payment at the weighted rate, paid off in December 2049",
+    };
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(text(qPrintable(QString("legend_%1").arg(i))), expected[i]);
+}
+
+void ReportTest::every_control_has_an_accessible_name()
+{
+    int named = 0;
+    for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+        if (!qobject_cast<const QAbstractButton *>(widget) && !qobject_cast<const QAbstractItemView *>(widget)
+            && !qobject_cast<const QDateEdit *>(widget) && !qobject_cast<const QChartView *>(widget))
+            continue;
+        if (widget->focusPolicy() == Qt::NoFocus) // a table's headers, its corner button
+            continue;
+        QVERIFY2(!widget->accessibleName().isEmpty(), widget->metaObject()->className());
+        ++named;
+    }
+    QCOMPARE(named, 6); // the month, the plans, the table, the two chart choices and the chart
+}
+
+void ReportTest::the_keyboard_reaches_every_control_and_the_access_keys_work()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), child<QDateEdit>("FirstPayment"));
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    // Tab first moves from the month to the year, as in every date field.
+    QCOMPARE(visited, (QStringList{"FirstPayment", "Plans", "Schedule", "ChartBalance", "Chart"}));
+
+    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::AltModifier);
+    QTRY_VERIFY(child<QRadioButton>("ChartInterest")->isChecked());
+    QTest::keyClick(m_window.get(), Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), child<QListWidget>("Plans"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(text("PlanTitle"), "Loan 2");
+}
+
+void ReportTest::the_chart_turns_dark_with_the_palette()
+{
+    const auto *chart = child<QChartView>("Chart")->chart();
+    QCOMPARE(chart->theme(), QChart::ChartThemeLight);
+    QPalette dark = m_window->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    m_window->setPalette(dark);
+    QCOMPARE(chart->theme(), QChart::ChartThemeDark);
+}
+
+void ReportTest::saves_the_report_as_pdf_and_the_schedules_as_csv_data()
+{
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QString>("grouping");
+    QTest::newRow("decimal point") << "."
+                                   << ",";
+    QTest::newRow("decimal comma") << ","
+                                   << ".";
+}
+
+void ReportTest::saves_the_report_as_pdf_and_the_schedules_as_csv()
+{
+    QFETCH(QString, decimal);
+    QFETCH(QString, grouping);
+    const numtext::LocaleMarks marks{decimal.toStdString(), grouping.toStdString(), "$"};
+    QTemporaryDir folder;
+    QString error;
+    QVERIFY(report::saveReportPdf(reportContent(), folder.filePath("report.pdf"), error));
+    QVERIFY(contents(folder.filePath("report.pdf")).startsWith("%PDF"));
+
+    QVERIFY(report::exportSchedulesCsv(m_window->schedules(), folder.filePath("schedules.csv"), marks, error));
+    const std::string csv = schedule::schedulesCsv(m_window->schedules(), marks.decimal);
+    QCOMPARE(contents(folder.filePath("schedules.csv")), QByteArray::fromStdString(csv));
+    QCOMPARE(error, QString());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
+}
+
+void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<QString>("reason");
+    for (const bool pdf : {false, true}) {
+        const char *kind = pdf ? "pdf: " : "csv: ";
+        QTest::addRow("%sread-only folder", kind) << "read-only" << pdf << "the folder is read-only.";
+        QTest::addRow("%smissing folder", kind) << "missing" << pdf << "the folder does not exist.";
+        QTest::addRow("%sdisk full part-way", kind) << "full" << pdf << "file too large.";
+    }
+}
+
+void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why()
+{
+    QFETCH(QString, failure);
+    QFETCH(bool, pdf);
+    QFETCH(QString, reason);
+    if (failure == "read-only" && geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    QTemporaryDir folder;
+    const QString path = failure == "missing" ? folder.filePath("gone/out") : folder.filePath("out");
+    const QByteArray before = "what was there before\n";
+    if (failure != "missing") {
+        QFile existing{path};
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(before);
+    }
+    if (failure == "read-only")
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+
+    QString error;
+    bool saved = false;
+    {
+        const std::unique_ptr<FileSizeLimit> limit{failure == "full" ? new FileSizeLimit(1024) : nullptr};
+        saved = pdf ? report::saveReportPdf(reportContent(), path, error)
+                    : report::exportSchedulesCsv(m_window->schedules(), path, usMarks, error);
+    }
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(!saved);
+    QCOMPARE(error, "The file could not be saved: " + reason);
+    if (failure != "missing") {
+        QCOMPARE(contents(path), before);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+    }
+}
+
+void ReportTest::page_size_follows_the_locale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("size");
+    QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
+    QTest::newRow("United Kingdom") << "en_GB" << int(QPageSize::A4);
+    QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
+}
+
+void ReportTest::page_size_follows_the_locale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, size);
+    QCOMPARE(int(report::reportPageSize(QLocale(locale)).id()), size);
+}
+
+void ReportTest::help_windows_open_once_and_close()
+{
+    report::showFigureDefinitions(m_window.get());
+    report::showFigureDefinitions(m_window.get());
+    const auto definitions = m_window->findChildren<QDialog *>("FigureDefinitions");
+    QCOMPARE(definitions.size(), 1);
+    QVERIFY(definitions.front()->isVisible());
+    QVERIFY(definitions.front()->close());
+
+    report::showAbout(m_window.get(), "1.2.3");
+    auto *about = m_window->findChild<QMessageBox *>("About");
+    QVERIFY(about && about->isVisible());
+    const QString words = about->text() + about->informativeText();
+    for (const char *part : {"Blended Loan Calculator", "1.2.3", "GNU General Public License", "version 3 or"})
+        QVERIFY2(words.contains(part), part);
+    QVERIFY(about->close());
+}
+
+void ReportTest::the_report_module_loads_once_and_makes_a_schedules_window()
+{
+    QString error;
+    report::ReportModule *module = report::loadReportModule(error);
+    QVERIFY2(module, qPrintable(error));
+    QCOMPARE(report::loadReportModule(error), module);
+    report::SchedulesView *view = module->createSchedulesWindow(usMarks, m_window.get());
+    QVERIFY(view->widget()->isWindow());
+    view->showPlans(startingPlans);
+    QCOMPARE(view->schedules().size(), std::size_t(5));
+    QCOMPARE(view->schedules()[0].payments.size(), std::size_t(240));
+}
+
+void ReportTest::chart_ticks_stay_few_and_distinct_data()
+{
+    QTest::addColumn<int>("months");
+    QTest::addColumn<double>("maximum");
+    QTest::newRow("one month, one cent") << 1 << 0.01;
+    QTest::newRow("ten months, a few cents") << 10 << 0.07;
+    QTest::newRow("twenty years") << 240 << 495000.0;
+    QTest::newRow("a hundred years, ten million") << 1200 << 1e7;
+}
+
+// The axes drop a tick whose label repeats another, so every label must differ; more than about eight crowd.
+void ReportTest::chart_ticks_stay_few_and_distinct()
+{
+    QFETCH(int, months);
+    QFETCH(double, maximum);
+    for (const auto &ticks :
+         {report::timeTicks(january2030, months, QLocale()), report::moneyTicks(maximum, usMarks)}) {
+        QVERIFY(!ticks.empty() && ticks.size() <= 8);
+        QSet<QString> labels;
+        for (const report::Tick &tick : ticks)
+            labels.insert(tick.label);
+        QCOMPARE(labels.size(), qsizetype(ticks.size()));
+    }
+    QVERIFY(report::moneyTicks(maximum, usMarks).back().value >= maximum);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ReportTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "report_test.moc"
