@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured build tree and checks that it holds the program, its desktop
-# entry, metainfo, icon, manual page and documentation; that it depends on its Qt runtime and fonts; and that
+# entry, metainfo, icon, manual page, documentation and report module; that it depends on its Qt runtime and fonts; and that
 # the package, its changelog and its metainfo all name the project's version.
 # Usage: check-deb.sh BUILD_DIR VERSION
 set -euo pipefail
@@ -25,7 +25,9 @@ for path in ./usr/bin/loanblend \
             ./usr/share/doc/loanblend/changelog.gz; do
     grep -q " $path\$" <<<"$contents" || { echo "missing from $deb: $path"; status=1; }
 done
-for package in libqt6widgets6 libqt6gui6 fonts-liberation2; do
+# The schedules and report module, loaded on first use from the library folder.
+grep -q " ./usr/lib/.*loanblend/loanblend-report.so\$" <<<"$contents" || { echo "missing from $deb: the report module"; status=1; }
+for package in libqt6widgets6 libqt6gui6 libqt6charts6 libqt6printsupport6 fonts-liberation2; do
     grep -q "$package" <<<"$depends" || { echo "$deb does not depend on $package: $depends"; status=1; }
 done
 

@@ -3,12 +3,17 @@
 #include "window/result_field.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -47,8 +52,14 @@ private slots:
     void typing_at_start_replaces_the_starting_principal();
     void the_window_fits_the_screen_and_scrolls_to_what_has_the_focus();
     void the_system_message_box_has_the_title_the_text_and_ok_alone();
+    void menu_access_keys_leave_alt_c_and_alt_x_to_calculate_and_exit();
+    void exit_in_the_menu_beeps_and_ends_like_the_button();
+    void the_schedules_window_follows_every_calculate();
+    void the_report_and_the_schedules_are_saved_where_the_user_chose();
+    void copy_results_gives_two_columns_of_caption_and_text();
 
 private:
+    QAction *menuAction(const QString &text) const;
     QLineEdit *box(const char *name) const { return m_form->findChild<QLineEdit *>(name); }
     QPushButton *button(const char *name) const { return m_form->findChild<QPushButton *>(name); }
     QWidget *pressTab(Qt::Key key = Qt::Key_Tab);
@@ -61,6 +72,7 @@ private:
     QStringList m_log;
     QStringList m_unexpectedDialogs;
     QTimer m_dialogWatch;
+    QTemporaryDir m_saveFolder;
     bool m_expectDialog = false;
 };
 
@@ -93,6 +105,9 @@ void CalculatorFormTest::startForm()
         },
         [this] { m_log << "beep"; },
         [this] { m_log << "end"; },
+        [this](QWidget &, const QString &, const QString &fileName, const QString &) {
+            return m_saveFolder.filePath(fileName);
+        },
     };
     m_form = std::make_unique<CalculatorForm>(numtext::LocaleMarks{".", ",", "$"}, std::move(recording));
     m_form->show();
@@ -113,6 +128,14 @@ QWidget *CalculatorFormTest::pressTab(Qt::Key key)
     QTest::keyClick(QApplication::focusWidget(), key);
     QCoreApplication::processEvents();
     return QApplication::focusWidget();
+}
+
+QAction *CalculatorFormTest::menuAction(const QString &text) const
+{
+    for (QAction *action : m_form->findChild<QMenuBar *>()->findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
 }
 
 QStringList CalculatorFormTest::resultTexts() const
@@ -434,6 +457,76 @@ void CalculatorFormTest::the_system_message_box_has_the_title_the_text_and_ok_al
     QCOMPARE(title, "Blended Loan Calculator");
     QCOMPARE(text, "enter a Principal between $1 and $10000,000");
     QCOMPARE(buttons, QMessageBox::Ok);
+}
+
+void CalculatorFormTest::menu_access_keys_leave_alt_c_and_alt_x_to_calculate_and_exit()
+{
+    const QList<QAction *> menus = m_form->findChild<QMenuBar *>()->actions();
+    QCOMPARE(menus.size(), 4);
+    for (const QAction *menu : menus) {
+        const QString key = QKeySequence::mnemonic(menu->text()).toString();
+        QVERIFY2(key != "Alt+C" && key != "Alt+X", qPrintable(menu->text()));
+    }
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(box("Text30")->text(), "19.99");
+}
+
+void CalculatorFormTest::exit_in_the_menu_beeps_and_ends_like_the_button()
+{
+    box("Text1")->setText("abc");
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QTRY_COMPARE(m_log, (QStringList{"beep", "end"}));
+    QCOMPARE(m_messages, QStringList{});
+}
+
+void CalculatorFormTest::the_schedules_window_follows_every_calculate()
+{
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QWidget *schedules = nullptr;
+    QTRY_VERIFY((schedules = m_form->findChild<QWidget *>("SchedulesWindow")) && schedules->isVisible());
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QCOMPARE(m_form->findChildren<QWidget *>("SchedulesWindow").size(), 1); // reopened, not duplicated
+    const auto *table = schedules->findChild<QTableView *>("Schedule");
+
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(table->model()->rowCount(), 240); // loan 1: twenty years of payments
+    box("Text3")->setText("10");
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(table->model()->rowCount(), 120);
+    const QModelIndex lastBalance = table->model()->index(119, table->model()->columnCount() - 1);
+    QCOMPARE(table->model()->data(lastBalance).toString(), "$0.00");
+}
+
+void CalculatorFormTest::the_report_and_the_schedules_are_saved_where_the_user_chose()
+{
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!box("Text30")->text().isEmpty());
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    QFile pdf{m_saveFolder.filePath("blended-loan-report.pdf")};
+    QTRY_VERIFY(pdf.exists());
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.read(5), "%PDF-");
+
+    menuAction("&Export schedules as CSV\u2026")->trigger();
+    QFile csv{m_saveFolder.filePath("blended-loan-schedules.csv")};
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("Plan,Payment,Month,Payment amount,Interest,Principal,Balance\r\nLoan 1,1,"));
+    QCOMPARE(bytes.count("\r\n"), 1 + 240 + 240 + 240 + 247 + 240);
+    QCOMPARE(m_messages, QStringList{});
+}
+
+void CalculatorFormTest::copy_results_gives_two_columns_of_caption_and_text()
+{
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!box("Text30")->text().isEmpty());
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 31);
+    QCOMPARE(lines.first(), "Principal1\t355000");
+    QCOMPARE(lines.last(), "Weighted Average Rate, Monthly Payment\t$2,815.42");
 }
 
 int main(int argc, char *argv[])

@@ -46,7 +46,7 @@ void LocaleWindowTest::init()
 {
     m_messages.clear();
     m_marks = window::marksOf(QLocale::system());
-    window::DesktopServices recording{[this](QWidget &, const QString &text) { m_messages << text; }, [] {}, [] {}};
+    window::DesktopServices recording{[this](QWidget &, const QString &text) { m_messages << text; }, [] {}, [] {}, {}};
     m_form = std::make_unique<window::CalculatorForm>(m_marks, std::move(recording));
     m_form->show();
     m_form->activateWindow();

@@ -1,10 +1,10 @@
 // A seeded monkey on the real window: random text typed or pasted into the inputs, Tab and Shift+Tab, clicks on
 // fields, Alt+C and clicks on Calculate (also straight after typing a value its check refuses), every message box
-// answered. After every step the program is still running, no message box is open, and every input holds what was
-// typed unless its check set it back to "1". Every Calculate either runs or is stopped by a check's message; when
-// it runs, no loan 1 input holds a value its check would refuse, and each result field holds what the libraries
-// say that run must write, or nothing. The number notation is the system locale's.
-// MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and repeated in any failure.
+// answered; the schedules window opened and closed, and the schedules exported. After every step the program is still
+// running, no message box is open, and every input holds what was typed unless its check set it back to "1". Every
+// Calculate either runs or is stopped by a check's message; when it runs, no loan 1 input holds a value its check would
+// refuse, and each result field holds what the libraries say that run must write, or nothing. The number notation is
+// the system locale's. MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and repeated in any failure.
 #include "calculate_oracle.h"
 #include "window/calculator_form.h"
 #include "window/commands.h"
@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -56,7 +57,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Action { Type, Paste, Tab, BackTab, ClickField, AltC, ClickCalculate, AltCAfterRefusedText, PutRight };
+    enum class Action {
+        Type,
+        Paste,
+        Tab,
+        BackTab,
+        ClickField,
+        AltC,
+        ClickCalculate,
+        AltCAfterRefusedText,
+        PutRight,
+        OpenOrCloseSchedules,
+        ExportSchedules,
+    };
 
     QLineEdit *box(const QString &name) const { return m_form->findChild<QLineEdit *>(name); }
     QString randomText();
@@ -74,6 +87,7 @@ private:
     int m_step = 0;
     std::deque<QString> m_recent; // the last actions, for reproducing a failure
     numtext::LocaleMarks m_marks;
+    QTemporaryDir m_saveFolder;
     std::unique_ptr<window::CalculatorForm> m_form;
     std::map<QString, QString> m_typed;
     int m_messages = 0;
@@ -96,6 +110,9 @@ void Monkey::initTestCase()
     window::DesktopServices services = window::DesktopServices::system();
     services.beep = [] {};
     services.endProgram = [this] { m_ended = true; };
+    services.chooseSaveFile = [this](QWidget &, const QString &, const QString &fileName, const QString &) {
+        return m_saveFolder.filePath(fileName);
+    };
     m_marks = window::marksOf(QLocale::system());
     m_form = std::make_unique<window::CalculatorForm>(m_marks, std::move(services));
     m_form->show();
@@ -219,6 +236,22 @@ void Monkey::step(Action action)
                 enter(box(name), text, false);
             }
         break;
+    case Action::OpenOrCloseSchedules:
+        if (QWidget *schedules = m_form->findChild<QWidget *>("SchedulesWindow"); schedules && schedules->isVisible()) {
+            m_recent.push_back("close the schedules");
+            schedules->close();
+        } else {
+            m_recent.push_back("Ctrl+R");
+            QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        }
+        m_form->activateWindow();
+        break;
+    case Action::ExportSchedules:
+        m_recent.push_back("export the schedules");
+        for (QAction *menuItem : m_form->findChildren<QAction *>())
+            if (menuItem->text().startsWith("&Export"))
+                menuItem->trigger();
+        break;
     case Action::AltC:
         startCalculate([focused] { QTest::keyClick(focused, Qt::Key_C, Qt::AltModifier); }, "Alt+C");
         break;
@@ -334,6 +367,8 @@ void Monkey::survives_random_use()
         {Action::ClickCalculate, 20},
         {Action::AltCAfterRefusedText, 4},
         {Action::PutRight, 12},
+        {Action::OpenOrCloseSchedules, 3},
+        {Action::ExportSchedules, 2},
     };
     int total = 0;
     for (const auto &[action, weight] : weights)

@@ -1,5 +1,6 @@
 #include "calculator_form.h"
 
+#include "calculator_menus.h"
 #include "commands.h"
 #include "form_table.h"
 #include "numtext/localized_number.h"
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -92,7 +94,8 @@ constexpr QSize windowFrameAllowance{16, 48};
 CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices services, QWidget *parent)
     : QWidget(parent)
     , m_marks(std::move(marks))
-    , m_operations(*this, m_textBoxes, std::move(services))
+    , m_services(std::move(services))
+    , m_operations(*this, m_textBoxes, m_services)
 {
     setObjectName("CalculatorForm");
     setWindowTitle(toQString(form::programTitle));
@@ -105,10 +108,13 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     // leaving the field being edited.
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidget(client);
+    m_menus = new CalculatorMenus(*this, m_operations, m_marks, m_services,
+                                  [this] { runCommand([this] { cmdExit_Click(m_operations); }); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(m_menus->menuBar());
     layout->addWidget(m_scrollArea);
-    fitToScreen(client->size());
+    fitToScreen(client->size() + QSize(0, m_menus->menuBar()->sizeHint().height()));
 
     // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -134,12 +140,13 @@ QWidget *CalculatorForm::buildClientArea(double dpi)
     return client;
 }
 
-// Opens as large as the client area, or as the screen allows; scroll bars then take the place they need.
-void CalculatorForm::fitToScreen(QSize client)
+// Opens as large as the client area and the menu bar, or as the screen allows; scroll bars then take the place
+// they need.
+void CalculatorForm::fitToScreen(QSize content)
 {
     const QSize room = screen()->availableSize() - windowFrameAllowance;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    QSize size = client;
+    QSize size = content;
     if (size.height() > room.height())
         size.rwidth() += scrollBar;
     if (size.width() > room.width())
@@ -215,7 +222,7 @@ void CalculatorForm::addButtons(QWidget &client, double dpi)
     m_calculateButton->installEventFilter(this);
     connect(m_calculateButton, &QPushButton::clicked, this, [this] {
         if (runDueChecks())
-            runCommand([this] { Command1_Click(m_operations, m_marks); });
+            runCommand([this] { m_menus->calculated(Command1_Click(m_operations, m_marks)); });
     });
     connect(m_exitButton, &QPushButton::clicked, this, [this] { runCommand([this] { cmdExit_Click(m_operations); }); });
     // A click on Exit must not take the focus: that would run the check of the field being left, and Exit has

@@ -16,9 +16,11 @@ class QScrollArea;
 
 namespace window {
 
+class CalculatorMenus;
+
 // The calculator window, laid out from the form table at the screen's logical DPI. Every widget carries its
 // table name as objectName and an accessible name a screen reader can speak. Where the screen is smaller than
-// the window, its content scrolls.
+// the window, its content scrolls. A menu bar above the client area reaches the schedules, the report and help.
 class CalculatorForm : public QWidget {
 public:
     CalculatorForm(numtext::LocaleMarks marks, DesktopServices services, QWidget *parent = nullptr);
@@ -33,7 +35,7 @@ private:
     void addLabels(QWidget &client, double dpi);
     void addButtons(QWidget &client, double dpi);
     void chainTabOrder();
-    void fitToScreen(QSize client);
+    void fitToScreen(QSize content);
 
     std::optional<Field> checkedField(const QObject *textBox) const;
     bool leftForAnotherControl(Qt::FocusReason reason) const;
@@ -48,7 +50,9 @@ private:
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QScrollArea *m_scrollArea = nullptr;
+    DesktopServices m_services;
     QtWindowOperations m_operations;
+    CalculatorMenus *m_menus = nullptr;
     std::vector<Field> m_dueChecks; // the checked fields the user has left, in that order, not yet checked
     std::array<QString, fieldCount> m_confirmedTexts; // what each checked field held when its check last passed
     bool m_checking = false; // a check is showing its message or handing the focus back

@@ -4,6 +4,8 @@
 #include "qt_text.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace window {
@@ -20,6 +22,9 @@ DesktopServices DesktopServices::system()
         },
         [] { QApplication::beep(); },
         [] { QCoreApplication::quit(); },
+        [](QWidget &parent, const QString &title, const QString &fileName, const QString &filter) {
+            return QFileDialog::getSaveFileName(&parent, title, QDir::home().filePath(fileName), filter);
+        },
     };
 }
 

@@ -7,12 +7,16 @@ class QWidget;
 
 namespace window {
 
-// The window operations that reach beyond the window: the modal message box, the alert sound and the end of the
-// program. Tests replace them with recorders, so that no dialog ever waits for a click that will not come.
+// The window operations that reach beyond the window: the modal message box, the alert sound, the end of the
+// program and the file dialog of a save. Tests replace them with recorders, so that no dialog ever waits for a click
+// that will not come.
 struct DesktopServices {
     std::function<void(QWidget &parent, const QString &text)> showMessage;
     std::function<void()> beep;
     std::function<void()> endProgram;
+    // The file a save goes to, asked of the user; empty when the user cancels.
+    std::function<QString(QWidget &parent, const QString &title, const QString &fileName, const QString &filter)>
+        chooseSaveFile;
 
     static DesktopServices system();
 };

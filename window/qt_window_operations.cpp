@@ -7,10 +7,10 @@
 namespace window {
 
 QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
-                                       DesktopServices services)
+                                       const DesktopServices &services)
     : m_window(window)
     , m_textBoxes(textBoxes)
-    , m_services(std::move(services))
+    , m_services(services)
 { }
 
 std::string QtWindowOperations::getText(Field field) const

@@ -13,7 +13,8 @@ namespace window {
 // The window operations on the Qt form's text boxes.
 class QtWindowOperations final : public WindowOperations {
 public:
-    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes, DesktopServices services);
+    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
+                       const DesktopServices &services);
 
     std::string getText(Field field) const override;
     void setText(Field field, std::string_view text) override;
@@ -25,7 +26,7 @@ public:
 private:
     QWidget &m_window;
     const std::array<QLineEdit *, fieldCount> &m_textBoxes;
-    DesktopServices m_services;
+    const DesktopServices &m_services;
 };
 
 } // namespace window
