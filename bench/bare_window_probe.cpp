@@ -1,12 +1,17 @@
 // The yardstick for start-up: a plain Qt window holding the same widgets at the same places with the same texts,
-// and nothing of ours (no fonts, colours, focus checks, accessible names or caption fitting).
+// under a menu bar with the same menus and items and inside a scroll area, and nothing of ours (no fonts,
+// colours, focus checks, accessible names, shortcuts or caption fitting).
 #include "first_paint.h"
 #include "window/form_table.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -26,13 +31,35 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget bare;
-    bare.setFixedSize(window::form::clientWidth / 15, window::form::clientHeight / 15);
+    auto *client = new QWidget;
+    client->setFixedSize(window::form::clientWidth / 15, window::form::clientHeight / 15);
     for (const auto &spec : window::form::textBoxes())
-        (new QLineEdit(text(spec.initialText), &bare))->setGeometry(pixels(spec.geometry));
+        (new QLineEdit(text(spec.initialText), client))->setGeometry(pixels(spec.geometry));
     for (const auto &spec : window::form::labels())
-        (new QLabel(text(spec.caption), &bare))->setGeometry(pixels(spec.geometry));
+        (new QLabel(text(spec.caption), client))->setGeometry(pixels(spec.geometry));
     for (const auto &spec : window::form::buttons())
-        (new QPushButton(text(spec.caption), &bare))->setGeometry(pixels(spec.geometry));
+        (new QPushButton(text(spec.caption), client))->setGeometry(pixels(spec.geometry));
+    auto *menuBar = new QMenuBar(&bare);
+    const std::pair<const char *, QStringList> menus[] = {
+        {"File", {"Save report as PDF", "Print", "Export schedules as CSV", "Exit"}},
+        {"Edit", {"Copy results"}},
+        {"View", {"Repayment schedules"}},
+        {"Help", {"How the figures are defined", "About"}},
+    };
+    for (const auto &[title, items] : menus) {
+        QMenu *menu = menuBar->addMenu(title);
+        for (const QString &item : items)
+            menu->addAction(item);
+    }
+    auto *scrollArea = new QScrollArea;
+    scrollArea->setWidget(client);
+    auto *layout = new QVBoxLayout(&bare);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(scrollArea);
+    // As large as the program's window opens: its content, or the screen less the frame it leaves room for.
+    const QSize content = client->size() + QSize(0, menuBar->sizeHint().height());
+    bare.resize(content.boundedTo(bare.screen()->availableSize() - QSize(16, 48)));
     FirstPaint firstPaint;
     bare.installEventFilter(&firstPaint);
     bare.show();
