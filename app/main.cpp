@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "loanblend_version.h"
 #include "window/calculator_form.h"
 #include "window/system_marks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a plain Qt window holding the same widgets at the same places with the same texts,
 // under a menu bar with the same menus and items and inside a scroll area, and nothing of ours (no fonts,
 // colours, focus checks, accessible names, shortcuts or caption fitting).

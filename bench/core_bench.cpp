@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "loan/blend_figures.h"
 #include "numtext/display_patterns.h"
 #include "numtext/render.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/plan_terms.h"
 #include "schedule/schedules_csv.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time (process start to first paint) and peak memory of the program's window against a bare Qt window
 # holding the same widgets. Medians of RUNS runs of each, interleaved. Uses the offscreen platform unless
 # QT_QPA_PLATFORM says otherwise (run under a display or Xvfb with QT_QPA_PLATFORM=xcb).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program's window exactly as the program does and reports when it is first painted.
 #include "first_paint.h"
 #include "window/calculator_form.h"

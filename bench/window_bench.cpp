@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Calculate through the real window: the click, the 26 writes and the repaint; and the same with the
 // schedules window open, which every Calculate rebuilds.
 #include "window/calculator_form.h"

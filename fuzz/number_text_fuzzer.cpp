@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the readers and every value they produce to the renderer. Besides crashes, hangs and
 // undefined behaviour it checks these properties, under notations that include native digits and Indian
 // grouping:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "loan_figures.h"
 
 #include "checked_arithmetic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lenient_reader.h"
 
 #include "decimal_value.h"

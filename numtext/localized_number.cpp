@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "localized_number.h"
 
 #include "digit_grouping.h"

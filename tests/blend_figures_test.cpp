@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
 #include "expect_calc_error.h"
 #include "expect_near_relative.h"

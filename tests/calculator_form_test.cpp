@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
 #include "window/calculator_form.h"
 #include "window/result_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "expect_calc_error.h"
 #include "loan/checked_arithmetic.h"
 #include "row_name.h"

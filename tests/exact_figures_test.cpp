@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every double of the arithmetic compared bit for bit, so that the order of operations is held: a change such as
 // weighing the rates by (principal1 * rate1) / (principal2 + principal1) gives the same value to twelve digits,
 // but not to the last bit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "numtext/lenient_reader.h"
 #include "row_name.h"
 

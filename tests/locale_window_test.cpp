@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under the system locale the test is started with (LC_ALL), its marks read as the program reads
 // them: it starts with its inputs in that notation, and Calculate turns them into the usual figures, written with
 // the locale's marks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded monkey on the real window: random text typed or pasted into the inputs, Tab and Shift+Tab, clicks on
 // fields, Alt+C and clicks on Calculate (also straight after typing a value its check refuses), every message box
 // answered; the schedules window opened and closed, and the schedules exported. After every step the program is still

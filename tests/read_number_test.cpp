@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "notations.h"
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"

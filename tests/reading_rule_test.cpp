@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "numtext/read_number.h"
 #include "reading_table.h"
 #include "row_name.h"

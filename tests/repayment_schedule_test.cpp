@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
 #include "row_name.h"
 #include "schedule/plan_terms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "notations.h"
 #include "numtext/strict_reader.h"
 #include "row_name.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_window_operations.h"
 
 #include "qt_text.h"
