@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedules window on the offscreen platform: opening it, the first time in the process and again, and a new
 // Calculate's plans shown while it is open, each up to the window repainted. Also the CSV export of every plan.
+#include "offscreen_benchmark_main.h"
 #include "report/csv_export.h"
 #include "report/schedules_window.h"
 
@@ -74,11 +75,5 @@ BENCHMARK(exportCsv)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

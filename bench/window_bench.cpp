@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One Calculate through the real window: the click, the 26 writes and the repaint; and the same with the
 // schedules window open, which every Calculate rebuilds.
+#include "offscreen_benchmark_main.h"
 #include "window/calculator_form.h"
 
 #include <QApplication>
@@ -80,11 +81,5 @@ BENCHMARK(calculateWithSchedulesOpen)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
