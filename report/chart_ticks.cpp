@@ -78,8 +78,9 @@ std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
         }
     }
     step = std::max(step, 0.01); // a cent: the smallest step whose labels stay distinct
-    // Steps below a currency unit need their cents shown, or the labels would repeat.
-    const std::string_view pattern = step < 1 ? "$#,##0.00" : "$#,##0";
+    // Steps that are not whole currency units (0.5, 2.5) need their cents shown, or the labels would be rounded
+    // and could repeat.
+    const std::string_view pattern = step != std::floor(step) ? "$#,##0.00" : "$#,##0";
     std::vector<Tick> ticks;
     for (int i = 1;; ++i) {
         const double value = i * step;

@@ -12,8 +12,8 @@ class QLocale;
 // How the schedules window and the report write amounts and months, so that both read the same.
 namespace report {
 
-// Whole cents as the window writes money: "$1,967.04" in the user's marks. Exact up to 2^53 cents, far beyond
-// any amount a schedule can reach.
+// Whole cents as the window writes money: "$1,967.04" in the user's marks and digits. Written from the integer,
+// so every cent is exact however large the amount.
 QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks);
 
 // "March 2026", "März 2026": the month's stand-alone name in the locale, then the year without grouping.

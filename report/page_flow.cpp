@@ -136,6 +136,7 @@ void PageFlow::pair(const QString &caption, const QString &text)
                    lineHeight(m_body))
         + px(2);
     const QRectF block = reserve(height * 72 / m_dpi);
+    m_painter.setFont(m_body); // a page break in reserve() left the footer's font
     m_painter.setPen(Qt::black);
     m_painter.drawText(QRectF(block.left(), block.top(), captionWidth, block.height()),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);

@@ -9,12 +9,12 @@ namespace report {
 
 namespace {
 
-// Where the module may be, relative to the program's folder: as built, and as installed.
+// Where the module may be, relative to the program's folder: as installed, then as built.
 QStringList candidates()
 {
     const QDir programDir{QCoreApplication::applicationDirPath()};
-    return {programDir.absoluteFilePath(QStringLiteral(LOANBLEND_BUILT_MODULE_DIR "/loanblend-report")),
-            programDir.absoluteFilePath(QStringLiteral(LOANBLEND_INSTALLED_MODULE_DIR "/loanblend-report"))};
+    return {programDir.absoluteFilePath(QStringLiteral(LOANBLEND_INSTALLED_MODULE_DIR "/loanblend-report")),
+            programDir.absoluteFilePath(QStringLiteral(LOANBLEND_BUILT_MODULE_DIR "/loanblend-report"))};
 }
 
 } // namespace

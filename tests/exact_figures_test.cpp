@@ -8,6 +8,7 @@
 // call the same C library as the program), and printed with float.hex().
 #include "loan/blend_figures.h"
 #include "row_name.h"
+#include "schedule/plan_terms.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -102,6 +103,30 @@ TEST_P(ExactFiguresTest, every_double_matches_to_the_last_bit)
     EXPECT_EQ(members(loan1.figures), row.figures1);
     EXPECT_EQ(members(loan2.figures), row.figures2);
     EXPECT_EQ(members(loan::computeBlend(loan1, loan2, row.loan1.years)), row.blend);
+}
+
+// The schedules start from the very doubles the window shows: each plan's rate, payment and exact interest.
+TEST_P(ExactFiguresTest, the_plans_of_the_schedules_take_the_same_doubles)
+{
+    const ExactCase &row = GetParam();
+    const schedule::CalculatedPlans plans = schedule::calculatePlanTerms(row.loan1, row.loan2);
+    using schedule::Plan;
+    const struct {
+        Plan plan;
+        double rate, payment, interest;
+    } expected[] = {
+        {Plan::Loan1, row.figures1[0], row.figures1[4], row.figures1[5]},
+        {Plan::Loan2, row.figures2[0], row.figures2[4], row.figures2[5]},
+        {Plan::BlendedLoan, row.blend[10], row.blend[12], row.blend[13]},
+        {Plan::CombinedAtAverageRate, row.blend[1], row.blend[14], row.blend[17]},
+        {Plan::CombinedAtWeightedRate, row.blend[5], row.blend[14], row.blend[20]},
+    };
+    for (const auto &[plan, rate, payment, interest] : expected) {
+        ASSERT_TRUE(plans.of(plan)) << schedule::planName(plan);
+        EXPECT_EQ(plans.of(plan)->annualRate, rate) << schedule::planName(plan);
+        EXPECT_EQ(plans.of(plan)->payment, payment) << schedule::planName(plan);
+        EXPECT_EQ(plans.of(plan)->exactInterest, interest) << schedule::planName(plan);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Arithmetic, ExactFiguresTest, testing::ValuesIn(exactCases), RowName{});

@@ -17,7 +17,7 @@ TEST(ReportRows, hold_every_input_and_result_once_with_the_text_the_window_shows
         for (const auto &row : group.rows)
             captions.insert(group.title + ": " + row.caption);
     EXPECT_EQ(captions.size(), 31u);
-    const std::string lines = window::tabSeparatedResults(form);
+    const std::string lines = window::tabSeparatedLines(window::reportGroups(form));
     EXPECT_EQ(lines.rfind("Principal1\t355000\nAIR1 (%)\t2.99\n", 0), 0u);
     EXPECT_NE(lines.find("Weighted Average Rate, Amortization Period (years)\t19.99\n"), std::string::npos);
 }

@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
+#include <utility>
 
 namespace window {
 
@@ -107,7 +108,10 @@ report::ReportModule *CalculatorMenus::reportModule() const
 void CalculatorMenus::calculated(std::optional<CalculationTerms> terms)
 {
     m_terms = std::move(terms);
-    if (m_schedulesWindow)
+    m_calculatedFigures = reportGroups(m_fields);
+    // A closed schedules window is rebuilt when it is shown again, not at every Calculate.
+    m_schedulesStale = m_schedulesWindow && !m_schedulesWindow->widget()->isVisible();
+    if (m_schedulesWindow && !m_schedulesStale)
         refreshSchedulesWindow();
 }
 
@@ -127,6 +131,8 @@ void CalculatorMenus::showSchedules()
             return;
         m_schedulesWindow = module->createSchedulesWindow(m_marks, &m_window);
         refreshSchedulesWindow();
+    } else if (std::exchange(m_schedulesStale, false)) {
+        refreshSchedulesWindow();
     }
     QWidget *window = m_schedulesWindow->widget();
     window->show();
@@ -140,8 +146,9 @@ std::vector<schedule::Schedule> CalculatorMenus::currentSchedules() const
 {
     if (!m_terms)
         return {};
-    const schedule::Month first = m_schedulesWindow ? m_schedulesWindow->firstPayment() : report::defaultFirstPayment();
-    return report::buildSchedules(plansOf(*m_terms), first);
+    if (m_schedulesWindow && !m_schedulesStale)
+        return m_schedulesWindow->schedules();
+    return report::buildSchedules(plansOf(*m_terms), report::defaultFirstPayment());
 }
 
 report::ReportContent CalculatorMenus::reportContent() const
@@ -149,7 +156,7 @@ report::ReportContent CalculatorMenus::reportContent() const
     report::ReportContent content;
     content.title = toQString(form::programTitle);
     content.date = QDate::currentDate();
-    for (const ReportGroup &group : reportGroups(m_fields)) {
+    for (const ReportGroup &group : shownFigures()) {
         report::ReportSection section{toQString(group.title), {}};
         for (const CaptionedText &row : group.rows)
             section.rows.emplace_back(toQString(row.caption), toQString(row.text));
@@ -160,9 +167,23 @@ report::ReportContent CalculatorMenus::reportContent() const
     return content;
 }
 
+// The figures of the last Calculate, or, before any, the inputs as they stand.
+std::vector<ReportGroup> CalculatorMenus::shownFigures() const
+{
+    return m_calculatedFigures ? *m_calculatedFigures : reportGroups(m_fields);
+}
+
+bool CalculatorMenus::calculatedYet() const
+{
+    if (!m_terms)
+        say("There is nothing to report yet: the report, the schedules and their export show the figures of the "
+            "last Calculate, and Calculate comes first.");
+    return m_terms.has_value();
+}
+
 void CalculatorMenus::saveReport()
 {
-    report::ReportModule *module = reportModule();
+    report::ReportModule *module = calculatedYet() ? reportModule() : nullptr;
     if (!module)
         return;
     const QString path
@@ -174,7 +195,7 @@ void CalculatorMenus::saveReport()
 
 void CalculatorMenus::printReport()
 {
-    report::ReportModule *module = reportModule();
+    report::ReportModule *module = calculatedYet() ? reportModule() : nullptr;
     QString error;
     if (module && !module->printReport(reportContent(), &m_window, error) && !error.isEmpty())
         say(error);
@@ -182,11 +203,7 @@ void CalculatorMenus::printReport()
 
 void CalculatorMenus::exportSchedules()
 {
-    if (!m_terms) {
-        say("There are no schedules yet: Calculate comes first.");
-        return;
-    }
-    report::ReportModule *module = reportModule();
+    report::ReportModule *module = calculatedYet() ? reportModule() : nullptr;
     if (!module)
         return;
     const QString path = m_services.chooseSaveFile(m_window, "Export schedules as CSV", "blended-loan-schedules.csv",
@@ -198,7 +215,7 @@ void CalculatorMenus::exportSchedules()
 
 void CalculatorMenus::copyResults() const
 {
-    QGuiApplication::clipboard()->setText(toQString(tabSeparatedResults(m_fields)));
+    QGuiApplication::clipboard()->setText(toQString(tabSeparatedLines(shownFigures())));
 }
 
 void CalculatorMenus::say(const QString &text) const

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "desktop_services.h"
 #include "numtext/locale_marks.h"
+#include "report_rows.h"
 
 #include <QObject>
 #include <functional>
@@ -50,6 +51,8 @@ private:
     std::vector<schedule::Schedule> currentSchedules() const;
     report::ReportContent reportContent() const;
     void refreshSchedulesWindow();
+    std::vector<ReportGroup> shownFigures() const;
+    bool calculatedYet() const;
     void say(const QString &text) const;
 
     QWidget &m_window;
@@ -58,7 +61,11 @@ private:
     DesktopServices &m_services;
     QMenuBar *m_menuBar = nullptr;
     std::optional<CalculationTerms> m_terms; // none before the first Calculate that could read its inputs
+    // The inputs and results as the last Calculate left them, so that the report and the copy never pair inputs
+    // typed since with figures computed before.
+    std::optional<std::vector<ReportGroup>> m_calculatedFigures;
     report::SchedulesView *m_schedulesWindow = nullptr; // owned by the window, made on first use
+    bool m_schedulesStale = false; // a Calculate came while the schedules window was closed
 };
 
 } // namespace window

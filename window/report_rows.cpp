@@ -66,10 +66,10 @@ std::vector<ReportGroup> reportGroups(const WindowOperations &form)
     return groups;
 }
 
-std::string tabSeparatedResults(const WindowOperations &form)
+std::string tabSeparatedLines(const std::vector<ReportGroup> &groups)
 {
     std::string lines;
-    for (const ReportGroup &group : reportGroups(form))
+    for (const ReportGroup &group : groups)
         for (const CaptionedText &row : group.rows)
             lines += row.caption + '\t' + row.text + '\n';
     return lines;

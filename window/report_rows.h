@@ -23,7 +23,7 @@ struct ReportGroup {
 // The five inputs and the 26 results, as the fields read now.
 std::vector<ReportGroup> reportGroups(const WindowOperations &form);
 
-// The same rows as lines of caption, tab, text, so that a paste into a spreadsheet gives two columns.
-std::string tabSeparatedResults(const WindowOperations &form);
+// Rows as lines of caption, tab, text, so that a paste into a spreadsheet gives two columns.
+std::string tabSeparatedLines(const std::vector<ReportGroup> &groups);
 
 } // namespace window
