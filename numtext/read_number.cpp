@@ -19,6 +19,7 @@ struct CompactNumber {
     std::string text;
     std::size_t integerDigits = 0;
     std::size_t fractionDigits = 0;
+    std::size_t digitsRightAfterPoint = 0; // as typed, before blanks are dropped: "1.000 000" has 3
     bool exponent = false;
 };
 
@@ -95,13 +96,19 @@ std::optional<CompactNumber> readWholeLeniently(std::string_view text, const Loc
     }
     if (!takesTrailingPercent(in.substr(pos), marks))
         return std::nullopt;
+    if (const auto point = text.find('.'); point != std::string_view::npos)
+        while (point + 1 + number.digitsRightAfterPoint < text.size()
+               && isDigit(text[point + 1 + number.digitsRightAfterPoint]))
+            ++number.digitsRightAfterPoint;
     return number;
 }
 
-// "140.000" where "." is not the decimal mark: a thousand and forty, or a hundred and forty thousand.
+// "140.000" or "2.500 000" where "." is not the decimal mark: a hundred and forty or a hundred and forty
+// thousand, two and a half or two and a half million.
 bool mayBeGrouped(const CompactNumber &number, const LocaleMarks &marks)
 {
-    return marks.decimal != "." && number.integerDigits > 0 && number.fractionDigits == 3 && !number.exponent;
+    return marks.decimal != "." && number.integerDigits > 0 && !number.exponent
+        && (number.fractionDigits == 3 || number.digitsRightAfterPoint == 3);
 }
 
 } // namespace

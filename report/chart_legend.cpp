@@ -57,7 +57,8 @@ void ChartLegend::setEntries(const std::vector<LegendEntry> &entries)
         swatch->setPixmap(sample);
         auto *text = new QLabel(entryText(entries[i]), this);
         text->setObjectName(QStringLiteral("legend_%1").arg(i));
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setFocusPolicy(Qt::StrongFocus);
         m_layout->addWidget(swatch, int(i), 0);
         m_layout->addWidget(text, int(i), 1);
     }

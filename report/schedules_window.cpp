@@ -37,7 +37,8 @@ QLabel *wrappedLabel(const QString &objectName, QWidget *parent)
     auto *label = new QLabel(parent);
     label->setObjectName(objectName);
     label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus); // QLabel alone leaves keyboard-selectable text out of the Tab chain
     return label;
 }
 
@@ -267,8 +268,14 @@ void SchedulesWindow::showSummary(const schedule::Schedule &schedule)
     while (m_summaryTexts.size() < rows.size()) {
         auto *caption = new QLabel(this);
         auto *text = new QLabel(this);
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Reachable by Tab, like every figure of the calculator window, between the plans and the table.
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setFocusPolicy(Qt::StrongFocus);
         m_summary->addRow(caption, text);
+        setTabOrder(m_summaryTexts.empty() ? static_cast<QWidget *>(m_planList) : m_summaryTexts.back(), text);
+        QWidget *note = m_summaryPanel->findChild<QLabel *>("ReconciliationNote");
+        setTabOrder(text, note);
+        setTabOrder(note, m_table);
         m_summaryTexts.push_back(text);
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {

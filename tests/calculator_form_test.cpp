@@ -3,6 +3,7 @@
 #include "window/calculator_form.h"
 #include "window/result_field.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -39,6 +40,7 @@ private slots:
     void alt_c_first_checks_the_field_it_is_pressed_in();
     void a_click_on_calculate_leaving_a_rejected_rate_checks_it_and_does_not_calculate();
     void every_click_from_a_rejected_principal_checks_it_and_never_calculates();
+    void a_press_by_assistive_technology_checks_first();
     void shift_tab_out_of_an_unreadable_principal_checks_it();
     void checks_due_for_several_fields_all_run_in_the_order_they_were_left();
     void alt_x_beeps_and_ends_the_program();
@@ -253,6 +255,16 @@ void CalculatorFormTest::every_click_from_a_rejected_principal_checks_it_and_nev
         QTest::qWait(click % 3 * 5); // vary the timing, as a person clicking would
         QCOMPARE(resultTexts(), QStringList(26, QString()));
     }
+}
+
+void CalculatorFormTest::a_press_by_assistive_technology_checks_first()
+{
+    box("Text1")->setText("");
+    QAccessibleInterface *calculate = QAccessible::queryAccessibleInterface(button("Command1"));
+    calculate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(m_messages, QStringList{"The loan 1 principal is empty. Enter a number such as 355,000."});
+    QTest::qWait(150);
+    QCOMPARE(resultTexts(), QStringList(26, QString()));
 }
 
 void CalculatorFormTest::shift_tab_out_of_an_unreadable_principal_checks_it()

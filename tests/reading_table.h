@@ -62,6 +62,8 @@ inline constexpr ReadingRow readingTable[] = {
     {"ch_point_decimals", "de_CH", "2.99", 2.99},
     {"fr_point_and_three_digits", "fr_FR", "140.000", notANumber},
     {"fr_point_and_three_digits_short", "fr_FR", "1.500", notANumber},
+    {"fr_point_then_space_grouped", "fr_FR", "2.500 000", notANumber},
+    {"de_point_then_space_grouped", "de_DE", "1.000\u00A0000", notANumber},
     {"fr_space_grouped", "fr_FR", "140 000", 140000},
     {"fr_no_break_space_grouped", "fr_FR", "140\u00A0000", 140000},
     {"fr_narrow_no_break_space_grouped", "fr_FR", "140\u202F000", 140000},

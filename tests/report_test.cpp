@@ -273,12 +273,17 @@ void ReportTest::the_keyboard_reaches_every_control_and_the_access_keys_work()
     QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
     QTRY_COMPARE(QApplication::focusWidget(), child<QDateEdit>("FirstPayment"));
     QStringList visited;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 14; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    // Tab first moves from the month to the year, as in every date field.
-    QCOMPARE(visited, (QStringList{"FirstPayment", "Plans", "Schedule", "ChartBalance", "Chart"}));
+    // Tab first moves from the month to the year, as in every date field; the summary's figures come before the
+    // table, the legend after the chart.
+    QCOMPARE(
+        visited,
+        (QStringList{"FirstPayment", "Plans", "summary_payments", "summary_finalPayment", "summary_totalPaid",
+                     "summary_totalInterest", "summary_windowInterest", "summary_interestDifference",
+                     "summary_payoffMonth", "ReconciliationNote", "Schedule", "ChartBalance", "Chart", "legend_0"}));
 
     QTest::keyClick(m_window.get(), Qt::Key_I, Qt::AltModifier);
     QTRY_VERIFY(child<QRadioButton>("ChartInterest")->isChecked());

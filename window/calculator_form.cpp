@@ -221,7 +221,10 @@ void CalculatorForm::addButtons(QWidget &client, double dpi)
     }
     // Every way of starting Calculate passes through the event filter first, which runs the checks that are due.
     m_calculateButton->installEventFilter(this);
+    // The click itself checks again: an assistive technology presses the button without any of those events,
+    // and Alt+C clicks only after a short animation, during which the field can still be typed into.
     connect(m_calculateButton, &QPushButton::clicked, this, [this] {
+        queueUnconfirmedChecks();
         if (runDueChecks())
             runCommand([this] { m_menus->calculated(Command1_Click(m_operations, m_marks)); });
     });
