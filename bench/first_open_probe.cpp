@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     }
     const qint64 loaded = timer.nsecsElapsed();
     report::SchedulesView *view = module->createSchedulesWindow({".", ",", "$"}, &calculator);
-    view->showPlans(report::calculatedPlans(schedule::calculatePlanTerms({355000, 2.99, 20}, {140000, 4, 20}), ""));
+    view->showPlans(schedule::calculatePlanTerms({355000, 2.99, 20}, {140000, 4, 20}), "");
     view->widget()->show();
     if (!QTest::qWaitForWindowExposed(view->widget()))
         return 1;

@@ -14,18 +14,18 @@ namespace {
 
 const numtext::LocaleMarks marks{".", ",", "$"};
 
-report::CalculatedPlans plansOf(double years)
+schedule::CalculatedPlans plansOf(double years)
 {
-    return report::calculatedPlans(schedule::calculatePlanTerms({355000, 2.99, years}, {140000, 4, years}), "");
+    return schedule::calculatePlanTerms({355000, 2.99, years}, {140000, 4, years});
 }
 
 // Built, given the plans, shown and painted once: what the menu command costs before the user sees the window.
 void openAndPaint(benchmark::State &state)
 {
-    const report::CalculatedPlans plans = plansOf(20);
+    const schedule::CalculatedPlans plans = plansOf(20);
     for (auto _ : state) {
         report::SchedulesWindow window{marks};
-        window.showPlans(plans);
+        window.showPlans(plans, "");
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return state.SkipWithError("the window was never exposed");
@@ -45,13 +45,13 @@ void showPlansWhileOpen(benchmark::State &state)
 {
     const std::array plans{plansOf(20), plansOf(50)};
     report::SchedulesWindow window{marks};
-    window.showPlans(plans[0]);
+    window.showPlans(plans[0], "");
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return state.SkipWithError("the window was never exposed");
     std::size_t next = 1;
     for (auto _ : state) {
-        window.showPlans(plans[next]);
+        window.showPlans(plans[next], "");
         window.repaint();
         next = 1 - next;
     }
@@ -61,7 +61,7 @@ BENCHMARK(showPlansWhileOpen)->Unit(benchmark::kMillisecond);
 void exportCsv(benchmark::State &state)
 {
     report::SchedulesWindow window{marks};
-    window.showPlans(plansOf(20));
+    window.showPlans(plansOf(20), "");
     QTemporaryDir folder;
     const QString path = folder.filePath("schedules.csv");
     QString error;

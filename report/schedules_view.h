@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculated_plans.h"
+#include "schedule/plan_terms.h"
 
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -16,8 +17,9 @@ public:
     virtual ~SchedulesView() = default;
 
     virtual QWidget *widget() = 0;
-    // Rebuilds every schedule, the summary, the table and the chart from the last Calculate's plans.
-    virtual void showPlans(const CalculatedPlans &plans) = 0;
+    // Rebuilds every schedule, the summary, the table and the chart from the last Calculate's plans; those it did
+    // not reach say `unreachedReason`, the calculator's own words for why it stopped.
+    virtual void showPlans(const schedule::CalculatedPlans &plans, const std::string &unreachedReason) = 0;
     // The state before any Calculate: it says that Calculate comes first.
     virtual void showNoCalculation() = 0;
     // The month of every schedule's first payment, as picked in this window.

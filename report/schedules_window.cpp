@@ -212,9 +212,10 @@ QWidget *SchedulesWindow::createChartView()
     return panel;
 }
 
-void SchedulesWindow::showPlans(const CalculatedPlans &plans)
+void SchedulesWindow::showPlans(const schedule::CalculatedPlans &plans, const std::string &unreachedReason)
 {
     m_plans = plans;
+    m_unreachedReason = unreachedReason;
     m_pages->setCurrentIndex(PlansPage);
     rebuild();
 }
@@ -236,7 +237,8 @@ void SchedulesWindow::rebuild()
 {
     if (!m_plans)
         return;
-    m_schedules = buildSchedules(*m_plans, firstPayment());
+    const auto schedules = schedule::buildSchedules(*m_plans, firstPayment(), m_unreachedReason);
+    m_schedules.assign(schedules.begin(), schedules.end());
     showCurrentPlan();
     updateChart();
 }

@@ -31,7 +31,7 @@ public:
     explicit SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent = nullptr);
 
     QWidget *widget() override { return this; }
-    void showPlans(const CalculatedPlans &plans) override;
+    void showPlans(const schedule::CalculatedPlans &plans, const std::string &unreachedReason) override;
     void showNoCalculation() override;
     schedule::Month firstPayment() const override;
     const std::vector<schedule::Schedule> &schedules() const override { return m_schedules; }
@@ -51,7 +51,8 @@ private:
     void updateChart();
 
     numtext::LocaleMarks m_marks;
-    std::optional<CalculatedPlans> m_plans;
+    std::optional<schedule::CalculatedPlans> m_plans;
+    std::string m_unreachedReason;
     std::vector<schedule::Schedule> m_schedules;
 
     QDateEdit *m_firstPayment = nullptr;

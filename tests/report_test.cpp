@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
-#include "report/calculated_plans.h"
 #include "report/chart_ticks.h"
 #include "report/csv_export.h"
 #include "report/display_text.h"
@@ -9,6 +8,7 @@
 #include "report/report_module.h"
 #include "report/schedule_model.h"
 #include "report/schedules_window.h"
+#include "schedule/plan_terms.h"
 #include "schedule/schedules_csv.h"
 
 #include <QAbstractButton>
@@ -38,12 +38,7 @@ using schedule::Month;
 namespace {
 
 const numtext::LocaleMarks usMarks{".", ",", "$"};
-report::CalculatedPlans plansOf(const loan::LoanTerms &loan1, const loan::LoanTerms &loan2)
-{
-    return report::calculatedPlans(schedule::calculatePlanTerms(loan1, loan2), "");
-}
-
-const report::CalculatedPlans startingPlans = plansOf(defaultLoan1, defaultLoan2);
+const schedule::CalculatedPlans startingPlans = schedule::calculatePlanTerms(defaultLoan1, defaultLoan2);
 constexpr Month january2030{2030, 1};
 
 QByteArray contents(const QString &path)
@@ -125,7 +120,7 @@ void ReportTest::init()
 {
     m_unexpectedDialogs.clear();
     m_window = std::make_unique<SchedulesWindow>(usMarks);
-    m_window->showPlans(startingPlans);
+    m_window->showPlans(startingPlans, "");
     child<QDateEdit>("FirstPayment")->setDate(report::firstDayOf(january2030));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -200,7 +195,7 @@ void ReportTest::the_first_rows_of_loan_1_read_as_worked_by_hand()
 
 void ReportTest::follows_a_new_calculate_while_open()
 {
-    m_window->showPlans(plansOf({355000, 2.99, 10.5}, {140000, 4, 10.5}));
+    m_window->showPlans(schedule::calculatePlanTerms({355000, 2.99, 10.5}, {140000, 4, 10.5}), "");
     QCOMPARE(child<QTableView>("Schedule")->model()->rowCount(), 126);
     QCOMPARE(text("summary_payoffMonth"), "June 2040");
     QCOMPARE(m_window->schedules().size(), std::size_t(5));
@@ -217,13 +212,13 @@ void ReportTest::a_new_first_payment_month_rebuilds_the_schedules()
 
 void ReportTest::a_plan_not_listed_shows_the_reason()
 {
-    report::CalculatedPlans plans = startingPlans;
+    schedule::CalculatedPlans plans = startingPlans;
     plans.terms[1].reset();
-    plans.reasons[1] = "Loan 2's payment cannot be calculated: a rate of 0% cannot be calculated.";
-    m_window->showPlans(plans);
+    const std::string reason = "Loan 2's payment cannot be calculated: a rate of 0% cannot be calculated.";
+    m_window->showPlans(plans, reason);
     choosePlan(1);
     QVERIFY(child<QLabel>("NotListed")->isVisible());
-    QVERIFY(text("NotListed").contains(QString::fromStdString(plans.reasons[1])));
+    QVERIFY(text("NotListed").contains(QString::fromStdString(reason)));
     QVERIFY(!child<QTableView>("Schedule")->isVisible());
     choosePlan(0);
     QVERIFY(child<QTableView>("Schedule")->isVisible());
@@ -235,7 +230,7 @@ void ReportTest::before_any_calculate_says_calculate_comes_first()
     QVERIFY(child<QLabel>("NoCalculation")->isVisible());
     QVERIFY(text("NoCalculation").contains("press Calculate"));
     QVERIFY(m_window->schedules().empty());
-    m_window->showPlans(startingPlans);
+    m_window->showPlans(startingPlans, "");
     QVERIFY(!child<QLabel>("NoCalculation")->isVisible());
 }
 
@@ -420,7 +415,7 @@ void ReportTest::the_report_module_loads_once_and_makes_a_schedules_window()
     QCOMPARE(report::loadReportModule(error), module);
     report::SchedulesView *view = module->createSchedulesWindow(usMarks, m_window.get());
     QVERIFY(view->widget()->isWindow());
-    view->showPlans(startingPlans);
+    view->showPlans(startingPlans, "");
     QCOMPARE(view->schedules().size(), std::size_t(5));
     QCOMPARE(view->schedules()[0].payments.size(), std::size_t(240));
 }

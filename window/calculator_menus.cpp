@@ -4,7 +4,6 @@
 #include "failure_messages.h"
 #include "form_table.h"
 #include "qt_text.h"
-#include "report/calculated_plans.h"
 #include "report/display_text.h"
 #include "report/report_module.h"
 #include "report_rows.h"
@@ -35,15 +34,19 @@ CalculationSubject subjectOf(schedule::CalculationStage stage)
     return CalculationSubject::Blend;
 }
 
-// Each plan's terms, as far as the calculation reached them; the others carry the words the window's own
+// Each plan's terms, as far as the calculation reached them, and for the others the words the window's own
 // message gave for where it stopped.
-report::CalculatedPlans plansOf(const CalculationTerms &terms)
+struct Plans {
+    schedule::CalculatedPlans calculated;
+    std::string unreachedReason;
+};
+
+Plans plansOf(const CalculationTerms &terms)
 {
-    const schedule::CalculatedPlans calculated = schedule::calculatePlanTerms(terms.loan1, terms.loan2);
-    const std::string reason = calculated.stop
-        ? calculationFailureMessage(calculated.stop->error, subjectOf(calculated.stop->stage))
-        : std::string();
-    return report::calculatedPlans(calculated, reason);
+    Plans plans{schedule::calculatePlanTerms(terms.loan1, terms.loan2), {}};
+    if (const auto &stop = plans.calculated.stop)
+        plans.unreachedReason = calculationFailureMessage(stop->error, subjectOf(stop->stage));
+    return plans;
 }
 
 } // namespace
@@ -117,9 +120,10 @@ void CalculatorMenus::calculated(std::optional<CalculationTerms> terms)
 
 void CalculatorMenus::refreshSchedulesWindow()
 {
-    if (m_terms)
-        m_schedulesWindow->showPlans(plansOf(*m_terms));
-    else
+    if (m_terms) {
+        const Plans plans = plansOf(*m_terms);
+        m_schedulesWindow->showPlans(plans.calculated, plans.unreachedReason);
+    } else
         m_schedulesWindow->showNoCalculation();
 }
 
@@ -148,7 +152,10 @@ std::vector<schedule::Schedule> CalculatorMenus::currentSchedules() const
         return {};
     if (m_schedulesWindow && !m_schedulesStale)
         return m_schedulesWindow->schedules();
-    return report::buildSchedules(plansOf(*m_terms), report::defaultFirstPayment());
+    const Plans plans = plansOf(*m_terms);
+    const auto schedules
+        = schedule::buildSchedules(plans.calculated, report::defaultFirstPayment(), plans.unreachedReason);
+    return {schedules.begin(), schedules.end()};
 }
 
 report::ReportContent CalculatorMenus::reportContent() const
