@@ -3,7 +3,7 @@
 // under a menu bar with the same menus and items and inside a scroll area, and nothing of ours (no fonts,
 // colours, focus checks, accessible names, shortcuts or caption fitting).
 #include "first_paint.h"
-#include "window/form_table.h"
+#include "commands/form_table.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,7 +16,7 @@
 
 namespace {
 
-QRect pixels(const window::form::Twips &t)
+QRect pixels(const commands::form::Twips &t)
 {
     return {t.left / 15, t.top / 15, t.width / 15, t.height / 15};
 }
@@ -33,12 +33,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget bare;
     auto *client = new QWidget;
-    client->setFixedSize(window::form::clientWidth / 15, window::form::clientHeight / 15);
-    for (const auto &spec : window::form::textBoxes())
+    client->setFixedSize(commands::form::clientWidth / 15, commands::form::clientHeight / 15);
+    for (const auto &spec : commands::form::textBoxes())
         (new QLineEdit(text(spec.initialText), client))->setGeometry(pixels(spec.geometry));
-    for (const auto &spec : window::form::labels())
+    for (const auto &spec : commands::form::labels())
         (new QLabel(text(spec.caption), client))->setGeometry(pixels(spec.geometry));
-    for (const auto &spec : window::form::buttons())
+    for (const auto &spec : commands::form::buttons())
         (new QPushButton(text(spec.caption), client))->setGeometry(pixels(spec.geometry));
     auto *menuBar = new QMenuBar(&bare);
     const std::pair<const char *, QStringList> menus[] = {

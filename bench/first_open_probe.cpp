@@ -3,8 +3,8 @@
 // the report module loaded (Qt Charts and Qt PrintSupport with it), the window made, given the starting inputs'
 // plans, shown and painted. Prints both times in milliseconds; one measurement a process, since only the first
 // open pays for the loading.
+#include "commands/plans_reached.h"
 #include "report/report_module.h"
-#include "schedule/plan_terms.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,8 +30,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     const qint64 loaded = timer.nsecsElapsed();
-    report::SchedulesView *view = module->createSchedulesWindow({".", ",", "$"}, &calculator);
-    view->showPlans(schedule::calculatePlanTerms({355000, 2.99, 20}, {140000, 4, 20}), "");
+    report::SchedulesView *view = module->createSchedulesWindow({".", ",", "$"}, &calculator, {});
+    const auto plans = commands::plansReached(commands::calculate({{355000, 2.99, 20}, {140000, 4, 20}}));
+    const auto schedules = schedule::buildSchedules(plans, {2027, 1});
+    view->showSchedules({schedules.begin(), schedules.end()}, {2027, 1});
     view->widget()->show();
     if (!QTest::qWaitForWindowExposed(view->widget()))
         return 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedules window on the offscreen platform: opening it, the first time in the process and again, and a new
 // Calculate's plans shown while it is open, each up to the window repainted. Also the CSV export of every plan.
+#include "commands/plans_reached.h"
 #include "offscreen_benchmark_main.h"
 #include "report/csv_export.h"
 #include "report/schedules_window.h"
@@ -14,18 +15,23 @@ namespace {
 
 const numtext::LocaleMarks marks{".", ",", "$"};
 
-schedule::CalculatedPlans plansOf(double years)
+constexpr schedule::Month firstPayment{2027, 1};
+
+// The schedules the calculator hands the window after a Calculate of the starting inputs over `years`.
+std::vector<schedule::Schedule> schedulesOf(double years)
 {
-    return schedule::calculatePlanTerms({355000, 2.99, years}, {140000, 4, years});
+    const auto plans = commands::plansReached(commands::calculate({{355000, 2.99, years}, {140000, 4, years}}));
+    const auto built = schedule::buildSchedules(plans, firstPayment);
+    return {built.begin(), built.end()};
 }
 
 // Built, given the plans, shown and painted once: what the menu command costs before the user sees the window.
 void openAndPaint(benchmark::State &state)
 {
-    const schedule::CalculatedPlans plans = plansOf(20);
+    const std::vector<schedule::Schedule> schedules = schedulesOf(20);
     for (auto _ : state) {
-        report::SchedulesWindow window{marks};
-        window.showPlans(plans, "");
+        report::SchedulesWindow window{marks, {}};
+        window.showSchedules(schedules, firstPayment);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return state.SkipWithError("the window was never exposed");
@@ -41,32 +47,31 @@ BENCHMARK(openAndPaint)->Name("openSchedulesWindowFirstTime")->Iterations(1)->Un
 BENCHMARK(openAndPaint)->Name("openSchedulesWindowAgain")->Unit(benchmark::kMillisecond);
 
 // Two Calculates in turn (20 and 50 years), so every iteration changes every row and every line of the chart.
-void showPlansWhileOpen(benchmark::State &state)
+void showSchedulesWhileOpen(benchmark::State &state)
 {
-    const std::array plans{plansOf(20), plansOf(50)};
-    report::SchedulesWindow window{marks};
-    window.showPlans(plans[0], "");
+    const std::array schedules{schedulesOf(20), schedulesOf(50)};
+    report::SchedulesWindow window{marks, {}};
+    window.showSchedules(schedules[0], firstPayment);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return state.SkipWithError("the window was never exposed");
     std::size_t next = 1;
     for (auto _ : state) {
-        window.showPlans(plans[next], "");
+        window.showSchedules(schedules[next], firstPayment);
         window.repaint();
         next = 1 - next;
     }
 }
-BENCHMARK(showPlansWhileOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(showSchedulesWhileOpen)->Unit(benchmark::kMillisecond);
 
 void exportCsv(benchmark::State &state)
 {
-    report::SchedulesWindow window{marks};
-    window.showPlans(plansOf(20), "");
+    const std::vector<schedule::Schedule> schedules = schedulesOf(20);
     QTemporaryDir folder;
     const QString path = folder.filePath("schedules.csv");
     QString error;
     for (auto _ : state)
-        if (!report::exportSchedulesCsv(window.schedules(), path, marks, error))
+        if (!report::exportSchedulesCsv(schedules, path, marks, error))
             return state.SkipWithError(qPrintable(error));
 }
 BENCHMARK(exportCsv)->Unit(benchmark::kMicrosecond);

@@ -7,7 +7,7 @@
 // - where only its second reading takes an ASCII text, readNumber gives what readLenient gives;
 // - localizedNumber of a value's shortest text reads back to that value exactly.
 #include "numtext/display_patterns.h"
-#include "numtext/lenient_reader.h"
+#include "fuzz/lenient_reader.h"
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 #include "numtext/render.h"

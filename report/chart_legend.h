@@ -15,6 +15,8 @@ namespace report {
 // The schedule chart's legend as a widget of its own: a sample of each line's pen, its name in full and its
 // payoff month, as text a screen reader can read.
 class ChartLegend : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ChartLegend(QWidget *parent = nullptr);
 

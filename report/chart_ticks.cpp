@@ -84,7 +84,7 @@ std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
     std::vector<Tick> ticks;
     for (int i = 1;; ++i) {
         const double value = i * step;
-        ticks.push_back({fromUtf8(numtext::render(value, pattern, marks)), value});
+        ticks.push_back({toQString(numtext::render(value, pattern, marks)), value});
         if (value >= maximum)
             break;
     }

@@ -23,7 +23,7 @@ QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks)
     const auto hundredths = magnitude % 100;
     plain += hundredths < 10 ? ".0" : ".";
     plain += std::to_string(hundredths);
-    return fromUtf8((cents < 0 ? marks.minus : std::string()) + "$" + numtext::localizedNumber(plain, marks));
+    return toQString((cents < 0 ? marks.minus : std::string()) + "$" + numtext::localizedNumber(plain, marks));
 }
 
 QString monthText(schedule::Month month, const QLocale &locale)
@@ -46,7 +46,7 @@ schedule::Month defaultFirstPayment(QDate today)
     return schedule::addMonths(monthOf(today), 1);
 }
 
-QString fromUtf8(std::string_view text)
+QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }

@@ -25,7 +25,7 @@ QDate firstDayOf(schedule::Month month);
 // The first payment month a schedule starts from until the user picks another: the month after `today`.
 schedule::Month defaultFirstPayment(QDate today = QDate::currentDate());
 
-// The UTF-8 text of the plain C++ libraries as a QString.
-QString fromUtf8(std::string_view text);
+// The UTF-8 text of the plain C++ libraries as a QString: the one way text crosses from them to Qt.
+QString toQString(std::string_view text);
 
 } // namespace report

@@ -12,11 +12,11 @@ namespace report {
 namespace {
 
 // The window's figure with two more decimals than it shows, enough to see the fractions of a cent.
-QString unroundedMoneyText(double amount, const numtext::LocaleMarks &marks)
+QString unroundedMoneyText(std::optional<double> amount, const numtext::LocaleMarks &marks)
 {
-    if (!std::isfinite(amount))
+    if (!amount || !std::isfinite(*amount))
         return QStringLiteral("not available");
-    return fromUtf8(numtext::render(amount, "$#,##0.00##", marks));
+    return toQString(numtext::render(*amount, "$#,##0.00##", marks));
 }
 
 // Whole cents, as schedule::interestDifference counts them: "49 cents", "1 cent", "-3 cents".
@@ -24,7 +24,7 @@ QString differenceText(std::optional<schedule::Cents> cents, const numtext::Loca
 {
     if (!cents)
         return QStringLiteral("not available");
-    return fromUtf8(numtext::render(double(*cents), "#,##0", marks))
+    return toQString(numtext::render(double(*cents), "#,##0", marks))
         + (*cents == 1 || *cents == -1 ? QStringLiteral(" cent") : QStringLiteral(" cents"));
 }
 
@@ -39,7 +39,7 @@ std::vector<SummaryRow> planSummary(const schedule::Schedule &schedule, const nu
         return {};
     return {
         {"payments", QStringLiteral("Number of payments"),
-         fromUtf8(numtext::render(double(schedule.payments.size()), "#,##0", marks))},
+         toQString(numtext::render(double(schedule.payments.size()), "#,##0", marks))},
         {"finalPayment", QStringLiteral("Final payment"), moneyText(*finalPayment, marks)},
         {"totalPaid", QStringLiteral("Total paid"), moneyText(schedule.totalPaid, marks)},
         {"totalInterest", QStringLiteral("Total interest"), moneyText(schedule.totalInterest, marks)},
@@ -53,7 +53,7 @@ std::vector<SummaryRow> planSummary(const schedule::Schedule &schedule, const nu
 
 QString notListedText(const schedule::Schedule &schedule)
 {
-    QString text = QStringLiteral("This plan cannot be listed: ") + fromUtf8(schedule.notListedReason);
+    QString text = QStringLiteral("This plan cannot be listed: ") + toQString(schedule.notListedReason);
     if (!text.endsWith('.') && !text.endsWith('!') && !text.endsWith('?'))
         text += '.';
     return text;

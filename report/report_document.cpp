@@ -47,7 +47,7 @@ void paintSummaries(PageFlow &flow, const ReportContent &content, const QLocale 
         const std::vector<SummaryRow> rows = planSummary(plan, content.marks, locale);
         // A plan's summary is short: it stays on one page.
         flow.keepTogether(flow.headingHeight() + double(std::max<std::size_t>(rows.size(), 2)) * flow.pairHeight());
-        flow.heading(fromUtf8(schedule::planName(plan.plan)));
+        flow.heading(toQString(schedule::planName(plan.plan)));
         if (!plan.listed())
             flow.paragraph(notListedText(plan));
         for (const SummaryRow &row : rows)
@@ -81,7 +81,7 @@ void paintChart(PageFlow &flow, const ReportContent &content, QPainter &painter)
 
 void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportContent &content, const QLocale &locale)
 {
-    const QString name = fromUtf8(schedule::planName(plan.plan));
+    const QString name = toQString(schedule::planName(plan.plan));
     flow.keepTogether(flow.headingHeight() + 3 * flow.tableRowHeight());
     flow.heading(QStringLiteral("Schedule: ") + name);
     flow.tableRow(headings(), scheduleColumns, true);
@@ -130,17 +130,21 @@ bool paintReport(const ReportContent &content, QPagedPaintDevice &device)
     return painter.end();
 }
 
-bool saveReportPdf(const ReportContent &content, const QString &path, QString &error)
+QPageLayout reportPageLayout(const QLocale &locale)
+{
+    return {reportPageSize(locale), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter};
+}
+
+bool saveReportPdf(const ReportContent &content, const QString &path, const QPageLayout &layout, QString &error)
 {
     return saveAtomically(
         path,
-        [&content, &path](QIODevice &file, QString &writeError) {
+        [&content, &path, &layout](QIODevice &file, QString &writeError) {
             QPdfWriter writer{&file};
             writer.setTitle(content.title);
             writer.setCreator(QStringLiteral("Blended Loan Calculator"));
             writer.setResolution(300);
-            writer.setPageSize(reportPageSize(QLocale()));
-            writer.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
+            writer.setPageLayout(layout);
             if (paintReport(content, writer))
                 return true;
             writeError = saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
@@ -149,9 +153,18 @@ bool saveReportPdf(const ReportContent &content, const QString &path, QString &e
         error);
 }
 
-bool printReport(const ReportContent &content, QPrinter &printer)
+bool printReport(const ReportContent &content, QPrinter &printer, QString &error)
 {
-    return paintReport(content, printer);
+    // Qt's PDF printer writes straight into the file it replaces, so a full disk would leave neither the old file
+    // nor a whole new one.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return saveReportPdf(content, printer.outputFileName(), printer.pageLayout(), error);
+    if (paintReport(content, printer)) {
+        error.clear();
+        return true;
+    }
+    error = QStringLiteral("The report could not be printed: the printer could not be opened.");
+    return false;
 }
 
 } // namespace report

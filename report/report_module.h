@@ -6,6 +6,7 @@
 #include "schedules_view.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -19,11 +20,15 @@ class ReportModule {
 public:
     virtual ~ReportModule() = default;
 
-    // A new schedules window, top-level even with a parent; owned, as any QWidget, by `parent` when given.
-    virtual SchedulesView *createSchedulesWindow(const numtext::LocaleMarks &marks, QWidget *parent) = 0;
+    // A new schedules window, top-level even with a parent; owned, as any QWidget, by `parent` when given. A
+    // first-payment month the user picks in it goes to `firstPaymentPicked`.
+    virtual SchedulesView *createSchedulesWindow(const numtext::LocaleMarks &marks, QWidget *parent,
+                                                 std::function<void(schedule::Month)> firstPaymentPicked)
+        = 0;
     virtual bool saveReportPdf(const ReportContent &content, const QString &path, QString &error) = 0;
-    // Asks with the print dialog (A4 or Letter by the locale) and prints. False when nothing was printed:
-    // `error` says why, or is empty when the user cancelled.
+    // Asks with the print dialog (A4 or Letter by the locale) and prints. Printed to a PDF file, the file is
+    // written as a saved report is: whole, or not at all. False when nothing was printed: `error` says why, or is
+    // empty when the user cancelled.
     virtual bool printReport(const ReportContent &content, QWidget *parent, QString &error) = 0;
     virtual bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
                                     const numtext::LocaleMarks &marks, QString &error)

@@ -2,6 +2,7 @@
 // The report module's one entry point: report/ behind the ReportModule interface.
 #include "csv_export.h"
 #include "help_windows.h"
+#include "loanblend_version.h"
 #include "report_document.h"
 #include "report_module.h"
 #include "schedules_window.h"
@@ -14,14 +15,15 @@ namespace {
 
 class LoadedReport final : public report::ReportModule {
 public:
-    report::SchedulesView *createSchedulesWindow(const numtext::LocaleMarks &marks, QWidget *parent) override
+    report::SchedulesView *createSchedulesWindow(const numtext::LocaleMarks &marks, QWidget *parent,
+                                                 std::function<void(schedule::Month)> firstPaymentPicked) override
     {
-        return new report::SchedulesWindow(marks, parent);
+        return new report::SchedulesWindow(marks, std::move(firstPaymentPicked), parent);
     }
 
     bool saveReportPdf(const report::ReportContent &content, const QString &path, QString &error) override
     {
-        return report::saveReportPdf(content, path, error);
+        return report::saveReportPdf(content, path, report::reportPageLayout(QLocale()), error);
     }
 
     bool printReport(const report::ReportContent &content, QWidget *parent, QString &error) override
@@ -33,10 +35,7 @@ public:
         QPrintDialog dialog{&printer, parent};
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        if (report::printReport(content, printer))
-            return true;
-        error = QStringLiteral("The report could not be printed: the printer could not be opened.");
-        return false;
+        return report::printReport(content, printer, error);
     }
 
     bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
@@ -50,6 +49,12 @@ public:
 };
 
 } // namespace
+
+// What the program checks before it takes the module: the headers both were built from.
+extern "C" Q_DECL_EXPORT const char *loanblendReportModuleInterface()
+{
+    return loanblendModuleInterface;
+}
 
 extern "C" Q_DECL_EXPORT report::ReportModule *loanblendReportModule()
 {

@@ -164,7 +164,7 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
     // A start a hair below 0 lets the axis label 0 itself; a category may not end where the axis starts.
     std::vector<Tick> moneyTicks = report::moneyTicks(maximum, m_marks);
     const double top = moneyTicks.back().value;
-    moneyTicks.insert(moneyTicks.begin(), {fromUtf8(numtext::render(0, "$0", m_marks)), 0});
+    moneyTicks.insert(moneyTicks.begin(), {toQString(numtext::render(0, "$0", m_marks)), 0});
     setTicks(*m_moneyAxis, moneyTicks);
     m_moneyAxis->setStartValue(-top * 1e-9);
     m_moneyAxis->setRange(0, top);

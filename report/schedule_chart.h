@@ -34,6 +34,8 @@ enum class ChartKind {
 // The schedules over time as four lines: loans 1 and 2 added together, the blended loan and the two
 // combined-payment plans, each with its payoff month marked. Axis labels are in the user's notation.
 class ScheduleChart : public QChart {
+    Q_OBJECT
+
 public:
     explicit ScheduleChart(numtext::LocaleMarks marks, QGraphicsItem *parent = nullptr);
 

@@ -13,6 +13,8 @@ namespace report {
 // One plan's payments as a table: number, month, payment, interest, principal repaid, balance. Texts are made
 // when a view asks for them, so a schedule of 1,200 months costs only the rows on screen.
 class ScheduleModel : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
     enum Column { Number, Month, Amount, Interest, Principal, Balance, ColumnCount };
 

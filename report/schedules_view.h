@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "schedule/plan_terms.h"
+#include "schedule/repayment_schedule.h"
 
-#include <string>
 #include <vector>
 
 class QWidget;
@@ -11,21 +10,17 @@ class QWidget;
 namespace report {
 
 // The schedules window as the calculator drives it, whether linked in (SchedulesWindow) or loaded with the
-// report module.
+// report module. It shows schedules; the calculator builds them and owns the first-payment month they start in.
 class SchedulesView {
 public:
     virtual ~SchedulesView() = default;
 
     virtual QWidget *widget() = 0;
-    // Rebuilds every schedule, the summary, the table and the chart from the last Calculate's plans; those it did
-    // not reach say `unreachedReason`, the calculator's own words for why it stopped.
-    virtual void showPlans(const schedule::CalculatedPlans &plans, const std::string &unreachedReason) = 0;
+    // The last Calculate's schedules in schedule::allPlans order, their first payments in `firstPayment`; a plan
+    // that is not listed says why.
+    virtual void showSchedules(const std::vector<schedule::Schedule> &schedules, schedule::Month firstPayment) = 0;
     // The state before any Calculate: it says that Calculate comes first.
-    virtual void showNoCalculation() = 0;
-    // The month of every schedule's first payment, as picked in this window.
-    virtual schedule::Month firstPayment() const = 0;
-    // The schedules shown, in schedule::allPlans order; empty before any Calculate.
-    virtual const std::vector<schedule::Schedule> &schedules() const = 0;
+    virtual void showNoCalculation(schedule::Month firstPayment) = 0;
 };
 
 } // namespace report

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableView>
@@ -44,9 +45,11 @@ QLabel *wrappedLabel(const QString &objectName, QWidget *parent)
 
 } // namespace
 
-SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent)
+SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, std::function<void(schedule::Month)> firstPaymentPicked,
+                                 QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_marks(std::move(marks))
+    , m_firstPaymentPicked(std::move(firstPaymentPicked))
 {
     setObjectName("SchedulesWindow");
     setWindowTitle(QStringLiteral("Repayment schedules - Blended Loan Calculator"));
@@ -60,7 +63,10 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent)
     m_firstPayment->setCurrentSection(QDateTimeEdit::MonthSection);
     auto *firstPaymentCaption = new QLabel(QStringLiteral("&First payment:"), this);
     firstPaymentCaption->setBuddy(m_firstPayment);
-    connect(m_firstPayment, &QDateEdit::dateChanged, this, [this] { rebuild(); });
+    connect(m_firstPayment, &QDateEdit::dateChanged, this, [this] {
+        if (m_firstPaymentPicked)
+            m_firstPaymentPicked(firstPayment());
+    });
 
     auto *noCalculation = wrappedLabel("NoCalculation", this);
     noCalculation->setAlignment(Qt::AlignCenter);
@@ -93,7 +99,7 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent)
 
     resize(1340, 720);
     m_chart->followPalette(palette());
-    showNoCalculation();
+    showNoCalculation(defaultFirstPayment());
 }
 
 // The plans to choose from, and under them the chosen plan's summary.
@@ -104,7 +110,7 @@ QWidget *SchedulesWindow::createPlanList()
     m_planList->setObjectName("Plans");
     m_planList->setAccessibleName(QStringLiteral("Plans"));
     for (const schedule::Plan plan : schedule::allPlans)
-        m_planList->addItem(fromUtf8(schedule::planName(plan)));
+        m_planList->addItem(toQString(schedule::planName(plan)));
     m_planList->setCurrentRow(0);
     // Every plan's name in full, and no room below them to scroll through.
     const int frame = 2 * m_planList->frameWidth();
@@ -212,35 +218,33 @@ QWidget *SchedulesWindow::createChartView()
     return panel;
 }
 
-void SchedulesWindow::showPlans(const schedule::CalculatedPlans &plans, const std::string &unreachedReason)
+void SchedulesWindow::showSchedules(const std::vector<schedule::Schedule> &schedules, schedule::Month firstPayment)
 {
-    m_plans = plans;
-    m_unreachedReason = unreachedReason;
+    showFirstPayment(firstPayment);
+    m_schedules = schedules;
     m_pages->setCurrentIndex(PlansPage);
-    rebuild();
+    showCurrentPlan();
+    updateChart();
 }
 
-void SchedulesWindow::showNoCalculation()
+void SchedulesWindow::showNoCalculation(schedule::Month firstPayment)
 {
-    m_plans.reset();
+    showFirstPayment(firstPayment);
     m_schedules.clear();
     m_model->setPayments({});
     m_pages->setCurrentIndex(NoCalculationPage);
 }
 
+// The owner's month, shown without telling the owner of it again.
+void SchedulesWindow::showFirstPayment(schedule::Month month)
+{
+    const QSignalBlocker quiet{m_firstPayment};
+    m_firstPayment->setDate(firstDayOf(month));
+}
+
 schedule::Month SchedulesWindow::firstPayment() const
 {
     return monthOf(m_firstPayment->date());
-}
-
-void SchedulesWindow::rebuild()
-{
-    if (!m_plans)
-        return;
-    const auto schedules = schedule::buildSchedules(*m_plans, firstPayment(), m_unreachedReason);
-    m_schedules.assign(schedules.begin(), schedules.end());
-    showCurrentPlan();
-    updateChart();
 }
 
 void SchedulesWindow::showCurrentPlan()
@@ -249,7 +253,7 @@ void SchedulesWindow::showCurrentPlan()
     if (row < 0 || std::size_t(row) >= m_schedules.size())
         return;
     const schedule::Schedule &shown = m_schedules[std::size_t(row)];
-    m_planTitle->setText(fromUtf8(schedule::planName(shown.plan)));
+    m_planTitle->setText(toQString(schedule::planName(shown.plan)));
     if (!shown.listed()) {
         m_notListed->setText(notListedText(shown));
         m_model->setPayments({});

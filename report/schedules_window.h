@@ -5,7 +5,7 @@
 #include "schedules_view.h"
 
 #include <QWidget>
-#include <optional>
+#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -25,16 +25,21 @@ class ScheduleModel;
 
 // The month-by-month schedules of the last Calculate, one plan at a time, with its summary, and a chart of all
 // plans over time. A top-level, non-modal window: the calculator creates it when first asked for it and shows the
-// same one again after.
+// same one again after. A first-payment month picked here goes to `firstPaymentPicked`, whose owner answers with
+// the schedules from that month.
 class SchedulesWindow : public QWidget, public SchedulesView {
+    Q_OBJECT
+
 public:
-    explicit SchedulesWindow(numtext::LocaleMarks marks, QWidget *parent = nullptr);
+    SchedulesWindow(numtext::LocaleMarks marks, std::function<void(schedule::Month)> firstPaymentPicked,
+                    QWidget *parent = nullptr);
 
     QWidget *widget() override { return this; }
-    void showPlans(const schedule::CalculatedPlans &plans, const std::string &unreachedReason) override;
-    void showNoCalculation() override;
-    schedule::Month firstPayment() const override;
-    const std::vector<schedule::Schedule> &schedules() const override { return m_schedules; }
+    void showSchedules(const std::vector<schedule::Schedule> &schedules, schedule::Month firstPayment) override;
+    void showNoCalculation(schedule::Month firstPayment) override;
+
+    schedule::Month firstPayment() const;
+    const std::vector<schedule::Schedule> &schedules() const { return m_schedules; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -44,15 +49,14 @@ private:
     QWidget *createPlanView();
     QWidget *createChartView();
 
-    void rebuild();
+    void showFirstPayment(schedule::Month month);
     void showCurrentPlan();
     void showSummary(const schedule::Schedule &schedule);
     void fitColumns();
     void updateChart();
 
     numtext::LocaleMarks m_marks;
-    std::optional<schedule::CalculatedPlans> m_plans;
-    std::string m_unreachedReason;
+    std::function<void(schedule::Month)> m_firstPaymentPicked;
     std::vector<schedule::Schedule> m_schedules;
 
     QDateEdit *m_firstPayment = nullptr;

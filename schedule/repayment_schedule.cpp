@@ -19,7 +19,11 @@ constexpr std::string_view paymentNotPositive
 constexpr std::string_view neverRepaid
     = "a month's interest is at least the monthly payment, so the principal is never repaid";
 constexpr std::string_view tooManyPayments = "it would take more than 1,200 monthly payments (100 years)";
-constexpr std::string_view tooLarge = "its amounts are too large to count in cents";
+constexpr std::string_view tooLarge = "its amounts are too large to list to the cent";
+
+// Every whole number of cents up to 2^53 is a double, so up to there a month's interest is the balance times the
+// rate, rounded once; above it a balance could already be a cent off before it is multiplied.
+constexpr Cents exactCentsLimit = Cents(1) << 53;
 
 bool hasFixedPeriod(Plan plan)
 {
@@ -116,7 +120,8 @@ Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment)
         return refuse(last.refusal);
     if (!(terms.payment > 0) || (payment && *payment <= 0))
         return refuse(paymentNotPositive);
-    if (!principal || !payment || !std::isfinite(monthlyRate))
+    if (!principal || !payment || !std::isfinite(monthlyRate) || *principal > exactCentsLimit
+        || *payment > exactCentsLimit)
         return refuse(tooLarge);
 
     Schedule schedule;
@@ -181,7 +186,7 @@ std::optional<Month> payoffMonth(const Schedule &schedule)
 
 std::optional<Cents> interestDifference(const Schedule &schedule)
 {
-    const std::optional<Cents> exact = toCents(schedule.exactInterest);
+    const std::optional<Cents> exact = schedule.exactInterest ? toCents(*schedule.exactInterest) : std::nullopt;
     Cents difference = 0;
     if (!schedule.listed() || schedule.payments.empty() || !exact
         || __builtin_sub_overflow(schedule.totalInterest, *exact, &difference))

@@ -43,7 +43,7 @@ struct PlanTerms {
     double principal = 0; // currency units
     double annualRate = 0; // a fraction, not percent
     double payment = 0; // the level monthly payment the window shows for this plan
-    double exactInterest = 0; // the window's unrounded total interest of this plan
+    std::optional<double> exactInterest; // the window's unrounded total interest; none where it was not reached
     std::optional<double> years; // the shared period; none for the combined plans, which pay until repaid
 };
 
@@ -62,17 +62,17 @@ struct Schedule {
     std::string notListedReason; // plain words; empty when listed
     Cents totalPaid = 0;
     Cents totalInterest = 0;
-    double exactInterest = 0; // the window's figure, for the reconciliation line
+    std::optional<double> exactInterest; // the window's figure, for the reconciliation line
 
     bool listed() const { return notListedReason.empty(); }
 };
 
 // The schedule of one plan, its first payment in `firstPayment`. A plan that cannot be listed (principal or
-// rate not positive, a month's interest at least the payment, more than 1,200 payments, a figure beyond
-// 64-bit cents; also a payment that rounds to no cent, and a loan whose period holds no payment) comes back
-// with no payments and the reason in plain words. Principal and payment are rounded to the cent as the window
-// shows them (see toCents); the plan decides the period: loans and the blended loan run `terms.years`, the
-// combined plans pay until repaid and ignore it.
+// rate not positive, a month's interest at least the payment, more than 1,200 payments, a principal or payment
+// above 2^53 cents, where a double no longer holds every cent of a balance; also a payment that rounds to no
+// cent, and a loan whose period holds no payment) comes back with no payments and the reason in plain words. Principal
+// and payment are rounded to the cent as the window shows them (see toCents); the plan decides the period: loans and
+// the blended loan run `terms.years`, the combined plans pay until repaid and ignore it.
 Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment);
 
 // A plan the calculation did not reach, with the reason the window gave. An empty reason is replaced by a
@@ -84,7 +84,8 @@ std::optional<Cents> finalPayment(const Schedule &schedule);
 std::optional<Month> payoffMonth(const Schedule &schedule);
 
 // The schedule's total interest less the window's exact total rounded to the cent: what rounding every month's
-// interest to the cent adds up to. None when the plan is not listed or the exact total is not a cent amount.
+// interest to the cent adds up to. None when the plan is not listed or the exact total is unknown or not a cent
+// amount.
 std::optional<Cents> interestDifference(const Schedule &schedule);
 
 } // namespace schedule

@@ -3,15 +3,11 @@
 
 #include <array>
 #include <charconv>
+#include <vector>
 
 namespace schedule {
 
 namespace {
-
-bool readableMark(std::string_view mark)
-{
-    return !mark.empty() && mark.find_first_of("0123456789-") == std::string_view::npos;
-}
 
 class CsvWriter {
 public:
@@ -95,39 +91,46 @@ std::string monthText(Month month)
 
 } // namespace
 
-std::string schedulesCsv(std::span<const Schedule> schedules, std::string_view decimalMark)
+std::string paymentsCsv(std::span<const NamedPayments> plans, std::string_view localeDecimalMark)
 {
-    const std::string_view mark = readableMark(decimalMark) ? decimalMark : ".";
+    const bool decimalComma = localeDecimalMark == ",";
+    const std::string_view mark = decimalComma ? "," : ".";
     std::size_t rows = 1;
-    for (const Schedule &schedule : schedules)
-        rows += schedule.payments.size();
+    for (const NamedPayments &plan : plans)
+        rows += plan.payments.size();
 
     std::string out;
     out.reserve(rows * 96);
-    CsvWriter csv{out, mark == "," ? ';' : ','};
+    CsvWriter csv{out, decimalComma ? ';' : ','};
     for (const std::string_view name :
          {"Plan", "Payment", "Month", "Payment amount", "Interest", "Principal", "Balance"})
         csv.field(name);
     csv.endRow();
 
     std::string number;
-    for (const Plan plan : allPlans) {
-        for (const Schedule &schedule : schedules) {
-            if (schedule.plan != plan || !schedule.listed())
-                continue;
-            for (const Payment &payment : schedule.payments) {
-                csv.field(planName(plan));
-                number.clear();
-                appendInteger(number, payment.number);
-                csv.field(number);
-                csv.field(monthText(payment.month));
-                for (const Cents amount : {payment.amount, payment.interest, payment.principal, payment.balance})
-                    csv.field(amountText(amount, mark));
-                csv.endRow();
-            }
+    for (const NamedPayments &plan : plans) {
+        for (const Payment &payment : plan.payments) {
+            csv.field(plan.plan);
+            number.clear();
+            appendInteger(number, payment.number);
+            csv.field(number);
+            csv.field(monthText(payment.month));
+            for (const Cents amount : {payment.amount, payment.interest, payment.principal, payment.balance})
+                csv.field(amountText(amount, mark));
+            csv.endRow();
         }
     }
     return out;
+}
+
+std::string schedulesCsv(std::span<const Schedule> schedules, std::string_view localeDecimalMark)
+{
+    std::vector<NamedPayments> plans;
+    for (const Plan plan : allPlans)
+        for (const Schedule &schedule : schedules)
+            if (schedule.plan == plan && schedule.listed())
+                plans.push_back({planName(plan), schedule.payments});
+    return paymentsCsv(plans, localeDecimalMark);
 }
 
 } // namespace schedule

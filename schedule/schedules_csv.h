@@ -9,12 +9,21 @@
 
 namespace schedule {
 
-// Every payment of every listed plan as RFC 4180 text: UTF-8 without a byte order mark, CRLF line ends, the
-// header "Plan,Payment,Month,Payment amount,Interest,Principal,Balance", then the rows in plan order. Months
-// are ISO "YYYY-MM"; amounts have exactly two decimals after `decimalMark`, ASCII digits, no grouping and no
-// currency sign. Fields are separated by ";" when the mark is "," (as spreadsheets of such locales expect) and
-// by "," otherwise, and quoted only when they hold the separator, a quote or a line break. A mark that would
-// make amounts unreadable (empty, or holding a digit or minus sign) is replaced by ".".
-std::string schedulesCsv(std::span<const Schedule> schedules, std::string_view decimalMark);
+// One plan's payments under the name a CSV gives them.
+struct NamedPayments {
+    std::string_view plan;
+    std::span<const Payment> payments;
+};
+
+// Payments as RFC 4180 text: UTF-8 without a byte order mark, CRLF line ends, the header
+// "Plan,Payment,Month,Payment amount,Interest,Principal,Balance", then one row a payment, plan by plan. Months are
+// ISO "YYYY-MM"; amounts have exactly two decimals, ASCII digits, no grouping and no currency sign. Where the
+// locale's decimal mark is "," (as the spreadsheets of such locales expect) amounts take "," and fields are
+// separated by ";"; everywhere else, amounts take "." and fields ",": a spreadsheet reads no other mark. Fields are
+// quoted only when they hold the separator, a quote or a line break.
+std::string paymentsCsv(std::span<const NamedPayments> plans, std::string_view localeDecimalMark);
+
+// Every payment of every listed plan, in plan order, each under its plan's name.
+std::string schedulesCsv(std::span<const Schedule> schedules, std::string_view localeDecimalMark);
 
 } // namespace schedule

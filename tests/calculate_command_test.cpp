@@ -2,13 +2,13 @@
 #include "default_run.h"
 #include "fake_form.h"
 #include "row_name.h"
-#include "window/commands.h"
+#include "commands/commands.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using window::Field;
+using commands::Field;
 
 const numtext::LocaleMarks pointComma{".", ",", "$"};
 
@@ -23,8 +23,8 @@ std::vector<std::string> defaultRunLog()
 std::vector<std::string> resultFieldsReading(const FakeForm &form, std::string_view text)
 {
     std::vector<std::string> fields;
-    for (const auto &spec : window::form::textBoxes())
-        if (spec.role == window::form::Role::Result && form.getText(spec.field) == text)
+    for (const auto &spec : commands::form::textBoxes())
+        if (spec.role == commands::form::Role::Result && form.getText(spec.field) == text)
             fields.emplace_back(spec.name);
     return fields;
 }
@@ -32,15 +32,15 @@ std::vector<std::string> resultFieldsReading(const FakeForm &form, std::string_v
 TEST(Calculate, writes_every_figure_of_the_default_run_in_order)
 {
     FakeForm form;
-    window::Command1_Click(form, pointComma);
+    commands::Command1_Click(form, pointComma);
     EXPECT_EQ(form.log, defaultRunLog());
 }
 
 TEST(Calculate, writes_the_same_texts_when_run_twice)
 {
     FakeForm form;
-    window::Command1_Click(form, pointComma);
-    window::Command1_Click(form, pointComma);
+    commands::Command1_Click(form, pointComma);
+    commands::Command1_Click(form, pointComma);
     auto twice = defaultRunLog();
     const auto once = defaultRunLog();
     twice.insert(twice.end(), once.begin(), once.end());
@@ -52,7 +52,7 @@ TEST(Calculate, stops_at_loan_2_payment_on_a_zero_rate_and_empties_what_it_did_n
     FakeForm form;
     form.fillResults("stale");
     form.type(Field::Text7, "0");
-    window::Command1_Click(form, pointComma);
+    commands::Command1_Click(form, pointComma);
 
     EXPECT_EQ(form.getText(Field::Text4), "$1,967.04");
     EXPECT_EQ(form.getText(Field::Text8), "$117,090.76");
@@ -77,7 +77,7 @@ TEST(Calculate, fills_every_field_up_to_the_average_payoff_that_never_ends)
     form.type(Field::Text3, "50");
     form.type(Field::Text6, "10000000");
     form.type(Field::Text7, "1");
-    window::Command1_Click(form, pointComma);
+    commands::Command1_Click(form, pointComma);
 
     EXPECT_EQ(resultFieldsReading(form, "stale"), std::vector<std::string>{});
     EXPECT_EQ(resultFieldsReading(form, ""), (std::vector<std::string>{"Text24", "Text25", "Text29", "Text30"}));
@@ -93,6 +93,8 @@ struct UnreadableCase {
     Field field;
     const char *text;
     const char *message;
+    Field later = Field::Text3; // a field after it in reading order, typed only where `laterText` is given
+    const char *laterText = nullptr;
 };
 
 const UnreadableCase unreadableCases[] = {
@@ -106,6 +108,9 @@ const UnreadableCase unreadableCases[] = {
      "The loan 2 annual interest rate \"\u0664\" is not a number. Enter a number such as 4.5."},
     {"period_in_parentheses", Field::Text3, "(20)",
      "The amortization period \"(20)\" is not a number. Enter a number such as 20."},
+    // Loan 2's principal stands before loan 1's rate in the window, though after it in the field numbering.
+    {"first_of_two_in_reading_order", Field::Text6, "xyz",
+     "The loan 2 principal \"xyz\" is not a number. Enter a number such as 140,000.", Field::Text2, "abc"},
 };
 
 class CalculateUnreadableTest : public testing::TestWithParam<UnreadableCase> { };
@@ -116,8 +121,11 @@ TEST_P(CalculateUnreadableTest, computes_nothing_empties_every_result_and_hands_
     FakeForm form;
     form.fillResults("stale");
     form.type(row.field, row.text);
-    window::Command1_Click(form, pointComma);
+    if (row.laterText)
+        form.type(row.later, row.laterText);
+    const commands::CalculationOutcome outcome = commands::Command1_Click(form, pointComma);
 
+    EXPECT_TRUE(outcome.done.none());
     EXPECT_EQ(resultFieldsReading(form, "").size(), 26u);
     EXPECT_EQ(form.messages(), std::vector<std::string>{row.message});
     EXPECT_EQ(form.log.back(), "focus " + FakeForm::name(row.field));
@@ -130,7 +138,7 @@ TEST(Calculate, reads_an_empty_loan_2_as_no_loan_2)
 {
     FakeForm form;
     form.type(Field::Text6, "");
-    window::Command1_Click(form, pointComma);
+    commands::Command1_Click(form, pointComma);
     EXPECT_EQ(form.getText(Field::Text10), "$0.00");
     EXPECT_EQ(form.getText(Field::Text16), "$355,000.00");
     EXPECT_EQ(form.messages(), std::vector<std::string>{});
@@ -160,7 +168,7 @@ TEST_P(CalculateReadTest, reads_inputs_as_the_checks_do)
     FakeForm form;
     form.type(Field::Text1, GetParam().principal);
     form.type(Field::Text2, GetParam().rate);
-    window::Command1_Click(form, GetParam().marks);
+    commands::Command1_Click(form, GetParam().marks);
     EXPECT_EQ(form.getText(Field::Text4), GetParam().expectedPayment);
     EXPECT_EQ(form.messages(), std::vector<std::string>{});
 }
@@ -170,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Calculate, CalculateReadTest, testing::ValuesIn(readCas
 TEST(Exit, beeps_then_ends_the_program)
 {
     FakeForm form;
-    window::cmdExit_Click(form);
+    commands::cmdExit_Click(form);
     EXPECT_EQ(form.log, (std::vector<std::string>{"beep", "end"}));
 }
 

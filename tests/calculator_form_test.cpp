@@ -108,8 +108,8 @@ void CalculatorFormTest::startForm()
         },
         [this] { m_log << "beep"; },
         [this] { m_log << "end"; },
-        [this](QWidget &, const QString &, const QString &fileName, const QString &) {
-            return m_saveFolder.filePath(fileName);
+        [this](QWidget &, const QString &, const QString &baseName, const QString &extension, const QString &) {
+            return m_saveFolder.filePath(baseName + '.' + extension);
         },
     };
     m_form = std::make_unique<CalculatorForm>(numtext::LocaleMarks{".", ",", "$"}, std::move(recording));
@@ -548,7 +548,7 @@ void CalculatorFormTest::copy_results_gives_two_columns_of_caption_and_text()
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 31);
     QCOMPARE(lines.first(), "Principal1\t355000");
-    QCOMPARE(lines.last(), "Weighted Average Rate, Monthly Payment\t$2,815.42");
+    QCOMPARE(lines.last(), "Monthly Payment, Weighted Average Rate\t$2,815.42");
 }
 
 int main(int argc, char *argv[])

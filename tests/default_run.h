@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "loan/blend_figures.h"
+#include "commands/calculation.h"
+#include "commands/plans_reached.h"
 
 #include <array>
 #include <string_view>
@@ -13,6 +14,12 @@ inline const loan::LoanTerms defaultLoan2{140000, 4, 20};
 inline loan::LoanOutcome outcomeOf(const loan::LoanTerms &terms)
 {
     return {terms, loan::computeLoanFigures(terms)};
+}
+
+// The plans a Calculate of these terms reaches; loan 2 runs over loan 1's period.
+inline schedule::CalculatedPlans plansOf(const loan::LoanTerms &loan1, const loan::LoanTerms &loan2)
+{
+    return commands::plansReached(commands::calculate(commands::CalculationTerms{loan1, loan2}));
 }
 
 struct FieldText {

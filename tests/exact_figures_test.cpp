@@ -6,9 +6,9 @@
 // The expected values were reckoned once, outside this code, by a short Python 3 script that follows the
 // documented formula of each figure step by step in IEEE doubles (Python's float arithmetic, ** and math.log
 // call the same C library as the program), and printed with float.hex().
+#include "default_run.h"
 #include "loan/blend_figures.h"
 #include "row_name.h"
-#include "schedule/plan_terms.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -109,7 +109,7 @@ TEST_P(ExactFiguresTest, every_double_matches_to_the_last_bit)
 TEST_P(ExactFiguresTest, the_plans_of_the_schedules_take_the_same_doubles)
 {
     const ExactCase &row = GetParam();
-    const schedule::CalculatedPlans plans = schedule::calculatePlanTerms(row.loan1, row.loan2);
+    const schedule::CalculatedPlans plans = plansOf(row.loan1, row.loan2);
     using schedule::Plan;
     const struct {
         Plan plan;

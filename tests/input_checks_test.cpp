@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_form.h"
 #include "row_name.h"
-#include "window/commands.h"
+#include "commands/commands.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using window::Field;
+using commands::Field;
 
-using Check = bool (*)(window::WindowOperations &, const numtext::LocaleMarks &);
+using Check = bool (*)(commands::WindowOperations &, const numtext::LocaleMarks &);
 
 const numtext::LocaleMarks pointComma{".", ",", "$"};
 
@@ -26,22 +26,22 @@ struct RangeCase {
 };
 
 const RangeCase rangeCases[] = {
-    {"principal_upper_bound_passes", window::Text1_LostFocus, Field::Text1, "10000000", ""},
-    {"principal_above_ten_million", window::Text1_LostFocus, Field::Text1, "10000001", principalMessage},
-    {"principal_lower_bound_passes", window::Text1_LostFocus, Field::Text1, "1", ""},
-    {"principal_below_one", window::Text1_LostFocus, Field::Text1, "0.99", principalMessage},
-    {"principal_zero", window::Text1_LostFocus, Field::Text1, "0", principalMessage},
-    {"principal_negative", window::Text1_LostFocus, Field::Text1, "-5", principalMessage},
-    {"principal_grouped_passes", window::Text1_LostFocus, Field::Text1, "355,000", ""},
-    {"principal_with_currency_passes", window::Text1_LostFocus, Field::Text1, "$355,000", ""},
-    {"rate_below_one", window::Text2_LostFocus, Field::Text2, "0.5", rateMessage},
-    {"rate_lower_bound_passes", window::Text2_LostFocus, Field::Text2, "1", ""},
-    {"rate_upper_bound_passes", window::Text2_LostFocus, Field::Text2, "25", ""},
-    {"rate_just_above_upper_bound", window::Text2_LostFocus, Field::Text2, "25.01", rateMessage},
-    {"period_upper_bound_passes", window::Text3_LostFocus, Field::Text3, "50", ""},
-    {"period_above_fifty", window::Text3_LostFocus, Field::Text3, "51", periodMessage},
-    {"period_lower_bound_passes", window::Text3_LostFocus, Field::Text3, "1", ""},
-    {"period_below_one", window::Text3_LostFocus, Field::Text3, "0.5", periodMessage},
+    {"principal_upper_bound_passes", commands::Text1_LostFocus, Field::Text1, "10000000", ""},
+    {"principal_above_ten_million", commands::Text1_LostFocus, Field::Text1, "10000001", principalMessage},
+    {"principal_lower_bound_passes", commands::Text1_LostFocus, Field::Text1, "1", ""},
+    {"principal_below_one", commands::Text1_LostFocus, Field::Text1, "0.99", principalMessage},
+    {"principal_zero", commands::Text1_LostFocus, Field::Text1, "0", principalMessage},
+    {"principal_negative", commands::Text1_LostFocus, Field::Text1, "-5", principalMessage},
+    {"principal_grouped_passes", commands::Text1_LostFocus, Field::Text1, "355,000", ""},
+    {"principal_with_currency_passes", commands::Text1_LostFocus, Field::Text1, "$355,000", ""},
+    {"rate_below_one", commands::Text2_LostFocus, Field::Text2, "0.5", rateMessage},
+    {"rate_lower_bound_passes", commands::Text2_LostFocus, Field::Text2, "1", ""},
+    {"rate_upper_bound_passes", commands::Text2_LostFocus, Field::Text2, "25", ""},
+    {"rate_just_above_upper_bound", commands::Text2_LostFocus, Field::Text2, "25.01", rateMessage},
+    {"period_upper_bound_passes", commands::Text3_LostFocus, Field::Text3, "50", ""},
+    {"period_above_fifty", commands::Text3_LostFocus, Field::Text3, "51", periodMessage},
+    {"period_lower_bound_passes", commands::Text3_LostFocus, Field::Text3, "1", ""},
+    {"period_below_one", commands::Text3_LostFocus, Field::Text3, "0.5", periodMessage},
 };
 
 class RangeCheckTest : public testing::TestWithParam<RangeCase> { };
@@ -72,9 +72,9 @@ TEST(InputChecks, leave_a_reset_field_in_peace_the_second_time)
 {
     FakeForm form;
     form.type(Field::Text2, "0.5");
-    window::Text2_LostFocus(form, pointComma);
+    commands::Text2_LostFocus(form, pointComma);
     form.log.clear();
-    window::Text2_LostFocus(form, pointComma);
+    commands::Text2_LostFocus(form, pointComma);
     EXPECT_EQ(form.log, std::vector<std::string>{});
 }
 
@@ -82,7 +82,7 @@ TEST(InputChecks, accept_the_locale_notation)
 {
     FakeForm form;
     form.type(Field::Text1, "355.000");
-    window::Text1_LostFocus(form, {",", ".", "\u20AC"});
+    commands::Text1_LostFocus(form, {",", ".", "\u20AC"});
     EXPECT_EQ(form.log, std::vector<std::string>{});
 }
 
@@ -95,15 +95,15 @@ struct UnreadableCase {
 };
 
 const UnreadableCase unreadableCases[] = {
-    {"letters_in_principal", window::Text1_LostFocus, Field::Text1, "abc",
+    {"letters_in_principal", commands::Text1_LostFocus, Field::Text1, "abc",
      "The loan 1 principal \"abc\" is not a number. Enter a number such as 355,000."},
-    {"empty_rate", window::Text2_LostFocus, Field::Text2, "",
+    {"empty_rate", commands::Text2_LostFocus, Field::Text2, "",
      "The loan 1 annual interest rate is empty. Enter a number such as 2.99."},
-    {"stray_sign_in_period", window::Text3_LostFocus, Field::Text3, "-",
+    {"stray_sign_in_period", commands::Text3_LostFocus, Field::Text3, "-",
      "The amortization period \"-\" is not a number. Enter a number such as 20."},
-    {"principal_too_large", window::Text1_LostFocus, Field::Text1, "1e999",
+    {"principal_too_large", commands::Text1_LostFocus, Field::Text1, "1e999",
      "The loan 1 principal \"1e999\" is too large to be a number. Enter a number such as 355,000."},
-    {"long_text_is_shortened", window::Text1_LostFocus, Field::Text1,
+    {"long_text_is_shortened", commands::Text1_LostFocus, Field::Text1,
      "12345678901234567890123456789012345678\u00E9\u00E9xyz",
      "The loan 1 principal \"12345678901234567890123456789012345678\u00E9\u2026\" is not a number. Enter a number "
      "such as 355,000."},

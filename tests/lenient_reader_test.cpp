@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numtext/lenient_reader.h"
+#include "fuzz/lenient_reader.h"
 #include "row_name.h"
 
 #include <cmath>

@@ -7,8 +7,9 @@
 // refuse, and each result field holds what the libraries say that run must write, or nothing. The number notation is
 // the system locale's. MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and repeated in any failure.
 #include "calculate_oracle.h"
+#include "numtext/localized_number.h"
 #include "window/calculator_form.h"
-#include "window/commands.h"
+#include "commands/commands.h"
 #include "window/system_marks.h"
 
 #include <QApplication>
@@ -111,9 +112,8 @@ void Monkey::initTestCase()
     window::DesktopServices services = window::DesktopServices::system();
     services.beep = [] {};
     services.endProgram = [this] { m_ended = true; };
-    services.chooseSaveFile = [this](QWidget &, const QString &, const QString &fileName, const QString &) {
-        return m_saveFolder.filePath(fileName);
-    };
+    services.chooseSaveFile = [this](QWidget &, const QString &, const QString &baseName, const QString &extension,
+                                     const QString &) { return m_saveFolder.filePath(baseName + '.' + extension); };
     m_marks = window::marksOf(QLocale::system());
     m_form = std::make_unique<window::CalculatorForm>(m_marks, std::move(services));
     m_form->show();
@@ -286,14 +286,14 @@ void Monkey::startCalculate(const std::function<void()> &press, const QString &h
 }
 
 // The checks themselves, run on a copy of the field's text, tell whether they would refuse it.
-class TextOnly final : public window::WindowOperations {
+class TextOnly final : public commands::WindowOperations {
 public:
     explicit TextOnly(std::string text)
         : m_text(std::move(text))
     { }
-    std::string getText(window::Field) const override { return m_text; }
-    void setText(window::Field, std::string_view) override { }
-    void setFocus(window::Field) override { }
+    std::string getText(commands::Field) const override { return m_text; }
+    void setText(commands::Field, std::string_view) override { }
+    void setFocus(commands::Field) override { }
     void showMessage(std::string_view) override { }
     void beep() override { }
     void endProgram() override { }
@@ -304,10 +304,10 @@ private:
 
 bool Monkey::refusedByItsCheck(const QString &name) const
 {
-    using Check = bool (*)(window::WindowOperations &, const numtext::LocaleMarks &);
-    const Check check = name == "Text1" ? window::Text1_LostFocus
-        : name == "Text2"               ? window::Text2_LostFocus
-                                        : window::Text3_LostFocus;
+    using Check = bool (*)(commands::WindowOperations &, const numtext::LocaleMarks &);
+    const Check check = name == "Text1" ? commands::Text1_LostFocus
+        : name == "Text2"               ? commands::Text2_LostFocus
+                                        : commands::Text3_LostFocus;
     TextOnly field{box(name)->text().toStdString()};
     return !check(field, m_marks);
 }
@@ -340,7 +340,8 @@ void Monkey::checkAfterStep()
         const QString text = box(name)->text();
         if (text == m_typed[name])
             continue;
-        if (checkedNames.contains(name) && text == "1")
+        // A check sets its field back to 1 in the user's digits.
+        if (checkedNames.contains(name) && text == QString::fromStdString(numtext::localizedNumber("1", m_marks)))
             m_typed[name] = text;
         else
             m_failures

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
 #include "row_name.h"
-#include "schedule/plan_terms.h"
+#include "commands/failure_messages.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <limits>
 #include <random>
 #include <tuple>
@@ -81,7 +82,7 @@ const TermsCase termsCases[] = {
     {"part_of_a_month_more_adds_a_payment", Plan::BlendedLoan, over(2.04), 25},
     {"principal_under_half_a_cent", Plan::Loan1, {0.004, 0.05, 100, 0, 10}, 0, "principal"},
     {"nan_principal", Plan::Loan1, {nan, 0.05, 100, 0, 10}, 0, "principal"},
-    {"principal_beyond_64_bit_cents", Plan::Loan1, {1e300, 0.05, 1e300, 0, 10}, 0, "cents"},
+    {"principal_beyond_64_bit_cents", Plan::Loan1, {1e300, 0.05, 1e300, 0, 10}, 0, "to the cent"},
     {"nan_rate", Plan::CombinedAtAverageRate, {1000, nan, 100, 0, {}}, 0, "rate"},
     {"interest_beyond_64_bit_cents", Plan::CombinedAtAverageRate, {1e6, 1e300, 100, 0, {}}, 0, "never repaid"},
     {"payment_rounding_to_no_cent", Plan::Loan1, {1000, 0.05, 0.004, 0, 10}, 0, "payment"},
@@ -90,7 +91,13 @@ const TermsCase termsCases[] = {
     {"period_over_100_years", Plan::Loan1, {1000, 0.05, 10, 0, 100.1}, 0, "1,200"},
     {"nan_period", Plan::Loan1, {1000, 0.05, 10, 0, nan}, 0, "period"},
     // One payment of 9e18 cents plus a month's interest of 4.5e18.
-    {"last_payment_beyond_64_bit_cents", Plan::Loan1, {9e16, 6, 1e16, 0, 1.0 / 12}, 0, "cents"},
+    {"last_payment_beyond_64_bit_cents", Plan::Loan1, {9e16, 6, 1e16, 0, 1.0 / 12}, 0, "to the cent"},
+    // Above 2^53 cents a double no longer holds every cent of a balance, so a month's interest could be a cent off.
+    {"principal_above_2_53_cents", Plan::Loan2, {1e15, 0.2057, 2e13, 0, 36.7}, 0, "too large to list to the cent"},
+    {"principal_at_2_53_cents",
+     Plan::Loan2,
+     {90071992547409.92, 0.05, loan::levelPayment(90071992547409.92, 0.05 / 12, 12), 0, 1},
+     12},
 };
 
 class TermsTest : public testing::TestWithParam<TermsCase> { };
@@ -115,6 +122,33 @@ Row rowOf(const schedule::Payment &p)
 {
     return {p.number, p.month.year, p.month.month, p.amount, p.interest, p.principal, p.balance};
 }
+
+// Each month's interest is the balance times the monthly rate, rounded half away from zero, not to even.
+struct InterestCase {
+    const char *name;
+    double principal; // currency units
+    double annualRate;
+    Cents firstInterest;
+};
+
+const InterestCase interestCases[] = {
+    {"half_a_cent_rounds_up", 1.00, 0.06, 1}, // 100 cents at 0.5 % a month
+    {"one_and_a_half_cents_rounds_up", 3.00, 0.06, 2},
+    {"just_under_half_a_cent_rounds_down", 0.99, 0.06, 0},
+};
+
+class InterestTest : public testing::TestWithParam<InterestCase> { };
+
+TEST_P(InterestTest, rounds_each_month_half_away_from_zero)
+{
+    const InterestCase &c = GetParam();
+    const auto s = schedule::buildSchedule(Plan::CombinedAtAverageRate, {c.principal, c.annualRate, 0.5, 0, {}},
+                                           january2026);
+    ASSERT_FALSE(s.payments.empty()) << s.notListedReason;
+    EXPECT_EQ(s.payments.front().interest, c.firstInterest);
+}
+
+INSTANTIATE_TEST_SUITE_P(BuildSchedule, InterestTest, testing::ValuesIn(interestCases), RowName{});
 
 struct ExpectedPlan {
     Plan plan;
@@ -158,9 +192,9 @@ const ExpectedPlan startingPlans[] = {
 TEST(StartingInputs, give_the_independently_computed_schedules)
 {
     // Loan 2's own period is not read: both loans run over loan 1's 20 years.
-    const auto plans = schedule::calculatePlanTerms(defaultLoan1, {140000, 4, 7});
-    ASSERT_FALSE(plans.stop);
-    const auto schedules = schedule::buildSchedules(plans, january2026, "unused");
+    const auto plans = plansOf(defaultLoan1, {140000, 4, 7});
+    ASSERT_EQ(plans.unreachedReason, "");
+    const auto schedules = schedule::buildSchedules(plans, january2026);
     for (const ExpectedPlan &expected : startingPlans) {
         const auto &s = schedules[std::size_t(expected.plan)];
         SCOPED_TRACE(schedule::planName(expected.plan));
@@ -174,36 +208,74 @@ TEST(StartingInputs, give_the_independently_computed_schedules)
     }
 }
 
+// Where the calculation stops, the plans whose defining figures it reached keep their terms (their schedules may
+// still find them unlistable); the others say why it stopped.
 struct Stop {
     const char *name;
     loan::LoanTerms loan1, loan2;
-    schedule::CalculationStage stage;
+    commands::Step step;
     loan::Figure figure;
-    std::size_t plansReached; // the first plans, in plan order
+    std::vector<Plan> defined;
 };
 
-using enum schedule::CalculationStage;
+using commands::Step;
 
 const Stop stops[] = {
-    {"loan_1_at_zero_rate", {1000, 0, 10}, {1000, 5, 10}, Loan1, loan::Figure::Payment, 0},
-    {"loan_2_at_zero_rate", {1000, 5, 10}, {1000, 0, 10}, Loan2, loan::Figure::Payment, 1},
-    {"never_repaid_at_the_average_rate", {10000, 25, 50}, {10000000, 1, 50}, Blend, loan::Figure::AveragePayoff, 3},
+    {"loan_1_at_zero_rate", {1000, 0, 10}, {1000, 5, 10}, Step::Loan1Payment, loan::Figure::Payment, {}},
+    {"loan_2_at_zero_rate", {1000, 5, 10}, {1000, 0, 10}, Step::Loan2Payment, loan::Figure::Payment, {Plan::Loan1}},
+    {"never_repaid_at_the_average_rate",
+     {10000, 25, 50},
+     {10000000, 1, 50},
+     Step::AveragePayoff,
+     loan::Figure::AveragePayoff,
+     {Plan::Loan1, Plan::Loan2, Plan::BlendedLoan, Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate}},
+    // The weighted plan repays in 274 months though the average one never does: its rate and payment were reached.
+    {"weighted_plan_kept_when_the_average_never_repays",
+     {8573706, 5.01, 27.2},
+     {5308443, 18.70, 27.2},
+     Step::AveragePayoff,
+     loan::Figure::AveragePayoff,
+     {Plan::Loan1, Plan::Loan2, Plan::BlendedLoan, Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate}},
+    {"blended_rate_of_opposite_signs",
+     {1000, 1, 10},
+     {-900, 25, 10},
+     Step::BlendedEffectiveRate,
+     loan::Figure::BlendedEffectiveRate,
+     {Plan::Loan1, Plan::Loan2}},
 };
 
 class StopTest : public testing::TestWithParam<Stop> { };
 
-TEST_P(StopTest, keeps_the_plans_reached_and_gives_the_others_the_callers_reason)
+TEST_P(StopTest, keeps_the_plans_reached_and_gives_the_others_the_windows_reason)
 {
-    const auto plans = schedule::calculatePlanTerms(GetParam().loan1, GetParam().loan2);
-    ASSERT_TRUE(plans.stop);
-    EXPECT_EQ(plans.stop->stage, GetParam().stage);
-    EXPECT_EQ(plans.stop->error.figure(), GetParam().figure);
-    const auto schedules = schedule::buildSchedules(plans, january2026, "the window's message");
-    for (std::size_t i = 0; i < schedules.size(); ++i)
-        EXPECT_EQ(schedules[i].notListedReason == "the window's message", i >= GetParam().plansReached) << i;
+    const auto outcome = commands::calculate(commands::CalculationTerms{GetParam().loan1, GetParam().loan2});
+    ASSERT_TRUE(outcome.stop);
+    EXPECT_EQ(outcome.stop->step, GetParam().step);
+    EXPECT_EQ(outcome.stop->error.figure(), GetParam().figure);
+    const auto plans = commands::plansReached(outcome);
+    EXPECT_EQ(plans.unreachedReason, commands::calculationFailureMessage(*outcome.stop));
+    const auto schedules = schedule::buildSchedules(plans, january2026);
+    for (const Plan plan : schedule::allPlans) {
+        const bool defined = std::ranges::count(GetParam().defined, plan) == 1;
+        EXPECT_EQ(plans.of(plan).has_value(), defined) << schedule::planName(plan);
+        EXPECT_EQ(schedules[std::size_t(plan)].notListedReason == plans.unreachedReason, !defined)
+            << schedule::planName(plan);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(CalculatePlanTerms, StopTest, testing::ValuesIn(stops), RowName{});
+// The weighted plan repays in 274 months though the average one never does: it is listed, with the window's
+// exact interest unknown, since the calculation stopped before it.
+TEST(PlansReached, list_the_weighted_plan_when_the_average_one_never_repays)
+{
+    const auto plans = plansOf({8573706, 5.01, 27.2}, {5308443, 18.70, 27.2});
+    const auto weighted = schedule::buildSchedule(Plan::CombinedAtWeightedRate,
+                                                  *plans.of(Plan::CombinedAtWeightedRate), january2026);
+    EXPECT_EQ(weighted.payments.size(), 274u);
+    EXPECT_FALSE(weighted.exactInterest.has_value());
+    EXPECT_FALSE(schedule::interestDifference(weighted).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(PlansReached, StopTest, testing::ValuesIn(stops), RowName{});
 
 TEST(NotListed, never_counts_as_listed_even_without_a_reason)
 {

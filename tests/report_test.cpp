@@ -8,7 +8,7 @@
 #include "report/report_module.h"
 #include "report/schedule_model.h"
 #include "report/schedules_window.h"
-#include "schedule/plan_terms.h"
+#include "schedule/calculated_plans.h"
 #include "schedule/schedules_csv.h"
 
 #include <QAbstractButton>
@@ -38,7 +38,7 @@ using schedule::Month;
 namespace {
 
 const numtext::LocaleMarks usMarks{".", ",", "$"};
-const schedule::CalculatedPlans startingPlans = schedule::calculatePlanTerms(defaultLoan1, defaultLoan2);
+const schedule::CalculatedPlans startingPlans = plansOf(defaultLoan1, defaultLoan2);
 constexpr Month january2030{2030, 1};
 
 QByteArray contents(const QString &path)
@@ -109,7 +109,17 @@ private:
         return child<QTableView>("Schedule")->model()->index(row, column).data().toString();
     }
     void choosePlan(int row) { child<QListWidget>("Plans")->setCurrentRow(row); }
+    // As the calculator does: the schedules of `plans` from the month it owns.
+    void show(const schedule::CalculatedPlans &plans)
+    {
+        m_plans = plans;
+        const auto built = schedule::buildSchedules(m_plans, m_firstPayment);
+        m_window->showSchedules({built.begin(), built.end()}, m_firstPayment);
+    }
     report::ReportContent reportContent() const;
+
+    schedule::CalculatedPlans m_plans;
+    Month m_firstPayment = january2030;
 
     std::unique_ptr<SchedulesWindow> m_window;
     QStringList m_unexpectedDialogs;
@@ -119,9 +129,12 @@ private:
 void ReportTest::init()
 {
     m_unexpectedDialogs.clear();
-    m_window = std::make_unique<SchedulesWindow>(usMarks);
-    m_window->showPlans(startingPlans, "");
-    child<QDateEdit>("FirstPayment")->setDate(report::firstDayOf(january2030));
+    m_firstPayment = january2030;
+    m_window = std::make_unique<SchedulesWindow>(usMarks, [this](Month picked) {
+        m_firstPayment = picked;
+        show(m_plans);
+    });
+    show(startingPlans);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
@@ -195,7 +208,7 @@ void ReportTest::the_first_rows_of_loan_1_read_as_worked_by_hand()
 
 void ReportTest::follows_a_new_calculate_while_open()
 {
-    m_window->showPlans(schedule::calculatePlanTerms({355000, 2.99, 10.5}, {140000, 4, 10.5}), "");
+    show(plansOf({355000, 2.99, 10.5}, {140000, 4, 10.5}));
     QCOMPARE(child<QTableView>("Schedule")->model()->rowCount(), 126);
     QCOMPARE(text("summary_payoffMonth"), "June 2040");
     QCOMPARE(m_window->schedules().size(), std::size_t(5));
@@ -215,7 +228,8 @@ void ReportTest::a_plan_not_listed_shows_the_reason()
     schedule::CalculatedPlans plans = startingPlans;
     plans.terms[1].reset();
     const std::string reason = "Loan 2's payment cannot be calculated: a rate of 0% cannot be calculated.";
-    m_window->showPlans(plans, reason);
+    plans.unreachedReason = reason;
+    show(plans);
     choosePlan(1);
     QVERIFY(child<QLabel>("NotListed")->isVisible());
     QVERIFY(text("NotListed").contains(QString::fromStdString(reason)));
@@ -226,11 +240,11 @@ void ReportTest::a_plan_not_listed_shows_the_reason()
 
 void ReportTest::before_any_calculate_says_calculate_comes_first()
 {
-    m_window->showNoCalculation();
+    m_window->showNoCalculation(january2030);
     QVERIFY(child<QLabel>("NoCalculation")->isVisible());
     QVERIFY(text("NoCalculation").contains("press Calculate"));
     QVERIFY(m_window->schedules().empty());
-    m_window->showPlans(startingPlans, "");
+    show(startingPlans);
     QVERIFY(!child<QLabel>("NoCalculation")->isVisible());
 }
 
@@ -316,7 +330,8 @@ void ReportTest::saves_the_report_as_pdf_and_the_schedules_as_csv()
     const numtext::LocaleMarks marks{decimal.toStdString(), grouping.toStdString(), "$"};
     QTemporaryDir folder;
     QString error;
-    QVERIFY(report::saveReportPdf(reportContent(), folder.filePath("report.pdf"), error));
+    QVERIFY(report::saveReportPdf(reportContent(), folder.filePath("report.pdf"), report::reportPageLayout(QLocale()),
+                                  error));
     QVERIFY(contents(folder.filePath("report.pdf")).startsWith("%PDF"));
 
     QVERIFY(report::exportSchedulesCsv(m_window->schedules(), folder.filePath("schedules.csv"), marks, error));
@@ -361,7 +376,7 @@ void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why()
     bool saved = false;
     {
         const std::unique_ptr<FileSizeLimit> limit{failure == "full" ? new FileSizeLimit(1024) : nullptr};
-        saved = pdf ? report::saveReportPdf(reportContent(), path, error)
+        saved = pdf ? report::saveReportPdf(reportContent(), path, report::reportPageLayout(QLocale()), error)
                     : report::exportSchedulesCsv(m_window->schedules(), path, usMarks, error);
     }
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -413,11 +428,16 @@ void ReportTest::the_report_module_loads_once_and_makes_a_schedules_window()
     report::ReportModule *module = report::loadReportModule(error);
     QVERIFY2(module, qPrintable(error));
     QCOMPARE(report::loadReportModule(error), module);
-    report::SchedulesView *view = module->createSchedulesWindow(usMarks, m_window.get());
+    Month picked;
+    report::SchedulesView *view
+        = module->createSchedulesWindow(usMarks, m_window.get(), [&picked](Month month) { picked = month; });
     QVERIFY(view->widget()->isWindow());
-    view->showPlans(startingPlans, "");
-    QCOMPARE(view->schedules().size(), std::size_t(5));
-    QCOMPARE(view->schedules()[0].payments.size(), std::size_t(240));
+    const auto built = schedule::buildSchedules(startingPlans, january2030);
+    view->showSchedules({built.begin(), built.end()}, january2030);
+    auto *schedule = view->widget()->findChild<QTableView *>("Schedule");
+    QCOMPARE(schedule->model()->rowCount(), 240);
+    view->widget()->findChild<QDateEdit *>("FirstPayment")->setDate({2031, 7, 1});
+    QCOMPARE(picked, (Month{2031, 7}));
 }
 
 void ReportTest::chart_ticks_stay_few_and_distinct_data()

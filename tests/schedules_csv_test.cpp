@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
 #include "row_name.h"
-#include "schedule/plan_terms.h"
 #include "schedule/schedules_csv.h"
 
 #include <algorithm>
@@ -40,9 +39,8 @@ class StartingCsvTest : public testing::TestWithParam<StartingCsv> { };
 
 TEST_P(StartingCsvTest, is_the_independently_computed_text)
 {
-    const auto plans = schedule::calculatePlanTerms(defaultLoan1, defaultLoan2);
-    const std::string csv
-        = schedule::schedulesCsv(schedule::buildSchedules(plans, {2026, 1}, ""), GetParam().decimalMark);
+    const std::string csv = schedule::schedulesCsv(
+        schedule::buildSchedules(plansOf(defaultLoan1, defaultLoan2), {2026, 1}), GetParam().decimalMark);
     EXPECT_TRUE(csv.starts_with(GetParam().start)) << csv.substr(0, 200);
     EXPECT_EQ(csv.size(), 79090u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1208); // the header and 1,207 payments
@@ -52,30 +50,34 @@ TEST_P(StartingCsvTest, is_the_independently_computed_text)
 
 INSTANTIATE_TEST_SUITE_P(SchedulesCsv, StartingCsvTest, testing::ValuesIn(startingCsvs), RowName{});
 
-struct MarkCase {
+// The notation of a CSV: a spreadsheet reads "," or "." as the decimal mark and nothing else, in ASCII digits.
+struct NotationCase {
     const char *name;
-    const char *decimalMark;
+    const char *localeDecimalMark;
+    const char *plan;
     const char *row;
 };
 
 // Amounts of 1000.50, 0.50, 1000.00 and an owed balance of -0.50, whose sign must survive the zero units.
-const MarkCase markCases[] = {
-    {"quote_mark_is_quoted_and_doubled", "\"",
-     "Loan 1,7,2026-01,\"1000\"\"50\",\"0\"\"50\",\"1000\"\"00\",\"-0\"\"50\""},
-    {"mark_holding_a_comma_is_quoted", ", ", "Loan 1,7,2026-01,\"1000, 50\",\"0, 50\",\"1000, 00\",\"-0, 50\""},
-    {"empty_mark_falls_back_to_a_point", "", "Loan 1,7,2026-01,1000.50,0.50,1000.00,-0.50"},
+const NotationCase notationCases[] = {
+    {"point", ".", "Loan 1", "Loan 1,7,2026-01,1000.50,0.50,1000.00,-0.50"},
+    {"comma_with_semicolons", ",", "Loan 1", "Loan 1;7;2026-01;1000,50;0,50;1000,00;-0,50"},
+    {"arabic_decimal_mark_writes_a_point", "\u066B", "Loan 1", "Loan 1,7,2026-01,1000.50,0.50,1000.00,-0.50"},
+    {"empty_mark_writes_a_point", "", "Loan 1", "Loan 1,7,2026-01,1000.50,0.50,1000.00,-0.50"},
+    {"separator_and_quote_in_a_name_are_quoted", ".", "Say \"hi\", now",
+     "\"Say \"\"hi\"\", now\",7,2026-01,1000.50,0.50,1000.00,-0.50"},
 };
 
-class MarkTest : public testing::TestWithParam<MarkCase> { };
+class NotationTest : public testing::TestWithParam<NotationCase> { };
 
-TEST_P(MarkTest, writes_amounts_that_read_back_unchanged)
+TEST_P(NotationTest, writes_amounts_a_spreadsheet_reads_back_unchanged)
 {
-    schedule::Schedule s;
-    s.payments.push_back({7, {2026, 1}, 100050, 50, 100000, -50});
-    const std::string csv = schedule::schedulesCsv({&s, 1}, GetParam().decimalMark);
+    const schedule::Payment payment{7, {2026, 1}, 100050, 50, 100000, -50};
+    const schedule::NamedPayments plan{GetParam().plan, {&payment, 1}};
+    const std::string csv = schedule::paymentsCsv({&plan, 1}, GetParam().localeDecimalMark);
     EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), std::string(GetParam().row) + "\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(SchedulesCsv, MarkTest, testing::ValuesIn(markCases), RowName{});
+INSTANTIATE_TEST_SUITE_P(SchedulesCsv, NotationTest, testing::ValuesIn(notationCases), RowName{});
 
 } // namespace

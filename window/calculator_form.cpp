@@ -2,10 +2,10 @@
 #include "calculator_form.h"
 
 #include "calculator_menus.h"
-#include "commands.h"
-#include "form_table.h"
+#include "commands/commands.h"
+#include "commands/form_table.h"
 #include "numtext/localized_number.h"
-#include "qt_text.h"
+#include "report/display_text.h"
 #include "result_field.h"
 
 #include <QApplication>
@@ -27,6 +27,10 @@
 #include <vector>
 
 namespace window {
+
+using commands::Field;
+using report::toQString;
+namespace form = commands::form;
 
 namespace {
 
@@ -65,13 +69,13 @@ Qt::Alignment alignmentOf(form::Align align)
 
 struct LeaveCheck {
     Field field;
-    bool (*check)(WindowOperations &, const numtext::LocaleMarks &);
+    bool (*check)(commands::WindowOperations &, const numtext::LocaleMarks &);
 };
 
 constexpr LeaveCheck leaveChecks[] = {
-    {Field::Text1, Text1_LostFocus},
-    {Field::Text2, Text2_LostFocus},
-    {Field::Text3, Text3_LostFocus},
+    {Field::Text1, commands::Text1_LostFocus},
+    {Field::Text2, commands::Text2_LostFocus},
+    {Field::Text3, commands::Text3_LostFocus},
 };
 
 // A field with a fixed light background keeps dark text and a dark selection whatever the palette, so that a
@@ -109,8 +113,9 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     // leaving the field being edited.
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidget(client);
-    m_menus = new CalculatorMenus(*this, m_operations, m_marks, m_services,
-                                  [this] { runCommand([this] { cmdExit_Click(m_operations); }); });
+    m_menus = new CalculatorMenus(
+        *this, m_marks, m_services, [this](const std::function<void()> &command) { runCommand(command); },
+        [this] { commands::cmdExit_Click(m_operations); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(m_menus->menuBar());
@@ -164,7 +169,7 @@ void CalculatorForm::addTextBoxes(QWidget &client, double dpi)
         box->setText(spec.role == form::Role::Input ? toQString(numtext::localizedNumber(spec.initialText, m_marks))
                                                     : toQString(spec.initialText));
         box->setObjectName(toQString(spec.name));
-        box->setAccessibleName(toQString(spec.accessibleName));
+        box->setAccessibleName(toQString(form::accessibleName(spec)));
         box->setGeometry(toPixels(spec.geometry, dpi));
         if (spec.colour)
             paintFixedBackground(*box, *spec.colour);
@@ -226,9 +231,10 @@ void CalculatorForm::addButtons(QWidget &client, double dpi)
     connect(m_calculateButton, &QPushButton::clicked, this, [this] {
         queueUnconfirmedChecks();
         if (runDueChecks())
-            runCommand([this] { m_menus->calculated(Command1_Click(m_operations, m_marks)); });
+            runCommand([this] { m_menus->calculated(commands::Command1_Click(m_operations, m_marks)); });
     });
-    connect(m_exitButton, &QPushButton::clicked, this, [this] { runCommand([this] { cmdExit_Click(m_operations); }); });
+    connect(m_exitButton, &QPushButton::clicked, this,
+            [this] { runCommand([this] { commands::cmdExit_Click(m_operations); }); });
     // A click on Exit must not take the focus: that would run the check of the field being left, and Exit has
     // to work whatever the fields hold. The Tab key still reaches it, and leaving a field that way is checked.
     m_exitButton->setFocusPolicy(Qt::TabFocus);

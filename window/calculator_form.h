@@ -23,6 +23,8 @@ class CalculatorMenus;
 // table name as objectName and an accessible name a screen reader can speak. Where the screen is smaller than
 // the window, its content scrolls. A menu bar above the client area reaches the schedules, the report and help.
 class CalculatorForm : public QWidget {
+    Q_OBJECT
+
 public:
     CalculatorForm(numtext::LocaleMarks marks, DesktopServices services, QWidget *parent = nullptr);
 
@@ -38,24 +40,25 @@ private:
     void chainTabOrder();
     void fitToScreen(QSize content);
 
-    std::optional<Field> checkedField(const QObject *textBox) const;
+    std::optional<commands::Field> checkedField(const QObject *textBox) const;
     bool leftForAnotherControl(Qt::FocusReason reason) const;
-    void queueCheck(Field field);
+    void queueCheck(commands::Field field);
     void queueUnconfirmedChecks();
     bool runDueChecks();
     bool startsCalculate(const QEvent &event) const;
     void runCommand(const std::function<void()> &command);
 
     numtext::LocaleMarks m_marks;
-    std::array<QLineEdit *, fieldCount> m_textBoxes{};
+    std::array<QLineEdit *, commands::fieldCount> m_textBoxes{};
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QScrollArea *m_scrollArea = nullptr;
     DesktopServices m_services;
     QtWindowOperations m_operations;
     CalculatorMenus *m_menus = nullptr;
-    std::vector<Field> m_dueChecks; // the checked fields the user has left, in that order, not yet checked
-    std::array<QString, fieldCount> m_confirmedTexts; // what each checked field held when its check last passed
+    std::vector<commands::Field> m_dueChecks; // the checked fields the user has left, in that order, not yet checked
+    std::array<QString, commands::fieldCount>
+        m_confirmedTexts; // what each checked field held when its check last passed
     bool m_checking = false; // a check is showing its message or handing the focus back
     bool m_closing = false;
 };

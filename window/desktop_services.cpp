@@ -1,31 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop_services.h"
 
-#include "form_table.h"
-#include "qt_text.h"
+#include "commands/form_table.h"
+#include "report/display_text.h"
+#include "save_file_dialog.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace window {
+
+using report::toQString;
+
+namespace {
+
+const QString lastFolderKey = QStringLiteral("files/lastSaveFolder");
+
+QString askForSaveFile(QWidget &parent, const QString &title, const QString &baseName, const QString &extension,
+                       const QString &description)
+{
+    QSettings settings;
+    QString folder = settings.value(lastFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    SaveFileDialog dialog{&parent, title, folder, baseName, extension, description};
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return {};
+    settings.setValue(lastFolderKey, QFileInfo(dialog.chosenPath()).absolutePath());
+    return dialog.chosenPath();
+}
+
+} // namespace
 
 DesktopServices DesktopServices::system()
 {
     return {
         [](QWidget &parent, const QString &text) {
             QMessageBox box{&parent};
-            box.setWindowTitle(toQString(form::programTitle));
+            box.setWindowTitle(toQString(commands::form::programTitle));
             box.setText(text);
             box.setStandardButtons(QMessageBox::Ok);
             box.exec();
         },
         [] { QApplication::beep(); },
         [] { QCoreApplication::quit(); },
-        [](QWidget &parent, const QString &title, const QString &fileName, const QString &filter) {
-            return QFileDialog::getSaveFileName(&parent, title, QDir::home().filePath(fileName), filter);
-        },
+        askForSaveFile,
     };
 }
 

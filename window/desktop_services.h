@@ -15,8 +15,10 @@ struct DesktopServices {
     std::function<void(QWidget &parent, const QString &text)> showMessage;
     std::function<void()> beep;
     std::function<void()> endProgram;
-    // The file a save goes to, asked of the user; empty when the user cancels.
-    std::function<QString(QWidget &parent, const QString &title, const QString &fileName, const QString &filter)>
+    // The file a save goes to, asked of the user, suggesting `baseName`.`extension` in the folder last saved in;
+    // `description` names the kind of file ("CSV files"). Empty when the user cancels.
+    std::function<QString(QWidget &parent, const QString &title, const QString &baseName, const QString &extension,
+                          const QString &description)>
         chooseSaveFile;
 
     static DesktopServices system();

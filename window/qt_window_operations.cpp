@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_window_operations.h"
 
-#include "qt_text.h"
+#include "report/display_text.h"
 
 #include <QLineEdit>
 
 namespace window {
 
-QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
+using commands::Field;
+using report::toQString;
+
+QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEdit *, commands::fieldCount> &textBoxes,
                                        const DesktopServices &services)
     : m_window(window)
     , m_textBoxes(textBoxes)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "commands/window_operations.h"
 #include "desktop_services.h"
-#include "window_operations.h"
 
 #include <array>
 
@@ -12,21 +12,21 @@ class QWidget;
 namespace window {
 
 // The window operations on the Qt form's text boxes.
-class QtWindowOperations final : public WindowOperations {
+class QtWindowOperations final : public commands::WindowOperations {
 public:
-    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, fieldCount> &textBoxes,
+    QtWindowOperations(QWidget &window, const std::array<QLineEdit *, commands::fieldCount> &textBoxes,
                        const DesktopServices &services);
 
-    std::string getText(Field field) const override;
-    void setText(Field field, std::string_view text) override;
-    void setFocus(Field field) override;
+    std::string getText(commands::Field field) const override;
+    void setText(commands::Field field, std::string_view text) override;
+    void setFocus(commands::Field field) override;
     void showMessage(std::string_view text) override;
     void beep() override;
     void endProgram() override;
 
 private:
     QWidget &m_window;
-    const std::array<QLineEdit *, fieldCount> &m_textBoxes;
+    const std::array<QLineEdit *, commands::fieldCount> &m_textBoxes;
     const DesktopServices &m_services;
 };
 

@@ -9,6 +9,8 @@ namespace window {
 // right edge saying that it goes on, so that "$2,359,965,161" is never taken for the whole of
 // "$2,359,965,161,072.49"; the whole text is its tooltip and its accessible description.
 class ResultField : public QLineEdit {
+    Q_OBJECT
+
 public:
     explicit ResultField(QWidget *parent);
 

@@ -3,7 +3,7 @@
 
 #include "numtext/render.h"
 
-namespace window {
+namespace commands {
 
 namespace {
 
@@ -16,17 +16,17 @@ bool isPayoff(Figure figure)
 }
 
 // The figure as the user sees it: the steps behind a payment (rates, counts, growth) are reported as the payment.
-std::string shownFigure(Figure figure, CalculationSubject subject)
+std::string shownFigure(Figure figure, Subject subject)
 {
     const bool behindPayment = figure == Figure::AnnualRate || figure == Figure::PaymentCount
         || figure == Figure::MonthlyRate || figure == Figure::Growth || figure == Figure::BlendedLoanTerms;
     const std::string name{loan::figureName(behindPayment ? Figure::Payment : figure)};
     switch (subject) {
-    case CalculationSubject::Loan1:
+    case Subject::Loan1:
         return "Loan 1's " + name;
-    case CalculationSubject::Loan2:
+    case Subject::Loan2:
         return "Loan 2's " + name;
-    case CalculationSubject::Blend:
+    case Subject::Blend:
         break;
     }
     if (behindPayment || figure == Figure::Payment || figure == Figure::TotalInterest)
@@ -109,18 +109,19 @@ std::string quoted(std::string_view text)
 
 } // namespace
 
-std::string calculationFailureMessage(const loan::CalcError &error, CalculationSubject subject)
+std::string calculationFailureMessage(const CalculationStop &stop)
 {
-    return shownFigure(error.figure(), subject) + " could not be calculated: " + reason(error.kind(), error.figure())
-        + ". The results that depend on it are left empty.";
+    const loan::CalcError &error = stop.error;
+    return shownFigure(error.figure(), subjectOf(stop.step)) + " could not be calculated: "
+        + reason(error.kind(), error.figure()) + ". The results that depend on it are left empty.";
 }
 
-std::string unreadableInputMessage(const numtext::ReadError &error, Field field, std::string_view text,
+std::string unreadableInputMessage(numtext::ReadErrorKind kind, Field field, std::string_view text,
                                    const numtext::LocaleMarks &marks)
 {
     const std::string subject{fieldDescription(field)};
     const std::string hint = " Enter a number such as " + example(field, marks) + ".";
-    switch (error.kind()) {
+    switch (kind) {
     case numtext::ReadErrorKind::Empty:
         return subject + " is empty." + hint;
     case numtext::ReadErrorKind::OutOfRange:
@@ -131,4 +132,4 @@ std::string unreadableInputMessage(const numtext::ReadError &error, Field field,
     return subject + " " + quoted(text) + " is not a number." + hint;
 }
 
-} // namespace window
+} // namespace commands

@@ -1,27 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "loan/loan_figures.h"
+#include "calculation.h"
 #include "numtext/locale_marks.h"
 #include "window_operations.h"
 
-#include <optional>
-
 // The window's commands, named after the control and event that run them. Each runs to completion on the
 // user-interface thread and reports its own failures in a message box; none ends the program but Exit.
-namespace window {
-
-// The terms of both loans as Calculate read them; loan 2 shares loan 1's period.
-struct CalculationTerms {
-    loan::LoanTerms loan1;
-    loan::LoanTerms loan2;
-};
+namespace commands {
 
 // Calculate: reads the five inputs, computes both loans and their blend, and writes every result field as soon
 // as its figure exists. A calculation that fails empties the result fields it did not reach and says why; an
-// input that is not a number stops it before anything is computed. Gives back the terms it read, whether or not
-// the calculation then went through, and none when an input was not a number.
-std::optional<CalculationTerms> Command1_Click(WindowOperations &form, const numtext::LocaleMarks &marks);
+// input that is not a number stops it before anything is computed. Gives back what it read and computed.
+CalculationOutcome Command1_Click(WindowOperations &form, const numtext::LocaleMarks &marks);
 
 // The range checks of loan 1's inputs, run when the focus leaves the field for another control of the window:
 // a value out of range is replaced by "1", explained, and handed back with the focus; text that is not a number
@@ -33,4 +24,4 @@ bool Text3_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks);
 // Exit: beeps and ends the program; nothing is asked or checked on the way out.
 void cmdExit_Click(WindowOperations &form);
 
-} // namespace window
+} // namespace commands

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-namespace window {
+namespace commands {
 
 // The window's text boxes, by the names every command uses for them.
 enum class Field {
@@ -45,4 +45,4 @@ enum class Field {
 
 inline constexpr std::size_t fieldCount = std::size_t(Field::Text66) + 1;
 
-} // namespace window
+} // namespace commands

@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // What the calculator window holds and where, in twips (1440 to the inch) on a client area of
 // clientWidth x clientHeight. Plain data, so the Qt form and the tests' fake form are built from the same table.
-namespace window::form {
+namespace commands::form {
 
 inline constexpr int clientWidth = 11076;
 inline constexpr int clientHeight = 9336;
@@ -38,8 +39,15 @@ struct TextBoxSpec {
     std::optional<Rgb> colour; // none: the platform's field background
     std::string_view initialText;
     int tabIndex;
-    std::string_view accessibleName; // starts with the caption the user sees beside the field, where it has one
+    // The field's name for people: the words beside it, with the column where the window sets fields in a grid
+    // ("AIR (%), Blended Rate"). The report and the copied results name it so, and a screen reader's name for it
+    // starts so.
+    std::string_view caption;
+    std::string_view detail; // what a screen reader adds after the caption, such as whose figure it is; may be empty
 };
+
+// The caption and, after a comma, the detail.
+std::string accessibleName(const TextBoxSpec &spec);
 
 enum class Align { Left, Right, Centre };
 
@@ -75,4 +83,4 @@ const TextBoxSpec &textBox(Field field);
 // The program's title: the window caption and the caption of its message boxes.
 inline constexpr std::string_view programTitle = "Blended Loan Calculator";
 
-} // namespace window::form
+} // namespace commands::form

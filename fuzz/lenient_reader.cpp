@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lenient_reader.h"
 
-#include "decimal_value.h"
+#include "numtext/decimal_value.h"
 
 #include <string>
 

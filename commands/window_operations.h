@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace window {
+namespace commands {
 
 // What the commands need of the window. Texts are UTF-8. The Qt form implements it for real; tests use a fake
 // that records every call, so the commands are proven without a display.
@@ -22,4 +22,4 @@ public:
     virtual void endProgram() = 0;
 };
 
-} // namespace window
+} // namespace commands

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
-namespace window {
+namespace commands {
 
 void cmdExit_Click(WindowOperations &form)
 {
@@ -9,4 +9,4 @@ void cmdExit_Click(WindowOperations &form)
     form.endProgram();
 }
 
-} // namespace window
+} // namespace commands

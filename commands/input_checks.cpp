@@ -5,7 +5,7 @@
 #include "numtext/read_number.h"
 #include "numtext/render.h"
 
-namespace window {
+namespace commands {
 
 namespace {
 
@@ -31,7 +31,7 @@ bool runCheck(WindowOperations &form, const numtext::LocaleMarks &marks, const R
         value = numtext::readNumber(text, marks);
     } catch (const numtext::ReadError &error) {
         // The user's text stays as typed, to be corrected rather than retyped.
-        form.showMessage(unreadableInputMessage(error, check.field, text, marks));
+        form.showMessage(unreadableInputMessage(error.kind(), check.field, text, marks));
         form.setFocus(check.field);
         return false;
     }
@@ -61,4 +61,4 @@ bool Text3_LostFocus(WindowOperations &form, const numtext::LocaleMarks &marks)
     return runCheck(form, marks, periodCheck);
 }
 
-} // namespace window
+} // namespace commands
