@@ -58,6 +58,7 @@ void ChartLegend::setEntries(const std::vector<LegendEntry> &entries)
         auto *text = new QLabel(entryText(entries[i]), this);
         text->setObjectName(QStringLiteral("legend_%1").arg(i));
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setWordWrap(true); // under a narrow chart, a long name goes on to a second line
         text->setFocusPolicy(Qt::StrongFocus);
         m_layout->addWidget(swatch, int(i), 0);
         m_layout->addWidget(text, int(i), 1);

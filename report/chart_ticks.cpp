@@ -20,7 +20,7 @@ int valueOf(schedule::Month month, schedule::Month firstPayment)
     return (month.year - firstPayment.year) * 12 + (month.month - firstPayment.month) + 1;
 }
 
-std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue)
+std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
 {
     for (const int step : {1, 2, 5, 10, 20, 25, 50}) {
         std::vector<Tick> ticks;
@@ -30,7 +30,7 @@ std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue)
             const int value = valueOf({year, 1}, firstPayment);
             if (value > lastValue)
                 break;
-            ticks.push_back({QString::number(year), double(value)});
+            ticks.push_back({wholeNumberText(year, locale), double(value)});
         }
         if (ticks.size() <= maximumTicks)
             return ticks;
@@ -44,9 +44,9 @@ std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const 
         std::vector<Tick> ticks;
         for (int value = 1; value <= lastValue; value += step) {
             const schedule::Month month = schedule::addMonths(firstPayment, value - 1);
-            ticks.push_back(
-                {locale.standaloneMonthName(month.month, QLocale::ShortFormat) + ' ' + QString::number(month.year),
-                 double(value)});
+            ticks.push_back({locale.standaloneMonthName(month.month, QLocale::ShortFormat) + ' '
+                                 + wholeNumberText(month.year, locale),
+                             double(value)});
         }
         if (ticks.size() <= maximumTicks)
             return ticks;
@@ -58,7 +58,7 @@ std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const 
 
 std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
 {
-    std::vector<Tick> ticks = yearTicks(firstPayment, lastValue);
+    std::vector<Tick> ticks = yearTicks(firstPayment, lastValue, locale);
     if (ticks.size() >= 3)
         return ticks;
     return monthTicks(firstPayment, lastValue, locale);

@@ -26,9 +26,16 @@ QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks)
     return toQString((cents < 0 ? marks.minus : std::string()) + "$" + numtext::localizedNumber(plain, marks));
 }
 
+QString wholeNumberText(qint64 number, const QLocale &locale)
+{
+    QLocale ungrouped = locale;
+    ungrouped.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return ungrouped.toString(number);
+}
+
 QString monthText(schedule::Month month, const QLocale &locale)
 {
-    return locale.standaloneMonthName(month.month, QLocale::LongFormat) + ' ' + QString::number(month.year);
+    return locale.standaloneMonthName(month.month, QLocale::LongFormat) + ' ' + wholeNumberText(month.year, locale);
 }
 
 schedule::Month monthOf(QDate date)

@@ -16,7 +16,10 @@ namespace report {
 // so every cent is exact however large the amount.
 QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks);
 
-// "March 2026", "März 2026": the month's stand-alone name in the locale, then the year without grouping.
+// A count or a year in the locale's digits, without grouping: "1200", "١٢٠٠".
+QString wholeNumberText(qint64 number, const QLocale &locale);
+
+// "March 2026", "März 2026": the month's stand-alone name in the locale, then the year in its digits, ungrouped.
 QString monthText(schedule::Month month, const QLocale &locale);
 
 schedule::Month monthOf(QDate date);

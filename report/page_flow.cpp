@@ -2,6 +2,7 @@
 #include "page_flow.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -23,6 +24,8 @@ QFont fontOf(double points, bool bold)
 constexpr double pairCaptionShare = 0.5; // of the width, for a caption; its text is right-aligned after it
 constexpr double pairTextShare = 0.3;
 constexpr double cellPadding = 4; // points, each side of a table cell
+constexpr double tablePoints = 8; // a table's font, unless its texts need a smaller one to fit the page
+constexpr double smallestTablePoints = 4;
 
 } // namespace
 
@@ -55,7 +58,8 @@ void PageFlow::startPage()
     m_painter.setPen(Qt::black);
     const QRectF footer{0, m_device.height() - lineHeight(m_small), m_width, lineHeight(m_small)};
     m_painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, m_footer);
-    m_painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1").arg(m_page));
+    m_painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                       QStringLiteral("Page %1").arg(QLocale().toString(m_page)));
     if (m_onNewPage && !m_repeating) {
         m_repeating = true;
         m_onNewPage();
@@ -155,24 +159,72 @@ double PageFlow::tableRowHeight() const
     return lineHeight(m_small) * 1.45 * 72 / m_dpi;
 }
 
-void PageFlow::tableRow(const std::vector<QString> &cells, std::span<const TableColumn> columns, bool header)
+int PageFlow::rowsThatFit(double pointsAbove) const
+{
+    const double room = m_bottom - m_y - px(pointsAbove);
+    return room > 0 ? int(room / px(tableRowHeight())) : 0;
+}
+
+double PageFlow::textWidth(const QString &text, const QFont &font) const
+{
+    return QFontMetricsF(font, &m_device).horizontalAdvance(text) * 72 / m_dpi;
+}
+
+TableLayout PageFlow::fitTable(const std::vector<std::vector<QString>> &rows,
+                               std::vector<Qt::Alignment> alignments) const
+{
+    TableLayout layout{std::vector<double>(alignments.size(), 0), std::move(alignments), tablePoints};
+    QFont font = m_small;
+    font.setPointSizeF(tablePoints);
+    QFont bold = font;
+    bold.setBold(true);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size() && c < layout.widths.size(); ++c)
+            layout.widths[c] = std::max(layout.widths[c], textWidth(rows[r][c], r == 0 ? bold : font));
+    double texts = 0;
+    for (const double width : layout.widths)
+        texts += width;
+    const double padding = 2 * cellPadding * double(layout.widths.size());
+    const double page = width();
+    // Text widths scale with the font's size, so one factor makes them fit; the padding stays as it is. Fonts are
+    // not drawn quite in proportion at every size, hence a little to spare.
+    const double scale = std::min(1.0, (page - padding) / (texts * 1.02));
+    layout.fontPoints = std::max(smallestTablePoints, tablePoints * scale);
+    const double spare = std::max(0.0, page - padding - texts * scale * 1.02) / double(layout.widths.size());
+    for (double &width : layout.widths)
+        width = width * scale * 1.02 + 2 * cellPadding + spare;
+    return layout;
+}
+
+void PageFlow::tableRow(const std::vector<QString> &cells, const TableLayout &layout, bool header)
 {
     const QRectF row = reserve(tableRowHeight());
     QFont font = m_small;
+    font.setPointSizeF(layout.fontPoints);
     font.setBold(header);
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
     double left = row.left();
-    for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
-        const double width = m_width * columns[i].share;
+    for (std::size_t i = 0; i < cells.size() && i < layout.widths.size(); ++i) {
+        const double width = px(layout.widths[i]);
         const QRectF cell{left + px(cellPadding), row.top(), width - 2 * px(cellPadding), row.height()};
-        m_painter.drawText(cell, columns[i].alignment | Qt::AlignVCenter, cells[i]);
+        m_painter.drawText(cell, layout.alignments[i] | Qt::AlignVCenter, cells[i]);
         left += width;
     }
     if (header) {
         m_painter.setPen(QPen(Qt::black, px(0.6)));
         m_painter.drawLine(QPointF(row.left(), row.bottom()), QPointF(row.right(), row.bottom()));
     }
+}
+
+int rowsForThisPage(int rowsLeft, int capacity, int fewest)
+{
+    if (rowsLeft <= capacity)
+        return rowsLeft;
+    if (rowsLeft - capacity >= fewest)
+        return capacity;
+    const int here = rowsLeft - fewest;
+    return here >= fewest ? here : 0;
 }
 
 } // namespace report

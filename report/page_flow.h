@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QString>
 #include <functional>
-#include <span>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -13,10 +12,18 @@ class QRectF;
 
 namespace report {
 
-struct TableColumn {
-    double share; // of the page's width
-    Qt::Alignment alignment;
+// How a table's columns fall across the page: each as wide as its widest text, the spare width shared out among
+// them, or, where the texts together are wider than the page, all of them in a smaller font.
+struct TableLayout {
+    std::vector<double> widths; // points, padding included
+    std::vector<Qt::Alignment> alignments;
+    double fontPoints = 0;
 };
+
+// Of the rows a table has left, how many go on this page where `capacity` would fit: all, or as many as fit, but
+// never so many that fewer than `fewest` are left for the next page. Nothing where that would leave fewer than
+// `fewest` here: the rows then start on the next page.
+int rowsForThisPage(int rowsLeft, int capacity, int fewest = 3);
 
 // Lays blocks out down the pages of a paged device, one under the other, and starts a new page whenever the next
 // block would not fit whole: no line of text and no table row is ever split across pages. Sizes are in points
@@ -35,11 +42,17 @@ public:
     void gap(double points);
     // A caption and its text, side by side.
     void pair(const QString &caption, const QString &text);
+    // The layout that shows every cell of `rows` whole (the first row is the header, drawn bold).
+    TableLayout fitTable(const std::vector<std::vector<QString>> &rows, std::vector<Qt::Alignment> alignments) const;
     // One table row, drawn whole; `header` rows are bold and underlined.
-    void tableRow(const std::vector<QString> &cells, std::span<const TableColumn> columns, bool header = false);
+    void tableRow(const std::vector<QString> &cells, const TableLayout &layout, bool header = false);
     double tableRowHeight() const;
+    // How many table rows fit on this page below `pointsAbove` more points of other blocks.
+    int rowsThatFit(double pointsAbove = 0) const;
     double pairHeight() const; // of a pair whose caption fits one line
     double headingHeight() const;
+    // The width a text takes in `font` on this device, in points.
+    double textWidth(const QString &text, const QFont &font) const;
     // The body text's font and line height (in points), for what callers paint themselves.
     const QFont &bodyFont() const { return m_body; }
     double bodyLineHeight() const;

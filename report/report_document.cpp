@@ -22,14 +22,8 @@ namespace report {
 
 namespace {
 
-constexpr std::array<TableColumn, ScheduleModel::ColumnCount> scheduleColumns{{
-    {0.08, Qt::AlignRight},
-    {0.22, Qt::AlignLeft},
-    {0.175, Qt::AlignRight},
-    {0.175, Qt::AlignRight},
-    {0.175, Qt::AlignRight},
-    {0.175, Qt::AlignRight},
-}};
+// Rows of a table pulled together, so that none of them is ever left alone at the top of a page.
+constexpr int fewestRowsOnAPage = 3;
 
 std::vector<QString> headings()
 {
@@ -37,6 +31,20 @@ std::vector<QString> headings()
     for (int column = 0; column < ScheduleModel::ColumnCount; ++column)
         cells.push_back(ScheduleModel::heading(column));
     return cells;
+}
+
+// The header, then every payment's cells as the schedules window shows them.
+std::vector<std::vector<QString>> scheduleCells(const schedule::Schedule &plan, const ReportContent &content,
+                                                const QLocale &locale)
+{
+    std::vector<std::vector<QString>> rows{headings()};
+    rows.reserve(plan.payments.size() + 1);
+    for (const schedule::Payment &payment : plan.payments) {
+        std::vector<QString> &cells = rows.emplace_back(ScheduleModel::ColumnCount);
+        for (int column = 0; column < ScheduleModel::ColumnCount; ++column)
+            cells[std::size_t(column)] = ScheduleModel::cellText(payment, column, content.marks, locale);
+    }
+    return rows;
 }
 
 void paintSummaries(PageFlow &flow, const ReportContent &content, const QLocale &locale)
@@ -79,21 +87,37 @@ void paintChart(PageFlow &flow, const ReportContent &content, QPainter &painter)
     paintLegend(painter, flow.reserve(legendPoints), legend);
 }
 
+// A plan's payments, a page at a time, each page's part under the table's heading and header; no page holds
+// fewer than three of its rows.
 void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportContent &content, const QLocale &locale)
 {
     const QString name = toQString(schedule::planName(plan.plan));
-    flow.keepTogether(flow.headingHeight() + 3 * flow.tableRowHeight());
+    const std::vector<std::vector<QString>> rows = scheduleCells(plan, content, locale);
+    std::vector<Qt::Alignment> alignments(ScheduleModel::ColumnCount, Qt::AlignRight);
+    alignments[ScheduleModel::Month] = Qt::AlignLeft;
+    const TableLayout layout = flow.fitTable(rows, std::move(alignments));
+    const int payments = int(rows.size()) - 1;
+
+    // Slack for the heading's spacing, so that the rows counted here do fit below it.
+    const double aboveRows = flow.headingHeight() + 2 * flow.tableRowHeight();
+    if (rowsForThisPage(payments, flow.rowsThatFit(aboveRows), fewestRowsOnAPage) == 0)
+        flow.newPage();
     flow.heading(QStringLiteral("Schedule: ") + name);
-    flow.tableRow(headings(), scheduleColumns, true);
+    flow.tableRow(rows.front(), layout, true);
     flow.setOnNewPage([&] {
         flow.heading(QStringLiteral("Schedule: %1 (continued)").arg(name));
-        flow.tableRow(headings(), scheduleColumns, true);
+        flow.tableRow(rows.front(), layout, true);
     });
-    std::vector<QString> cells(ScheduleModel::ColumnCount);
-    for (const schedule::Payment &payment : plan.payments) {
-        for (int column = 0; column < ScheduleModel::ColumnCount; ++column)
-            cells[std::size_t(column)] = ScheduleModel::cellText(payment, column, content.marks, locale);
-        flow.tableRow(cells, scheduleColumns);
+    for (int done = 0; done < payments;) {
+        const int capacity = flow.rowsThatFit();
+        int here = rowsForThisPage(payments - done, capacity, fewestRowsOnAPage);
+        if (here == 0) // only where the page has too little room left, never on a fresh one
+            here = std::min(capacity, payments - done);
+        for (int row = done; row < done + here; ++row)
+            flow.tableRow(rows[std::size_t(row) + 1], layout);
+        done += here;
+        if (done < payments)
+            flow.newPage();
     }
     flow.setOnNewPage({});
 }

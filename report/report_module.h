@@ -38,8 +38,12 @@ public:
 };
 
 // The report module, loaded the first time it is asked for and the same one after. It is looked for beside the
-// program as built (../lib/loanblend) and as installed; null, with `error` in plain words, when it cannot be
-// loaded.
+// program as built (../lib/loanblend), then as installed, and only one built from the same headers as the
+// program is taken; null, with `error` in plain words, when there is none.
 ReportModule *loadReportModule(QString &error);
+
+// The first of `paths` (without the ".so") that holds a module of this build, loaded for good; null, with `error`
+// saying what was wrong with each, when none does.
+ReportModule *loadReportModuleFrom(const QStringList &paths, QString &error);
 
 } // namespace report

@@ -24,13 +24,18 @@ QStringList candidates()
 
 ReportModule *loadReportModule(QString &error)
 {
+    static ReportModule *loaded = nullptr;
+    if (!loaded)
+        loaded = loadReportModuleFrom(candidates(), error);
+    return loaded;
+}
+
+ReportModule *loadReportModuleFrom(const QStringList &paths, QString &error)
+{
     using Entry = ReportModule *(*)();
     using Interface = const char *(*)();
-    static ReportModule *loaded = nullptr;
-    if (loaded)
-        return loaded;
     QStringList reasons;
-    for (const QString &path : candidates()) {
+    for (const QString &path : paths) {
         QLibrary library{path};
         const auto interface = reinterpret_cast<Interface>(library.resolve("loanblendReportModuleInterface"));
         const auto entry = reinterpret_cast<Entry>(library.resolve("loanblendReportModule"));
@@ -50,8 +55,7 @@ ReportModule *loadReportModule(QString &error)
         // Never unloaded: the windows it made live as long as the program.
         library.setLoadHints(QLibrary::PreventUnloadHint);
         library.load();
-        loaded = entry();
-        return loaded;
+        return entry();
     }
     if (reasons.isEmpty())
         reasons << QStringLiteral("It is not installed beside the program.");

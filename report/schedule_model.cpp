@@ -73,7 +73,7 @@ QString ScheduleModel::cellText(const schedule::Payment &payment, int column, co
 {
     switch (column) {
     case Number:
-        return QString::number(payment.number);
+        return wholeNumberText(payment.number, locale);
     case Month:
         return monthText(payment.month, locale);
     case Amount:

@@ -7,17 +7,20 @@
 #include "schedule_chart.h"
 #include "schedule_model.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QChartView>
 #include <QDateEdit>
 #include <QEvent>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -25,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace report {
 
@@ -73,16 +77,17 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, std::function<void(
     noCalculation->setText(QStringLiteral("The schedules follow the calculator's figures: press Calculate in the "
                                           "calculator window first, and they appear here."));
 
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(createPlanList());
-    splitter->addWidget(createPlanView());
-    splitter->addWidget(createChartView());
-    splitter->setChildrenCollapsible(false);
-    splitter->setStretchFactor(2, 1);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("Panels");
+    m_splitter->addWidget(createPlanList());
+    m_splitter->addWidget(createPlanView());
+    m_splitter->addWidget(createChartView());
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setStretchFactor(2, 1);
 
     m_pages = new QStackedWidget(this);
     m_pages->insertWidget(NoCalculationPage, noCalculation);
-    m_pages->insertWidget(PlansPage, splitter);
+    m_pages->insertWidget(PlansPage, m_splitter);
 
     auto *top = new QHBoxLayout;
     top->addWidget(firstPaymentCaption);
@@ -97,31 +102,54 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, std::function<void(
     auto *escape = new QShortcut(Qt::Key_Escape, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    resize(1340, 720);
+    fitToScreen();
     m_chart->followPalette(palette());
     showNoCalculation(defaultFirstPayment());
 }
 
-// The plans to choose from, and under them the chosen plan's summary.
+// Opens as large as its content would like, or as the screen allows: at 1366 x 768 and a scale of 1.5 a screen has
+// room for 910 x 512 pixels of it, title bar included.
+void SchedulesWindow::fitToScreen()
+{
+    const QSize frame{16, 48}; // the title bar and borders the desktop adds, which Qt learns only once shown
+    const QSize room = screen()->availableSize() - frame;
+    resize(QSize(1340, 720).boundedTo(room).expandedTo(minimumSizeHint()));
+}
+
+// Where the desktop puts a window is its choice, but one that would hang off the screen is moved onto it.
+void SchedulesWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (!room.contains(frame))
+        move(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())),
+             std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+}
+
+// The plans to choose from, and under them the chosen plan's summary, scrolled when the screen is short.
 QWidget *SchedulesWindow::createPlanList()
 {
-    auto *panel = new QWidget(this);
+    auto *panel = new QWidget;
     m_planList = new QListWidget(panel);
     m_planList->setObjectName("Plans");
     m_planList->setAccessibleName(QStringLiteral("Plans"));
     for (const schedule::Plan plan : schedule::allPlans)
         m_planList->addItem(toQString(schedule::planName(plan)));
     m_planList->setCurrentRow(0);
-    // Every plan's name in full, and no room below them to scroll through.
-    const int frame = 2 * m_planList->frameWidth();
-    m_planList->setFixedHeight(m_planList->count() * m_planList->sizeHintForRow(0) + frame);
-    m_planList->setMinimumWidth(m_planList->sizeHintForColumn(0) + frame + 2 * fontMetrics().averageCharWidth());
+    // Every plan's name in full, and no room below them to scroll through, whatever the style pads.
+    m_planList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_planList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_planList->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_planList->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(m_planList, &QListWidget::currentRowChanged, this, [this] { showCurrentPlan(); });
     auto *caption = new QLabel(QStringLiteral("&Plans"), panel);
     caption->setBuddy(m_planList);
 
     m_summaryPanel = new QWidget(panel);
-    m_summary = new QFormLayout;
+    m_summary = new QGridLayout;
+    // A narrow panel wraps the captions; the figures always show whole.
+    m_summary->setColumnStretch(0, 1);
     auto *note = wrappedLabel("ReconciliationNote", m_summaryPanel);
     note->setText(reconciliationNote());
     auto *summaryLayout = new QVBoxLayout(m_summaryPanel);
@@ -136,7 +164,21 @@ QWidget *SchedulesWindow::createPlanList()
     layout->addSpacing(fontMetrics().height());
     layout->addWidget(m_summaryPanel);
     layout->addStretch();
-    return panel;
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName("PlanPanel");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // the panel's own controls take the focus, not the panel
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(panel);
+    scroll->setMinimumWidth(m_planList->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    // Tab reaches the panel's figures, so the panel follows the focus.
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll, panel](QWidget *, QWidget *now) {
+        if (now && panel->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
+    return scroll;
 }
 
 // The chosen plan's name and its schedule, or why it cannot be listed.
@@ -167,7 +209,6 @@ QWidget *SchedulesWindow::createPlanView()
     m_table->setWordWrap(false);
     // Arrows move among the cells; Tab leaves the table, rather than walking through thousands of cells.
     m_table->setTabKeyNavigation(false);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_planPages = new QStackedWidget(panel);
     m_planPages->insertWidget(NotListedPage, m_notListed);
@@ -203,7 +244,7 @@ QWidget *SchedulesWindow::createChartView()
     m_chartView->setObjectName("Chart");
     m_chartView->setAccessibleName(QStringLiteral("Chart of the plans over time"));
     m_chartView->setRenderHint(QPainter::Antialiasing);
-    m_chartView->setMinimumSize(360, 300);
+    m_chartView->setMinimumSize(240, 160);
     m_legend = new ChartLegend(panel);
 
     auto *choice = new QHBoxLayout;
@@ -225,6 +266,18 @@ void SchedulesWindow::showSchedules(const std::vector<schedule::Schedule> &sched
     m_pages->setCurrentIndex(PlansPage);
     showCurrentPlan();
     updateChart();
+    if (!m_panelsPlaced)
+        placePanels();
+}
+
+// The first time there are figures: the table as wide as its columns where the window has room, the chart the
+// rest. The splitter shares out less room in proportion; after that the panels stay where the user puts them.
+void SchedulesWindow::placePanels()
+{
+    m_panelsPlaced = true;
+    const int panel = m_splitter->widget(0)->sizeHint().width();
+    const int chart = std::max(360, width() - panel - m_tableWidth);
+    m_splitter->setSizes({panel, m_tableWidth, chart});
 }
 
 void SchedulesWindow::showNoCalculation(schedule::Month firstPayment)
@@ -273,11 +326,16 @@ void SchedulesWindow::showSummary(const schedule::Schedule &schedule)
     const std::vector<SummaryRow> rows = planSummary(schedule, m_marks, locale());
     while (m_summaryTexts.size() < rows.size()) {
         auto *caption = new QLabel(this);
+        caption->setWordWrap(true);
         auto *text = new QLabel(this);
+        text->setAlignment(Qt::AlignRight | Qt::AlignTop);
         // Reachable by Tab, like every figure of the calculator window, between the plans and the table.
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         text->setFocusPolicy(Qt::StrongFocus);
-        m_summary->addRow(caption, text);
+        const int row = int(m_summaryTexts.size());
+        m_summary->addWidget(caption, row, 0, Qt::AlignTop);
+        m_summary->addWidget(text, row, 1);
+        m_summaryCaptions.push_back(caption);
         setTabOrder(m_summaryTexts.empty() ? static_cast<QWidget *>(m_planList) : m_summaryTexts.back(), text);
         QWidget *note = m_summaryPanel->findChild<QLabel *>("ReconciliationNote");
         setTabOrder(text, note);
@@ -288,8 +346,9 @@ void SchedulesWindow::showSummary(const schedule::Schedule &schedule)
         QLabel *text = m_summaryTexts[i];
         text->setObjectName(QStringLiteral("summary_") + QLatin1String(rows[i].name));
         text->setText(rows[i].text);
-        text->setAccessibleName(rows[i].caption);
-        static_cast<QLabel *>(m_summary->labelForField(text))->setText(rows[i].caption + ':');
+        // Read as a pair, "Final payment, $1,968.69": a label's text is not what a screen reader names it by.
+        text->setAccessibleName(rows[i].caption + QStringLiteral(", ") + rows[i].text);
+        m_summaryCaptions[i]->setText(rows[i].caption + ':');
     }
 }
 
@@ -313,7 +372,8 @@ void SchedulesWindow::fitColumns()
         m_table->setColumnWidth(column, width + padding);
         total += width + padding;
     }
-    m_table->setMinimumWidth(total + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth());
+    // Room for every column where the window has it; a narrow window scrolls the table sideways instead.
+    m_tableWidth = total + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth();
 }
 
 void SchedulesWindow::updateChart()

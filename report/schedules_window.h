@@ -11,9 +11,10 @@
 class QButtonGroup;
 class QChartView;
 class QDateEdit;
-class QFormLayout;
+class QGridLayout;
 class QLabel;
 class QListWidget;
+class QSplitter;
 class QStackedWidget;
 class QTableView;
 
@@ -43,6 +44,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *createPlanList();
@@ -53,6 +55,8 @@ private:
     void showCurrentPlan();
     void showSummary(const schedule::Schedule &schedule);
     void fitColumns();
+    void fitToScreen();
+    void placePanels();
     void updateChart();
 
     numtext::LocaleMarks m_marks;
@@ -61,14 +65,18 @@ private:
 
     QDateEdit *m_firstPayment = nullptr;
     QStackedWidget *m_pages = nullptr; // the message before any Calculate, or the plans
+    QSplitter *m_splitter = nullptr;
+    bool m_panelsPlaced = false;
     QListWidget *m_planList = nullptr;
     QLabel *m_planTitle = nullptr;
     QStackedWidget *m_planPages = nullptr; // why a plan is not listed, or its summary and table
     QLabel *m_notListed = nullptr;
     QWidget *m_summaryPanel = nullptr;
-    QFormLayout *m_summary = nullptr;
+    QGridLayout *m_summary = nullptr;
+    std::vector<QLabel *> m_summaryCaptions;
     std::vector<QLabel *> m_summaryTexts;
     QTableView *m_table = nullptr;
+    int m_tableWidth = 0; // what the table needs to show every column whole
     ScheduleModel *m_model = nullptr;
     QButtonGroup *m_chartKind = nullptr;
     ScheduleChart *m_chart = nullptr;

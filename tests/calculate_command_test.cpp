@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/commands.h"
 #include "default_run.h"
 #include "fake_form.h"
 #include "row_name.h"
-#include "commands/commands.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,18 @@
 #include "default_run.h"
 #include "window/calculator_form.h"
 #include "window/result_field.h"
+#include "window/save_file_dialog.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -60,6 +65,12 @@ private slots:
     void the_schedules_window_follows_every_calculate();
     void the_report_and_the_schedules_are_saved_where_the_user_chose();
     void copy_results_gives_two_columns_of_caption_and_text();
+    void the_commands_work_by_their_shortcuts_from_the_schedules_window();
+    void one_first_payment_month_serves_the_schedules_window_and_the_export();
+    void a_context_menu_in_a_field_runs_no_check();
+    void a_command_that_fails_says_so_and_the_window_goes_on();
+    void the_save_dialog_takes_the_name_as_typed_data();
+    void the_save_dialog_takes_the_name_as_typed();
 
 private:
     QAction *menuAction(const QString &text) const;
@@ -77,6 +88,7 @@ private:
     QTimer m_dialogWatch;
     QTemporaryDir m_saveFolder;
     bool m_expectDialog = false;
+    std::function<void()> m_beforeSave; // what choosing a file does first, such as failing
 };
 
 void CalculatorFormTest::init()
@@ -86,6 +98,7 @@ void CalculatorFormTest::init()
     m_log.clear();
     m_unexpectedDialogs.clear();
     m_expectDialog = false;
+    m_beforeSave = {};
 
     startForm();
 
@@ -109,6 +122,8 @@ void CalculatorFormTest::startForm()
         [this] { m_log << "beep"; },
         [this] { m_log << "end"; },
         [this](QWidget &, const QString &, const QString &baseName, const QString &extension, const QString &) {
+            if (m_beforeSave)
+                m_beforeSave();
             return m_saveFolder.filePath(baseName + '.' + extension);
         },
     };
@@ -549,6 +564,117 @@ void CalculatorFormTest::copy_results_gives_two_columns_of_caption_and_text()
     QCOMPARE(lines.size(), 31);
     QCOMPARE(lines.first(), "Principal1\t355000");
     QCOMPARE(lines.last(), "Monthly Payment, Weighted Average Rate\t$2,815.42");
+}
+
+void CalculatorFormTest::the_commands_work_by_their_shortcuts_from_the_schedules_window()
+{
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!box("Text30")->text().isEmpty());
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QWidget *schedules = nullptr;
+    QTRY_VERIFY((schedules = m_form->findChild<QWidget *>("SchedulesWindow")) && schedules->isVisible());
+    schedules->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(schedules));
+
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(schedules, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith("Principal1\t355000\n"));
+    QTest::keySequence(schedules, QKeySequence::Save);
+    QTRY_VERIFY(QFile::exists(m_saveFolder.filePath("blended-loan-report.pdf")));
+    QTest::keySequence(schedules, QKeySequence::HelpContents);
+    QTRY_VERIFY(m_form->findChild<QDialog *>("FigureDefinitions"));
+    QCOMPARE(m_messages, QStringList{});
+}
+
+// Picked in the schedules window, the month stays the month of every schedule: after the window is closed, in
+// the export of a later Calculate's figures, and when the window opens again.
+void CalculatorFormTest::one_first_payment_month_serves_the_schedules_window_and_the_export()
+{
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QWidget *schedules = nullptr;
+    QTRY_VERIFY((schedules = m_form->findChild<QWidget *>("SchedulesWindow")) && schedules->isVisible());
+    schedules->findChild<QDateEdit *>("FirstPayment")->setDate({2030, 1, 1});
+    schedules->close();
+
+    box("Text1")->setText("400000");
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(box("Text4")->text(), "$2,216.39");
+    menuAction("&Export schedules as CSV\u2026")->trigger();
+    QFile csv{m_saveFolder.filePath("blended-loan-schedules.csv")};
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    csv.readLine();
+    QCOMPARE(csv.readLine(), "Loan 1,1,2030-01,2216.39,996.67,1219.72,398780.28\r\n");
+
+    menuAction("&Repayment schedules\u2026")->trigger();
+    QTRY_VERIFY(schedules->isVisible());
+    QCOMPARE(schedules->findChild<QDateEdit *>("FirstPayment")->date(), QDate(2030, 1, 1));
+    QCOMPARE(schedules->findChild<QTableView *>("Schedule")->model()->index(0, 2).data().toString(), "$2,216.39");
+}
+
+void CalculatorFormTest::a_context_menu_in_a_field_runs_no_check()
+{
+    QLineEdit *principal = box("Text1");
+    QTRY_VERIFY(principal->hasFocus());
+    principal->setText("0");
+    QTimer::singleShot(50, this, [] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            menu->close();
+    });
+    const QPoint centre = principal->rect().center();
+    QContextMenuEvent menuEvent{QContextMenuEvent::Keyboard, centre, principal->mapToGlobal(centre)};
+    QApplication::sendEvent(principal, &menuEvent);
+    QTest::qWait(100);
+    QCOMPARE(m_messages, QStringList{});
+    QCOMPARE(principal->text(), "0");
+}
+
+void CalculatorFormTest::a_command_that_fails_says_so_and_the_window_goes_on()
+{
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!box("Text30")->text().isEmpty());
+    m_beforeSave = [] { throw std::runtime_error("the desktop's file dialog failed"); };
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    QTRY_COMPARE(m_messages, QStringList{"The command could not be completed: the desktop's file dialog failed."});
+    QVERIFY(m_form->isVisible());
+}
+
+void CalculatorFormTest::the_save_dialog_takes_the_name_as_typed_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("quotes") << "say \"hi\" now.csv"
+                            << "say \"hi\" now.csv";
+    QTest::newRow("wildcards and symbols") << "*?<>|\u20AC .csv"
+                                           << "*?<>|\u20AC .csv";
+    QTest::newRow("no extension") << "budget"
+                                  << "budget.csv";
+    QTest::newRow("another extension kept") << "budget.txt"
+                                            << "budget.txt";
+    QTest::newRow("into a folder shown") << "sub/x"
+                                         << "sub/x.csv";
+}
+
+void CalculatorFormTest::the_save_dialog_takes_the_name_as_typed()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir("sub");
+    m_expectDialog = true;
+    window::SaveFileDialog dialog{m_form.get(), "Export", folder.path(), "schedules", "csv", "CSV files"};
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *name = dialog.findChild<QLineEdit *>("fileNameEdit");
+    QVERIFY(name);
+    name->setText(typed);
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenPath(), folder.filePath(saved));
+
+    for (const QString &unusable : {QString(".."), QString("sub/"), QString(300, 'x')})
+        QVERIFY2(!window::saveTargetFor(folder.path(), unusable, "csv").refusal.isEmpty(), qPrintable(unusable));
 }
 
 int main(int argc, char *argv[])

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/commands.h"
 #include "fake_form.h"
 #include "row_name.h"
-#include "commands/commands.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 // refuse, and each result field holds what the libraries say that run must write, or nothing. The number notation is
 // the system locale's. MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and repeated in any failure.
 #include "calculate_oracle.h"
+#include "commands/commands.h"
 #include "numtext/localized_number.h"
 #include "window/calculator_form.h"
-#include "commands/commands.h"
 #include "window/system_marks.h"
 
 #include <QApplication>

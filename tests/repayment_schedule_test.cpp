@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/failure_messages.h"
 #include "default_run.h"
 #include "row_name.h"
-#include "commands/failure_messages.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <tuple>
@@ -142,8 +142,8 @@ class InterestTest : public testing::TestWithParam<InterestCase> { };
 TEST_P(InterestTest, rounds_each_month_half_away_from_zero)
 {
     const InterestCase &c = GetParam();
-    const auto s = schedule::buildSchedule(Plan::CombinedAtAverageRate, {c.principal, c.annualRate, 0.5, 0, {}},
-                                           january2026);
+    const auto s
+        = schedule::buildSchedule(Plan::CombinedAtAverageRate, {c.principal, c.annualRate, 0.5, 0, {}}, january2026);
     ASSERT_FALSE(s.payments.empty()) << s.notListedReason;
     EXPECT_EQ(s.payments.front().interest, c.firstInterest);
 }
@@ -268,8 +268,8 @@ TEST_P(StopTest, keeps_the_plans_reached_and_gives_the_others_the_windows_reason
 TEST(PlansReached, list_the_weighted_plan_when_the_average_one_never_repays)
 {
     const auto plans = plansOf({8573706, 5.01, 27.2}, {5308443, 18.70, 27.2});
-    const auto weighted = schedule::buildSchedule(Plan::CombinedAtWeightedRate,
-                                                  *plans.of(Plan::CombinedAtWeightedRate), january2026);
+    const auto weighted
+        = schedule::buildSchedule(Plan::CombinedAtWeightedRate, *plans.of(Plan::CombinedAtWeightedRate), january2026);
     EXPECT_EQ(weighted.payments.size(), 274u);
     EXPECT_FALSE(weighted.exactInterest.has_value());
     EXPECT_FALSE(schedule::interestDifference(weighted).has_value());

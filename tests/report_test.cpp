@@ -4,6 +4,7 @@
 #include "report/csv_export.h"
 #include "report/display_text.h"
 #include "report/help_windows.h"
+#include "report/page_flow.h"
 #include "report/report_document.h"
 #include "report/report_module.h"
 #include "report/schedule_model.h"
@@ -14,14 +15,19 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBuffer>
 #include <QChartView>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -88,6 +94,13 @@ private slots:
     void before_any_calculate_says_calculate_comes_first();
     void the_chart_legend_gives_each_line_its_payoff_month();
     void every_control_has_an_accessible_name();
+    void each_summary_figure_is_read_with_its_caption();
+    void the_chart_starts_each_line_at_its_principal();
+    void arabic_locales_write_every_figure_in_arabic_digits_data();
+    void arabic_locales_write_every_figure_in_arabic_digits();
+    void pdf_tables_show_the_widest_figures_whole();
+    void a_table_never_leaves_fewer_than_three_rows_on_a_page_data();
+    void a_table_never_leaves_fewer_than_three_rows_on_a_page();
     void the_keyboard_reaches_every_control_and_the_access_keys_work();
     void the_chart_turns_dark_with_the_palette();
     void saves_the_report_as_pdf_and_the_schedules_as_csv_data();
@@ -98,6 +111,7 @@ private slots:
     void page_size_follows_the_locale();
     void help_windows_open_once_and_close();
     void the_report_module_loads_once_and_makes_a_schedules_window();
+    void a_module_of_another_build_is_refused_in_plain_words();
     void chart_ticks_stay_few_and_distinct_data();
     void chart_ticks_stay_few_and_distinct();
 
@@ -302,6 +316,100 @@ void ReportTest::the_keyboard_reaches_every_control_and_the_access_keys_work()
     QCOMPARE(text("PlanTitle"), "Loan 2");
 }
 
+void ReportTest::each_summary_figure_is_read_with_its_caption()
+{
+    QCOMPARE(child<QLabel>("summary_finalPayment")->accessibleName(), "Final payment, $1,968.69");
+    QCOMPARE(child<QLabel>("summary_payoffMonth")->accessibleName(), "Paid off in, December 2049");
+}
+
+void ReportTest::the_chart_starts_each_line_at_its_principal()
+{
+    const QList<QAbstractSeries *> series = child<QChartView>("Chart")->chart()->series();
+    QCOMPARE(static_cast<QLineSeries *>(series.at(0))->at(0), QPointF(0, 495000)); // loans 1 and 2 together
+    QCOMPARE(static_cast<QLineSeries *>(series.at(2))->at(0), QPointF(0, 495000)); // the blended loan
+    QCOMPARE(static_cast<QLineSeries *>(series.at(2))->at(1).y(), 493540.54); // after its first payment
+}
+
+void ReportTest::arabic_locales_write_every_figure_in_arabic_digits_data()
+{
+    QTest::addColumn<int>("column");
+    for (int column = 0; column < report::ScheduleModel::ColumnCount; ++column)
+        QTest::newRow(qPrintable(report::ScheduleModel::heading(column))) << column;
+}
+
+void ReportTest::arabic_locales_write_every_figure_in_arabic_digits()
+{
+    QFETCH(int, column);
+    const QLocale egypt{"ar_EG"};
+    const numtext::LocaleMarks marks{"\u066B", "\u066C", "ج.م.\u200F", "\u0660"};
+    const schedule::Payment payment{1200, {2049, 12}, 196869, 489, 196380, 0};
+    const QString text = report::ScheduleModel::cellText(payment, column, marks, egypt);
+    QVERIFY2(!text.contains(QRegularExpression("[0-9]")) && text.contains(QRegularExpression("[\u0660-\u0669]")),
+             qPrintable(text));
+    for (const report::Tick &tick : report::timeTicks(january2030, 1200, egypt))
+        QVERIFY2(!tick.label.contains(QRegularExpression("[0-9]")), qPrintable(tick.label));
+}
+
+// The widest amounts a schedule can hold (2^53 cents, as a balance or a last payment) under German marks.
+void ReportTest::pdf_tables_show_the_widest_figures_whole()
+{
+    const numtext::LocaleMarks german{",", ".", "\u20AC"};
+    constexpr schedule::Cents widest = schedule::Cents(1) << 53;
+    const QLocale germany{"de_DE"};
+    std::vector<std::vector<QString>> rows(1);
+    for (int column = 0; column < report::ScheduleModel::ColumnCount; ++column)
+        rows[0].push_back(report::ScheduleModel::heading(column));
+    for (const schedule::Month month : {Month{2030, 9}, Month{2077, 11}}) {
+        const schedule::Payment payment{1200, month, widest, widest - 1, widest, widest};
+        std::vector<QString> &cells = rows.emplace_back();
+        for (int column = 0; column < report::ScheduleModel::ColumnCount; ++column)
+            cells.push_back(report::ScheduleModel::cellText(payment, column, german, germany));
+    }
+    for (const QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        QPdfWriter writer{&file};
+        writer.setResolution(300);
+        writer.setPageLayout(
+            {QPageSize(size), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter});
+        QPainter painter{&writer};
+        report::PageFlow flow{writer, painter, "footer"};
+        const report::TableLayout layout
+            = flow.fitTable(rows, std::vector<Qt::Alignment>(report::ScheduleModel::ColumnCount, Qt::AlignRight));
+        QFont font{"Liberation Sans"};
+        font.setPointSizeF(layout.fontPoints);
+        font.setBold(true);
+        double total = 0;
+        for (std::size_t column = 0; column < layout.widths.size(); ++column) {
+            total += layout.widths[column];
+            for (const auto &cells : rows)
+                QVERIFY2(flow.textWidth(cells[column], font) + 8 <= layout.widths[column], qPrintable(cells[column]));
+        }
+        QVERIFY(total <= flow.width() + 0.01);
+    }
+}
+
+void ReportTest::a_table_never_leaves_fewer_than_three_rows_on_a_page_data()
+{
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("here");
+    QTest::newRow("all fit") << 40 << 40 << 40;
+    QTest::newRow("a full page, three or more left") << 43 << 40 << 40;
+    QTest::newRow("one would be left alone") << 41 << 40 << 38;
+    QTest::newRow("two would be left") << 42 << 40 << 39;
+    QTest::newRow("too little room for three here") << 4 << 2 << 0;
+    QTest::newRow("a short table that does not fit") << 2 << 1 << 0;
+}
+
+void ReportTest::a_table_never_leaves_fewer_than_three_rows_on_a_page()
+{
+    QFETCH(int, left);
+    QFETCH(int, capacity);
+    QFETCH(int, here);
+    QCOMPARE(report::rowsForThisPage(left, capacity), here);
+}
+
 void ReportTest::the_chart_turns_dark_with_the_palette()
 {
     const auto *chart = child<QChartView>("Chart")->chart();
@@ -344,20 +452,20 @@ void ReportTest::saves_the_report_as_pdf_and_the_schedules_as_csv()
 void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why_data()
 {
     QTest::addColumn<QString>("failure");
-    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    for (const bool pdf : {false, true}) {
-        const char *kind = pdf ? "pdf: " : "csv: ";
-        QTest::addRow("%sread-only folder", kind) << "read-only" << pdf << "the folder is read-only.";
-        QTest::addRow("%smissing folder", kind) << "missing" << pdf << "the folder does not exist.";
-        QTest::addRow("%sdisk full part-way", kind) << "full" << pdf << "file too large.";
+    // Printing to a PDF file writes a file too, by the same rule.
+    for (const char *kind : {"csv", "pdf", "print"}) {
+        QTest::addRow("%s: read-only folder", kind) << "read-only" << kind << "the folder is read-only.";
+        QTest::addRow("%s: missing folder", kind) << "missing" << kind << "the folder does not exist.";
+        QTest::addRow("%s: disk full part-way", kind) << "full" << kind << "file too large.";
     }
 }
 
 void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why()
 {
     QFETCH(QString, failure);
-    QFETCH(bool, pdf);
+    QFETCH(QString, kind);
     QFETCH(QString, reason);
     if (failure == "read-only" && geteuid() == 0)
         QSKIP("root writes into read-only folders");
@@ -376,8 +484,16 @@ void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why()
     bool saved = false;
     {
         const std::unique_ptr<FileSizeLimit> limit{failure == "full" ? new FileSizeLimit(1024) : nullptr};
-        saved = pdf ? report::saveReportPdf(reportContent(), path, report::reportPageLayout(QLocale()), error)
-                    : report::exportSchedulesCsv(m_window->schedules(), path, usMarks, error);
+        if (kind == "print") {
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            saved = report::printReport(reportContent(), printer, error);
+        } else {
+            saved = kind == "pdf"
+                ? report::saveReportPdf(reportContent(), path, report::reportPageLayout(QLocale()), error)
+                : report::exportSchedulesCsv(m_window->schedules(), path, usMarks, error);
+        }
     }
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!saved);
@@ -438,6 +554,15 @@ void ReportTest::the_report_module_loads_once_and_makes_a_schedules_window()
     QCOMPARE(schedule->model()->rowCount(), 240);
     view->widget()->findChild<QDateEdit *>("FirstPayment")->setDate({2031, 7, 1});
     QCOMPARE(picked, (Month{2031, 7}));
+}
+
+void ReportTest::a_module_of_another_build_is_refused_in_plain_words()
+{
+    QString error;
+    QVERIFY(!report::loadReportModuleFrom({STALE_MODULE}, error));
+    QVERIFY2(error.contains(STALE_MODULE ".so belongs to another build of the program (0.9.0+"), qPrintable(error));
+    // Found first, it is passed over for the module of this build.
+    QVERIFY2(report::loadReportModuleFrom({STALE_MODULE, BUILT_MODULE}, error), qPrintable(error));
 }
 
 void ReportTest::chart_ticks_stay_few_and_distinct_data()
