@@ -37,31 +37,39 @@ ChartLegend::ChartLegend(QWidget *parent)
     m_layout->setColumnStretch(1, 1);
 }
 
+// Rows are made once and then kept: after most Calculates only a payoff month changes, and a wrapped label is laid
+// out afresh whenever it is set.
 void ChartLegend::setEntries(const std::vector<LegendEntry> &entries)
 {
-    while (QLayoutItem *item = m_layout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
     const int height = fontMetrics().height();
     const qreal ratio = devicePixelRatioF();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    for (std::size_t i = m_rows.size(); i < entries.size(); ++i) {
+        Row &row = m_rows.emplace_back(Row{new QLabel(this), new QLabel(this), {}});
+        row.text->setObjectName(QStringLiteral("legend_%1").arg(i));
+        row.text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        row.text->setWordWrap(true); // under a narrow chart, a long name goes on to a second line
+        row.text->setFocusPolicy(Qt::StrongFocus);
+        m_layout->addWidget(row.swatch, int(i), 0);
+        m_layout->addWidget(row.text, int(i), 1);
+    }
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        Row &row = m_rows[i];
+        row.swatch->setVisible(i < entries.size());
+        row.text->setVisible(i < entries.size());
+        if (i >= entries.size())
+            continue;
+        if (row.text->text() != entryText(entries[i]))
+            row.text->setText(entryText(entries[i]));
+        if (row.pen == entries[i].pen)
+            continue;
+        row.pen = entries[i].pen;
         QPixmap sample{QSize(3 * height, height) * ratio};
         sample.setDevicePixelRatio(ratio);
         sample.fill(Qt::transparent);
         QPainter painter{&sample};
-        paintSample(painter, QRectF(0, 0, 3 * height, height), entries[i].pen);
+        paintSample(painter, QRectF(0, 0, 3 * height, height), row.pen);
         painter.end();
-
-        auto *swatch = new QLabel(this);
-        swatch->setPixmap(sample);
-        auto *text = new QLabel(entryText(entries[i]), this);
-        text->setObjectName(QStringLiteral("legend_%1").arg(i));
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        text->setWordWrap(true); // under a narrow chart, a long name goes on to a second line
-        text->setFocusPolicy(Qt::StrongFocus);
-        m_layout->addWidget(swatch, int(i), 0);
-        m_layout->addWidget(text, int(i), 1);
+        row.swatch->setPixmap(sample);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QGridLayout;
+class QLabel;
 class QPainter;
 class QRectF;
 
@@ -23,7 +24,14 @@ public:
     void setEntries(const std::vector<LegendEntry> &entries);
 
 private:
+    struct Row {
+        QLabel *swatch;
+        QLabel *text;
+        QPen pen; // the one the swatch shows
+    };
+
     QGridLayout *m_layout = nullptr;
+    std::vector<Row> m_rows;
 };
 
 // The same legend painted into `area`, one line a row, for the report; the painter's font sets its size.
