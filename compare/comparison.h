@@ -71,17 +71,19 @@ struct InputProblem {
 // terms 1 to 1,200 months (a loan's term only where it has no typed payment). Empty when all are usable.
 std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs);
 
-// Months of a period in years, as the schedules count them: ceil(years * 12 - 1e-9).
+// Months of a period in years, as the schedules count them: ceil(years * 12 - 1e-9). 0 for a period that is not
+// positive or not a number, and maxTermMonths + 1 for one beyond the limit, so that checkInputs refuses both.
 int termMonthsOf(double years);
 
 // The level payment that repays `balance` over `months` at the rate: B * r / (1 - (1 + r)^-n) with
 // r = annualRatePercent / 1200 (one division), or B / n at 0 %; rounded half away from zero to the cent on its
-// shortest decimal form (schedule::toCents).
+// shortest decimal form (schedule::toCents). 0 where the balance or the months are not positive, or the payment
+// is not a cent amount.
 Cents paymentFromTerm(Cents balance, double annualRatePercent, int months);
 
 // A rate that makes a list of payments worth what was advanced.
 struct CashFlow {
-    double amount; // currency units
+    double amount; // currency units, or any one unit for the advance and every flow: the rate is the same
     int period; // whole periods after the advance, from 1
 };
 
@@ -92,7 +94,9 @@ struct SolvedRate {
 };
 
 // The periodic rate i in [0, 1] with advanced = sum of amount / (1 + i)^period, by Newton's method kept inside a
-// bisection bracket until the bracket holds two adjacent doubles. None where no i in [0, 1] solves it.
+// bisection bracket until the bracket holds two adjacent doubles. None where no i in [0, 1] solves it, and where
+// the sum less the advance has the same sign at 0 and at 1 (with payments that are not negative, it solves
+// whenever one i does); also for a period below 0, an amount that is not finite, or periodsPerYear below 1.
 std::optional<SolvedRate> solveRate(double advanced, const std::vector<CashFlow> &flows, int periodsPerYear);
 
 // One way of repaying, as it unfolds.
