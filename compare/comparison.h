@@ -36,7 +36,7 @@ struct OfferInputs {
 };
 
 struct ComparisonInputs {
-    std::vector<LoanInputs> loans; // loan 1, then loan 2; a loan 2 with no balance is no loan
+    std::vector<LoanInputs> loans; // loan 1, then loan 2; a loan 2 with no balance is no loan; no more are read
     OfferInputs offer;
     Cents extra = 0; // paid each month on top, in both ways
     double savingsRatePercent = 0; // for present values
@@ -119,6 +119,8 @@ struct Way {
     std::vector<Cents> balanceOwed;
 };
 
+// Keep also stands for the inputs both ways share, the extra and the savings rate, which belong to no loan
+// and not to the offer; checkInputs names the input itself.
 enum class RefusalSubject { Loan1, Loan2, Offer, Keep };
 
 struct Refusal {
@@ -142,8 +144,10 @@ struct Comparison {
 };
 
 // Both ways from the inputs; refused (with the subject and the reason) for inputs checkInputs finds fault with,
-// a typed payment at or below its first month's interest, more than 1,200 payments in either way, or a rate that
-// no i in [0, 1] gives.
+// a typed payment at or below its first month's interest, more than 1,200 payments in either way (the subject
+// is then the loan still owed), or a rate that no i in [0, 1] gives. A payment from a term is never below the
+// first month's interest: where (1 + r)^-n all but vanishes, rounding could put it a cent below, and the
+// shortfall would compound over the rest of the term into the last payment.
 Comparison compareWays(const ComparisonInputs &inputs);
 
 } // namespace compare
