@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "schedule/repayment_schedule.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Keep two loans or take a lender's offer that replaces them: both ways month by month in whole cents, the true
+// rate of each (the rate of the loans' payments together, and the offer's APR with its fees), the cost of each
+// so far, and the month from which the offer is ahead for good. Plain C++: value in, value out.
+namespace compare {
+
+using schedule::Cents;
+using schedule::Month;
+
+inline constexpr int maxTermMonths = 1200; // 100 years of monthly payments, in either way
+inline constexpr Cents maxAmount = 100'000'000'000'000; // 1,000,000,000,000 currency units
+inline constexpr double maxRatePercent = 100;
+
+// One loan the user has now.
+struct LoanInputs {
+    Cents balance = 0;
+    double annualRatePercent = 0; // 0 to 100
+    int termMonths = 0; // the remaining term; ignored where `payment` is set
+    std::optional<Cents> payment; // as on the statement, paid until the loan is cleared; none: from the term
+};
+
+// What the lender offers in place of the loans.
+struct OfferInputs {
+    double annualRatePercent = 0;
+    int termMonths = 0;
+    Cents feesAtSigning = 0; // paid by the borrower when the offer is signed
+    Cents feesAdded = 0; // added to the offer's amount
+};
+
+struct ComparisonInputs {
+    std::vector<LoanInputs> loans; // loan 1, then loan 2; a loan 2 with no balance is no loan; no more are read
+    OfferInputs offer;
+    Cents extra = 0; // paid each month on top, in both ways
+    double savingsRatePercent = 0; // for present values
+    Month firstPayment; // the month of every first payment
+};
+
+// The inputs, by name, for a message beside the one that is out of range.
+enum class Input {
+    Loan1Balance,
+    Loan1Rate,
+    Loan1Term,
+    Loan1Payment,
+    Loan2Balance,
+    Loan2Rate,
+    Loan2Term,
+    Loan2Payment,
+    OfferRate,
+    OfferTerm,
+    FeesAtSigning,
+    FeesAdded,
+    Extra,
+    SavingsRate,
+};
+
+struct InputProblem {
+    Input input;
+    std::string message; // plain words, such as "between 0 % and 100 %"
+};
+
+// Every input outside its limits: loan 1's balance 0.01 to 1,000,000,000,000; loan 2's balance, a typed payment,
+// the extra and each fee 0 to 1,000,000,000,000; both fees together below the balances; every rate 0 % to 100 %;
+// terms 1 to 1,200 months (a loan's term only where it has no typed payment). Empty when all are usable.
+std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs);
+
+// Months of a period in years, as the schedules count them: ceil(years * 12 - 1e-9). 0 for a period that is not
+// positive or not a number, and maxTermMonths + 1 for one beyond the limit, so that checkInputs refuses both.
+int termMonthsOf(double years);
+
+// The level payment that repays `balance` over `months` at the rate: B * r / (1 - (1 + r)^-n) with
+// r = annualRatePercent / 1200 (one division), or B / n at 0 %; rounded half away from zero to the cent on its
+// shortest decimal form (schedule::toCents). 0 where the balance or the months are not positive, or the payment
+// is not a cent amount.
+Cents paymentFromTerm(Cents balance, double annualRatePercent, int months);
+
+// A rate that makes a list of payments worth what was advanced.
+struct CashFlow {
+    double amount; // currency units, or any one unit for the advance and every flow: the rate is the same
+    int period; // whole periods after the advance, from 1
+};
+
+struct SolvedRate {
+    double periodic; // the rate per period, a fraction
+    double nominalPercent; // periodic * periodsPerYear * 100: the APR
+    double effectivePercent; // ((1 + periodic)^periodsPerYear - 1) * 100
+};
+
+// The periodic rate i in [0, 1] with advanced = sum of amount / (1 + i)^period, by Newton's method kept inside a
+// bisection bracket until the bracket holds two adjacent doubles. None where no i in [0, 1] solves it, and where
+// the sum less the advance has the same sign at 0 and at 1 (with payments that are not negative, it solves
+// whenever one i does); also for a period below 0, an amount that is not finite, or periodsPerYear below 1.
+std::optional<SolvedRate> solveRate(double advanced, const std::vector<CashFlow> &flows, int periodsPerYear);
+
+// One way of repaying, as it unfolds.
+struct Way {
+    // Keeping both: one schedule per loan, in loan order; the offer: one. Each payment's amount includes the
+    // share of the extra that went to that loan, and its principal likewise.
+    std::vector<std::vector<schedule::Payment>> schedules;
+    std::vector<Cents> monthlyTotals; // what is paid in month k + 1, all schedules together
+    Cents firstPayment = 0; // monthlyTotals.front(): what the first month costs, the extra included
+    int payments = 0; // months with a payment
+    Month payoffMonth;
+    Cents totalPaid = 0; // every payment, plus the fees at signing
+    Cents totalInterest = 0;
+    Cents fees = 0; // at signing and added
+    Cents financeCharge = 0; // interest plus all fees
+    Cents presentValue = 0; // sum of payment_k / (1 + s)^k at the savings rate, plus the fees at signing
+    std::optional<SolvedRate> rate; // keeping both: the rate of the payments together; the offer: its APR
+    // Index k is after month k, from k = 0 (before any payment) to `payments`.
+    std::vector<Cents> costSoFar; // paid so far, fees at signing included, plus still owed, less today's balances
+    std::vector<Cents> balanceOwed;
+};
+
+// Keep also stands for the inputs both ways share, the extra and the savings rate, which belong to no loan
+// and not to the offer; checkInputs names the input itself.
+enum class RefusalSubject { Loan1, Loan2, Offer, Keep };
+
+struct Refusal {
+    RefusalSubject subject;
+    std::string reason; // plain words: "the payment never covers a month's interest, so it is never repaid"
+};
+
+struct Comparison {
+    std::optional<Refusal> refusal; // when set, nothing below is meaningful
+    Way keep;
+    Way offer;
+    Cents offerAmount = 0; // the balances plus the fees added
+    // The first month k >= 0 from which the offer's cost so far never exceeds keeping both's again, to the end
+    // of the longer way: 0 is "at once"; none is "never".
+    std::optional<int> breakEvenMonth;
+    // The offer's figure less keeping both's.
+    Cents paymentDifference = 0; // first month
+    Cents totalPaidDifference = 0;
+    Cents presentValueDifference = 0;
+    int monthsDifference = 0; // positive: the offer's last payment comes later
+};
+
+// Both ways from the inputs; refused (with the subject and the reason) for inputs checkInputs finds fault with,
+// a typed payment at or below its first month's interest, more than 1,200 payments in either way (the subject
+// is then the loan still owed), or a rate that no i in [0, 1] gives. A payment from a term is never below the
+// first month's interest: where (1 + r)^-n all but vanishes, rounding could put it a cent below, and the
+// shortfall would compound over the rest of the term into the last payment.
+Comparison compareWays(const ComparisonInputs &inputs);
+
+} // namespace compare

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compare_inputs.h"
+#include "row_name.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using compare::ComparisonInputs;
+using compare::Input;
+using compare::maxAmount;
+using Subject = compare::RefusalSubject;
+
+struct Limit {
+    const char *name;
+    void (*change)(ComparisonInputs &); // to twoThirtyYearLoans(), whose balances are 25,000,000 cents
+    std::vector<Input> reported; // in order
+    Subject subject = Subject::Keep; // of the refusal, where something is reported
+};
+
+void allAtTheirLimits(ComparisonInputs &in)
+{
+    in.loans = {{maxAmount, 100, 1200, {}}, {maxAmount, 0, 1, maxAmount}};
+    in.offer = {100, 1200, maxAmount, 0};
+    in.extra = maxAmount;
+    in.savingsRatePercent = 100;
+}
+
+// What is not read cannot be out of range: a loan's term beside its payment, and loan 2 without a balance.
+void unreadOutOfRange(ComparisonInputs &in)
+{
+    in.loans[0].termMonths = 0;
+    in.loans[0].payment = 100'000;
+    in.loans[1] = {0, -5, 0, -1};
+}
+
+const Limit limits[] = {
+    {"every_input_at_its_limit", allAtTheirLimits, {}},
+    {"what_is_not_read", unreadOutOfRange, {}},
+    {"loan_1_without_a_cent", [](auto &in) { in.loans[0].balance = 0; }, {Input::Loan1Balance}, Subject::Loan1},
+    {"loan_1_rate_not_a_number",
+     [](auto &in) { in.loans[0].annualRatePercent = NAN; },
+     {Input::Loan1Rate},
+     Subject::Loan1},
+    {"loan_1_term_of_no_month", [](auto &in) { in.loans[0].termMonths = 0; }, {Input::Loan1Term}, Subject::Loan1},
+    {"loan_2_balance_below_0", [](auto &in) { in.loans[1].balance = -1; }, {Input::Loan2Balance}, Subject::Loan2},
+    {"loan_2_payment_over_the_limit",
+     [](auto &in) { in.loans[1].payment = maxAmount + 1; },
+     {Input::Loan2Payment},
+     Subject::Loan2},
+    {"offer_rate_below_0", [](auto &in) { in.offer.annualRatePercent = -0.01; }, {Input::OfferRate}, Subject::Offer},
+    {"offer_term_over_1200_months", [](auto &in) { in.offer.termMonths = 1201; }, {Input::OfferTerm}, Subject::Offer},
+    {"fees_at_signing_below_0", [](auto &in) { in.offer.feesAtSigning = -1; }, {Input::FeesAtSigning}, Subject::Offer},
+    {"fees_added_over_the_limit",
+     [](auto &in) { in.offer.feesAdded = maxAmount + 1; },
+     {Input::FeesAdded},
+     Subject::Offer},
+    {"fees_together_reaching_the_balances",
+     [](auto &in) { in.offer.feesAdded = 24'800'000; },
+     {Input::FeesAtSigning, Input::FeesAdded},
+     Subject::Offer},
+    {"extra_below_0", [](auto &in) { in.extra = -1; }, {Input::Extra}},
+    {"savings_rate_over_100", [](auto &in) { in.savingsRatePercent = 100.01; }, {Input::SavingsRate}},
+};
+
+class LimitTest : public testing::TestWithParam<Limit> { };
+
+TEST_P(LimitTest, reports_the_input_out_of_range_and_refuses_for_it)
+{
+    ComparisonInputs inputs = twoThirtyYearLoans();
+    GetParam().change(inputs);
+    std::vector<Input> reported;
+    for (const compare::InputProblem &problem : compare::checkInputs(inputs))
+        reported.push_back(problem.input);
+    EXPECT_EQ(reported, GetParam().reported);
+    const compare::Comparison comparison = compare::compareWays(inputs);
+    ASSERT_EQ(comparison.refusal.has_value(), !reported.empty());
+    if (comparison.refusal) {
+        EXPECT_EQ(comparison.refusal->subject, GetParam().subject) << comparison.refusal->reason;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckInputs, LimitTest, testing::ValuesIn(limits), RowName{});
+
+} // namespace

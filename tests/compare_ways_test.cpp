@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compare_inputs.h"
+#include "row_name.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <tuple>
+
+namespace {
+
+using compare::Cents;
+using compare::ComparisonInputs;
+using Subject = compare::RefusalSubject;
+
+struct TermPayment {
+    const char *name;
+    Cents balance;
+    double ratePercent;
+    int months;
+    Cents payment;
+};
+
+// Worked out apart in Python on the same doubles, rounding with decimal.Decimal on repr().
+const TermPayment termPayments[] = {
+    {"200000_at_3_percent_over_30_years", 20'000'000, 3, 360, 84'321},
+    {"50000_at_9_percent_over_30_years", 5'000'000, 9, 360, 40'231},
+    {"half_a_cent_at_0_percent_rounds_up", 1001, 0, 2, 501},
+    // (23 / 100) / 12 lies a bit away from 23 / 1200, which moves this payment by a cent.
+    {"rate_divided_once", 85'909'775'562'899, 23, 12, 8'082'075'651'726},
+};
+
+class TermPaymentTest : public testing::TestWithParam<TermPayment> { };
+
+TEST_P(TermPaymentTest, rounds_the_level_payment_to_the_cent)
+{
+    const TermPayment &c = GetParam();
+    EXPECT_EQ(compare::paymentFromTerm(c.balance, c.ratePercent, c.months), c.payment);
+}
+
+INSTANTIATE_TEST_SUITE_P(PaymentFromTerm, TermPaymentTest, testing::ValuesIn(termPayments), RowName{});
+
+TEST(TermMonthsOf, counts_a_part_month_and_keeps_out_of_range_periods_out_of_range)
+{
+    EXPECT_EQ(compare::termMonthsOf(20.000000000000004), 240);
+    EXPECT_EQ(compare::termMonthsOf(2.04), 25);
+    EXPECT_EQ(compare::termMonthsOf(NAN), 0);
+    EXPECT_EQ(compare::termMonthsOf(1e300), compare::maxTermMonths + 1);
+}
+
+struct SameTerms {
+    const char *name;
+    Cents balance;
+    double ratePercent;
+    int months;
+};
+
+const SameTerms sameTerms[] = {
+    {"1000_at_0_percent_in_one_month", 100'000, 0, 1},
+    {"1000_at_7_percent_over_a_year", 100'000, 7, 12},
+    {"250000_at_4_5_percent_over_30_years", 25'000'000, 4.5, 360},
+    {"1000_at_100_percent_over_100_years", 100'000, 100, 1200},
+    {"a_trillion_at_12_percent_over_50_years", compare::maxAmount, 12, 600},
+    // The level payment rounds to a cent below the first month's interest, which would compound for 89 years.
+    {"payment_rounding_below_the_interest", 64'880'803'591'770, 100, 1071},
+};
+
+class SameTermsTest : public testing::TestWithParam<SameTerms> { };
+
+TEST_P(SameTermsTest, breaks_even_at_once_at_the_loans_rate)
+{
+    const SameTerms &c = GetParam();
+    ComparisonInputs inputs;
+    inputs.loans = {{c.balance, c.ratePercent, c.months, {}}};
+    inputs.offer = {c.ratePercent, c.months, 0, 0};
+    const compare::Comparison comparison = compare::compareWays(inputs);
+    ASSERT_FALSE(comparison.refusal) << comparison.refusal->reason;
+    EXPECT_EQ(comparison.breakEvenMonth, 0);
+    EXPECT_EQ(comparison.offer.monthlyTotals, comparison.keep.monthlyTotals);
+    EXPECT_EQ(comparison.offer.rate->nominalPercent, comparison.keep.rate->nominalPercent);
+    EXPECT_NEAR(comparison.keep.rate->nominalPercent, c.ratePercent, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(CompareWays, SameTermsTest, testing::ValuesIn(sameTerms), RowName{});
+
+// Worked out apart in Python, every sum and power in decimal.Decimal; the present values at 2 % a year.
+TEST(CompareWays, gives_the_figures_of_two_loans_against_an_offer_with_fees)
+{
+    ComparisonInputs inputs = twoThirtyYearLoans();
+    inputs.savingsRatePercent = 2;
+    const compare::Comparison c = compare::compareWays(inputs);
+    ASSERT_FALSE(c.refusal);
+    EXPECT_DOUBLE_EQ(std::round(c.keep.rate->nominalPercent * 100) / 100, 4.36);
+    EXPECT_DOUBLE_EQ(std::round(c.offer.rate->nominalPercent * 100) / 100, 4.67);
+    EXPECT_EQ(std::tuple(c.keep.firstPayment, c.keep.totalPaid, c.keep.presentValue),
+              std::tuple(124'552, 44'838'816, 33'697'412));
+    EXPECT_EQ(std::tuple(c.paymentDifference, c.totalPaidDifference, c.presentValueDifference, c.monthsDifference),
+              std::tuple(3'639, 1'510'219, 1'184'624, 0));
+}
+
+struct ExtraCase {
+    const char *name;
+    double loan2Rate;
+    Cents loan2Balance;
+    Cents extra;
+    Cents loan1Paid, loan2Paid; // in the first month
+};
+
+// 10,000.00 at 6 % and loan 2 at its rate, each paying 1,000.00 a month as typed; 6 % of 10,000.00 is 50.00 a
+// month.
+const ExtraCase extraCases[] = {
+    {"to_the_higher_rate_of_loan_2", 12, 1'000'000, 50'000, 100'000, 150'000},
+    {"to_loan_1_on_a_tie", 6, 1'000'000, 50'000, 150'000, 100'000},
+    {"beyond_loan_2s_balance_to_loan_1", 12, 150'000, 100'000, 148'500, 151'500},
+    {"beyond_both_balances_not_paid", 12, 150'000, 10'000'000, 1'005'000, 151'500},
+};
+
+class ExtraTest : public testing::TestWithParam<ExtraCase> { };
+
+TEST_P(ExtraTest, goes_to_the_highest_rate_first)
+{
+    const ExtraCase &c = GetParam();
+    ComparisonInputs inputs;
+    inputs.loans = {{1'000'000, 6, 0, 100'000}, {c.loan2Balance, c.loan2Rate, 0, 100'000}};
+    inputs.offer = {6, 12, 0, 0};
+    inputs.extra = c.extra;
+    const compare::Comparison comparison = compare::compareWays(inputs);
+    ASSERT_FALSE(comparison.refusal) << comparison.refusal->reason;
+    EXPECT_EQ(comparison.keep.schedules[0][0].amount, c.loan1Paid);
+    EXPECT_EQ(comparison.keep.schedules[1][0].amount, c.loan2Paid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Extra, ExtraTest, testing::ValuesIn(extraCases), RowName{});
+
+struct RefusalCase {
+    const char *name;
+    void (*change)(ComparisonInputs &);
+    Subject subject;
+    const char *reasonHolds;
+};
+
+// The offer then advances a cent, against 360 payments.
+void feesAtSigningLeavingACent(ComparisonInputs &in)
+{
+    in.offer.feesAtSigning = 24'999'999;
+    in.offer.feesAdded = 0;
+}
+
+// 9 % of 50,000.00 is 375.00 a month.
+const RefusalCase refusalCases[] = {
+    {"payment_equal_to_the_interest", [](auto &in) { in.loans[1].payment = 37'500; }, Subject::Loan2, "never"},
+    {"just_over_the_interest_for_100_years", [](auto &in) { in.loans[1].payment = 37'501; }, Subject::Loan2, "1,200"},
+    {"fees_at_signing_leaving_a_cent", feesAtSigningLeavingACent, Subject::Offer, "not defined"},
+    {"extra_out_of_range", [](auto &in) { in.extra = -1; }, Subject::Keep, "the extra payment must be between 0"},
+};
+
+class RefusalTest : public testing::TestWithParam<RefusalCase> { };
+
+TEST_P(RefusalTest, names_the_way_or_loan_and_why)
+{
+    ComparisonInputs inputs = twoThirtyYearLoans();
+    GetParam().change(inputs);
+    const compare::Comparison comparison = compare::compareWays(inputs);
+    ASSERT_TRUE(comparison.refusal);
+    EXPECT_EQ(comparison.refusal->subject, GetParam().subject);
+    EXPECT_NE(comparison.refusal->reason.find(GetParam().reasonHolds), std::string::npos) << comparison.refusal->reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(CompareWays, RefusalTest, testing::ValuesIn(refusalCases), RowName{});
+
+// 1.00 at 6 % owes half a cent in its first month, which rounds away from zero.
+TEST(CompareWays, rounds_half_a_cent_of_interest_up)
+{
+    ComparisonInputs inputs;
+    inputs.loans = {{100, 6, 1, {}}};
+    inputs.offer = {6, 1, 0, 0};
+    EXPECT_EQ(compare::compareWays(inputs).keep.totalInterest, 1);
+}
+
+// Each schedule ends at 0 and never owes more than the month before; the way's totals are its schedules'; its
+// cost so far runs from its fees to its finance charge.
+void expectSound(const compare::Way &way, Cents balances, Cents feesAtSigning)
+{
+    Cents paid = feesAtSigning, interest = 0;
+    for (const auto &schedule : way.schedules) {
+        ASSERT_FALSE(schedule.empty());
+        EXPECT_EQ(schedule.back().balance, 0);
+        for (std::size_t k = 0; k < schedule.size(); ++k) {
+            EXPECT_TRUE(k == 0 || schedule[k].balance <= schedule[k - 1].balance);
+            paid += schedule[k].amount;
+            interest += schedule[k].interest;
+        }
+    }
+    EXPECT_EQ(std::tuple(way.totalPaid, way.totalInterest), std::tuple(paid, interest));
+    EXPECT_EQ(way.totalPaid, balances + way.financeCharge);
+    EXPECT_EQ(std::tuple(way.costSoFar.front(), way.costSoFar.back()), std::tuple(way.fees, way.financeCharge));
+}
+
+TEST(CompareWays, keeps_its_invariants_over_random_inputs)
+{
+    std::mt19937_64 random{20260315};
+    std::uniform_real_distribution<double> unit;
+    const auto cents = [&](double most) { return Cents(std::pow(most, unit(random))); }; // 1 to most
+    const auto rate = [&] { return unit(random) < 0.1 ? 0.0 : std::round(unit(random) * 2000) / 100; };
+    const auto term = [&] { return 1 + int(unit(random) * 480); };
+    int compared = 0, atOnce = 0, later = 0, never = 0;
+    for (int i = 0; i < 600; ++i) {
+        ComparisonInputs inputs;
+        const Cents balance1 = cents(1e11), balance2 = unit(random) < 0.3 ? 0 : cents(1e11);
+        inputs.loans = {{balance1, rate(), term(), {}}, {balance2, rate(), term(), {}}};
+        for (auto &loan : inputs.loans)
+            if (unit(random) < 0.3)
+                loan.payment = Cents(double(loan.balance) * (0.005 + 0.1 * unit(random)));
+        const Cents balances = balance1 + balance2;
+        inputs.offer = {rate(), term(), Cents(double(balances) * 0.03 * unit(random)),
+                        Cents(double(balances) * 0.03 * unit(random))};
+        inputs.extra = unit(random) < 0.3 ? cents(1e8) : 0;
+        inputs.savingsRatePercent = rate();
+        const compare::Comparison comparison = compare::compareWays(inputs);
+        if (comparison.refusal)
+            continue;
+        SCOPED_TRACE(testing::Message() << "comparison " << i);
+        ++compared;
+        expectSound(comparison.keep, balances, 0);
+        expectSound(comparison.offer, balances, inputs.offer.feesAtSigning);
+
+        // The break-even month: from it on the offer never costs more, the curve that ends first staying at its
+        // end; the month before, it did.
+        const auto &keep = comparison.keep.costSoFar, &offer = comparison.offer.costSoFar;
+        const auto at
+            = [](const std::vector<Cents> &curve, std::size_t k) { return curve[std::min(k, curve.size() - 1)]; };
+        const std::size_t from
+            = std::size_t(comparison.breakEvenMonth.value_or(int(std::max(keep.size(), offer.size()))));
+        ++(!comparison.breakEvenMonth ? never : from == 0 ? atOnce : later);
+        for (std::size_t k = from; k < std::max(keep.size(), offer.size()); ++k)
+            ASSERT_LE(at(offer, k), at(keep, k)) << k;
+        if (from > 0) {
+            EXPECT_GT(at(offer, from - 1), at(keep, from - 1));
+        }
+    }
+    EXPECT_GT(compared, 400);
+    EXPECT_GT(std::min({atOnce, later, never}), 20);
+}
+
+} // namespace
