@@ -4,7 +4,8 @@
 # With it, a fingerprint of the interface the program and its report module share: the module answers the program
 # with its own, and one built from other headers, such as an older installed package's, is never taken.
 set(_module_interface_headers
-    report/report_module.h report/report_content.h report/schedules_view.h
+    report/report_module.h report/report_content.h report/schedules_view.h report/comparison_view.h
+    commands/comparison_form.h compare/comparison.h
     schedule/repayment_schedule.h schedule/cents.h numtext/locale_marks.h)
 set(_module_interface_text "${PROJECT_VERSION}")
 foreach(header IN LISTS _module_interface_headers)

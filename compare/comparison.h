@@ -81,6 +81,10 @@ int termMonthsOf(double years);
 // is not a cent amount.
 Cents paymentFromTerm(Cents balance, double annualRatePercent, int months);
 
+// What a loan over a term pays each month before any extra: paymentFromTerm, but never below the first month's
+// interest (see compareWays).
+Cents scheduledPayment(Cents balance, double annualRatePercent, int months);
+
 // A rate that makes a list of payments worth what was advanced.
 struct CashFlow {
     double amount; // currency units, or any one unit for the advance and every flow: the rate is the same

@@ -122,4 +122,9 @@ std::optional<Unrepaid> repay(std::span<const Debt> debts, Cents extra, Month fi
     return std::nullopt;
 }
 
+Cents scheduledPayment(Cents balance, double annualRatePercent, int months)
+{
+    return debtOverTerm(balance, annualRatePercent, months).payment;
+}
+
 } // namespace compare

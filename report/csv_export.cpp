@@ -2,16 +2,18 @@
 #include "csv_export.h"
 
 #include "atomic_save.h"
+#include "compare/comparison_csv.h"
+#include "display_text.h"
 #include "schedule/schedules_csv.h"
 
 #include <QIODevice>
 
 namespace report {
 
-bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
-                        const numtext::LocaleMarks &marks, QString &error)
+namespace {
+
+bool saveCsv(const std::string &csv, const QString &path, QString &error)
 {
-    const std::string csv = schedule::schedulesCsv(schedules, marks.decimal);
     return saveAtomically(
         path,
         [&csv](QIODevice &file, QString &) {
@@ -25,6 +27,31 @@ bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const 
             return true;
         },
         error);
+}
+
+} // namespace
+
+bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
+                        const numtext::LocaleMarks &marks, QString &error)
+{
+    return saveCsv(schedule::schedulesCsv(schedules, marks.decimal), path, error);
+}
+
+bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment, const QString &path,
+                         const numtext::LocaleMarks &marks, QString &error)
+{
+    const commands::ComparisonReading reading = commands::readComparison(texts, marks, firstPayment);
+    if (!reading.problems.empty()) {
+        error = QStringLiteral("The comparison was not saved: some of its inputs are marked as unusable.");
+        return false;
+    }
+    const compare::Comparison comparison = compare::compareWays(reading.inputs);
+    if (comparison.refusal) {
+        error = QStringLiteral("The comparison was not saved: it cannot be made, since ")
+            + toQString(comparison.refusal->reason) + '.';
+        return false;
+    }
+    return saveCsv(compare::comparisonCsv(comparison, reading.inputs, marks.decimal), path, error);
 }
 
 } // namespace report

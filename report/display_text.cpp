@@ -1,29 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display_text.h"
 
-#include "numtext/localized_number.h"
+#include "numtext/cents_text.h"
 
 #include <QLocale>
-#include <cstdint>
-#include <string>
 
 namespace report {
 
 QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks)
 {
-    // The magnitude as unsigned, so that the most negative amount has one too.
-    const auto magnitude = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
-    const std::string units = std::to_string(magnitude / 100);
-    std::string plain;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        if (i > 0 && (units.size() - i) % 3 == 0)
-            plain += ',';
-        plain += units[i];
-    }
-    const auto hundredths = magnitude % 100;
-    plain += hundredths < 10 ? ".0" : ".";
-    plain += std::to_string(hundredths);
-    return toQString((cents < 0 ? marks.minus : std::string()) + "$" + numtext::localizedNumber(plain, marks));
+    return toQString(numtext::centsText(cents, marks));
 }
 
 QString wholeNumberText(qint64 number, const QLocale &locale)

@@ -72,6 +72,45 @@ constexpr Definition scheduleDefinitions[] = {
      "rounds every month's interest to the cent."},
 };
 
+constexpr Definition comparisonDefinitions[] = {
+    {"Payment from a term",
+     "<i>B</i> &times; <i>r</i> / (1 &minus; (1 + <i>r</i>)<sup>&minus;<i>n</i></sup>) with <i>r</i> = the annual "
+     "rate / 1200 and <i>n</i> the months of the term, rounded to the cent; at 0 % it is <i>B</i> / <i>n</i>. "
+     "Amounts typed are taken to the cent."},
+    {"Each month",
+     "Each loan's interest is its balance times <i>r</i>, rounded to the cent. It pays its payment, or what it "
+     "owes with that interest where that is less or where its term ends. The extra then goes to the loan with the "
+     "higher rate (loan 1 on a tie), and what that loan no longer needs to the other. The offer is repaid the same "
+     "way, from the balances plus the fees added to it."},
+    {"Rate of keeping both",
+     "The monthly rate <i>i</i> at which the two loans' payments together, month by month, are worth today's "
+     "balances: (<i>B</i>&#8321; + <i>B</i>&#8322;) = &Sigma; payment<sub><i>k</i></sub> / (1 + <i>i</i>)"
+     "<sup><i>k</i></sup>. As an APR it is 12 <i>i</i>; as an effective annual rate (1 + <i>i</i>)<sup>12</sup> "
+     "&minus; 1."},
+    {"APR of the offer",
+     "The same for the offer's payments, against what you really receive: the balances less the fees paid at "
+     "signing (the fees added are in its amount, and come back in its payments)."},
+    {"Present value",
+     "Every payment of a way discounted at your savings rate, &Sigma; payment<sub><i>k</i></sub> / (1 + <i>s</i>)"
+     "<sup><i>k</i></sup> with <i>s</i> = the savings rate / 1200, plus the fees at signing: what the payments "
+     "cost you in today's money where your savings would earn that rate."},
+    {"Cost so far",
+     "After month <i>k</i>: what a way has had you pay (fees at signing included) and what you still owe, less "
+     "today's balances. Keeping both, it is the interest paid so far; taking the offer, all its fees and its "
+     "interest so far. Once a way is paid off, it stays at its final value."},
+    {"Break-even month",
+     "The first month from which the offer's cost so far never again exceeds keeping both's, to the end of the "
+     "longer way: &ldquo;at once&rdquo; where that is before the first payment, &ldquo;never&rdquo; where the "
+     "offer's interest and fees come to more than the two loans' interest. The usual &ldquo;fees divided by the "
+     "monthly saving&rdquo; is wrong where the term changes: a longer offer has a lower payment for years and yet "
+     "costs more in all, and one with a shorter term can pay for itself although its payment is higher."},
+    {"Why the blended rate differs",
+     "The window's blended rate is the rate at which the two principals grow to the two loans' accumulated values "
+     "(FV). That is not a rate a lender's APR can be set against: for 200,000 at 3 % and 50,000 at 9 % over "
+     "30 years it reads 5.32 %, while the rate of the two loans' payments together, the rate of keeping both, is "
+     "4.36 %. An offer's APR is comparable with the rate of keeping both only."},
+};
+
 constexpr Group groups[] = {
     {"Each loan",
      "Loans are repaid in equal monthly payments with monthly compounding. For a loan of principal <i>P</i> at an "
@@ -82,6 +121,11 @@ constexpr Group groups[] = {
      "<i>a</i>&#8321; and <i>a</i>&#8322;, payments and accumulated values:",
      blendDefinitions},
     {"The repayment schedules", "Month by month, in whole cents, for each plan:", scheduleDefinitions},
+    {"Keeping both loans or taking an offer",
+     "View &gt; Compare with an offer sets your loans, each with its own balance, rate and remaining term or "
+     "payment, against one offer with its rate, term and fees, both ways in whole cents from the same first "
+     "payment:",
+     comparisonDefinitions},
 };
 
 } // namespace

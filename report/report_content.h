@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "commands/comparison_form.h"
 #include "numtext/locale_marks.h"
 #include "schedule/repayment_schedule.h"
 
 #include <QDate>
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -17,14 +19,17 @@ struct ReportSection {
     std::vector<std::pair<QString, QString>> rows;
 };
 
-// Everything one report shows: its title and date, the window's inputs and results in sections, and the
-// schedules of the last Calculate (in schedule::allPlans order), whose summaries, chart and tables follow.
+// Everything one report shows: its title and date, the window's inputs and results in sections, the schedules of
+// the last Calculate (in schedule::allPlans order), whose summaries, chart and tables follow, and, where the user
+// has opened it, the comparison with an offer as its window holds it.
 struct ReportContent {
     QString title;
     QDate date;
     std::vector<ReportSection> sections;
     std::vector<schedule::Schedule> schedules;
     numtext::LocaleMarks marks;
+    std::optional<commands::ComparisonTexts> comparison;
+    schedule::Month firstPayment; // of the schedules and the comparison
 };
 
 } // namespace report

@@ -3,6 +3,8 @@
 
 #include "atomic_save.h"
 #include "chart_legend.h"
+#include "commands/comparison_results.h"
+#include "comparison_chart.h"
 #include "display_text.h"
 #include "page_flow.h"
 #include "plan_summary.h"
@@ -122,6 +124,60 @@ void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportC
     flow.setOnNewPage({});
 }
 
+// The comparison with an offer as its window shows it: the inputs, both ways side by side with their difference,
+// the sentence, and the chart of each way's cost so far.
+void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &painter, const QLocale &locale)
+{
+    const commands::ComparisonTexts &texts = *content.comparison;
+    flow.keepTogether(3 * flow.headingHeight());
+    flow.heading(QStringLiteral("Compare with an offer"));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (!texts[i].empty())
+            flow.pair(toQString(commands::comparisonFieldName(commands::ComparisonField(i))), toQString(texts[i]));
+    flow.pair(QStringLiteral("First payment"), monthText(content.firstPayment, locale));
+
+    const commands::ComparisonReading reading = commands::readComparison(texts, content.marks, content.firstPayment);
+    if (!reading.problems.empty()) {
+        for (const commands::FieldProblem &problem : reading.problems)
+            flow.paragraph(toQString(commands::comparisonFieldName(problem.field)) + QStringLiteral(": ")
+                           + toQString(problem.message));
+        return;
+    }
+    const compare::Comparison comparison = compare::compareWays(reading.inputs);
+    const commands::MonthNamer monthName
+        = [&locale](schedule::Month month) { return monthText(month, locale).toStdString(); };
+    std::vector<std::vector<QString>> rows{{QString()}};
+    for (const std::string_view title : commands::comparisonColumnTitles)
+        rows.front().push_back(toQString(title));
+    for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, content.marks, monthName)) {
+        std::vector<QString> &cells = rows.emplace_back(std::vector<QString>{toQString(row.caption)});
+        for (const std::string &text : row.texts)
+            cells.push_back(toQString(text));
+    }
+    const TableLayout layout = flow.fitTable(rows, {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
+    flow.keepTogether(double(rows.size()) * flow.tableRowHeight());
+    flow.tableRow(rows.front(), layout, true);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        flow.tableRow(rows[r], layout);
+    flow.gap(4);
+    flow.paragraph(toQString(
+        commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, content.marks, monthName)));
+    if (comparison.refusal)
+        return;
+
+    const QSizeF layoutSize{760, 380};
+    QGraphicsScene scene;
+    auto *chart = new ComparisonChart(content.marks);
+    scene.addItem(chart);
+    chart->resize(layoutSize);
+    chart->setComparison(comparison, content.firstPayment, ComparisonChartKind::CostSoFar);
+    chart->layout()->activate();
+    const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
+    flow.keepTogether(flow.headingHeight() + chartHeight);
+    flow.heading(QStringLiteral("Cost so far, each way"));
+    scene.render(&painter, flow.reserve(chartHeight), QRectF(QPointF(0, 0), layoutSize));
+}
+
 } // namespace
 
 QPageSize reportPageSize(const QLocale &locale)
@@ -146,6 +202,8 @@ bool paintReport(const ReportContent &content, QPagedPaintDevice &device)
         for (const auto &[caption, text] : section.rows)
             flow.pair(caption, text);
     }
+    if (content.comparison)
+        paintComparison(flow, content, painter, locale);
     paintSummaries(flow, content, locale);
     paintChart(flow, content, painter);
     for (const schedule::Schedule &plan : content.schedules)

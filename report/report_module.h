@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "comparison_view.h"
 #include "numtext/locale_marks.h"
 #include "report_content.h"
 #include "schedules_view.h"
@@ -25,6 +26,12 @@ public:
     virtual SchedulesView *createSchedulesWindow(const numtext::LocaleMarks &marks, QWidget *parent,
                                                  std::function<void(schedule::Month)> firstPaymentPicked)
         = 0;
+    // A new comparison window, top-level and owned likewise. Its "Fill from the calculator" button calls
+    // `fillFromCalculator`; a first-payment month picked in it goes to `firstPaymentPicked`.
+    virtual ComparisonView *createComparisonWindow(const numtext::LocaleMarks &marks, QWidget *parent,
+                                                   std::function<void()> fillFromCalculator,
+                                                   std::function<void(schedule::Month)> firstPaymentPicked)
+        = 0;
     virtual bool saveReportPdf(const ReportContent &content, const QString &path, QString &error) = 0;
     // Asks with the print dialog (A4 or Letter by the locale) and prints. Printed to a PDF file, the file is
     // written as a saved report is: whole, or not at all. False when nothing was printed: `error` says why, or is
@@ -32,6 +39,11 @@ public:
     virtual bool printReport(const ReportContent &content, QWidget *parent, QString &error) = 0;
     virtual bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
                                     const numtext::LocaleMarks &marks, QString &error)
+        = 0;
+    // Both ways of the comparison of these inputs as one CSV file, atomically; false with `error` in plain words
+    // when it cannot be saved or the comparison cannot be made.
+    virtual bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment,
+                                     const QString &path, const numtext::LocaleMarks &marks, QString &error)
         = 0;
     virtual void showFigureDefinitions(QWidget *parent) = 0;
     virtual void showAbout(QWidget *parent, const QString &version) = 0;

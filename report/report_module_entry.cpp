@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report module's one entry point: report/ behind the ReportModule interface.
+#include "comparison_window.h"
 #include "csv_export.h"
 #include "help_windows.h"
 #include "loanblend_version.h"
@@ -19,6 +20,14 @@ public:
                                                  std::function<void(schedule::Month)> firstPaymentPicked) override
     {
         return new report::SchedulesWindow(marks, std::move(firstPaymentPicked), parent);
+    }
+
+    report::ComparisonView *createComparisonWindow(const numtext::LocaleMarks &marks, QWidget *parent,
+                                                   std::function<void()> fillFromCalculator,
+                                                   std::function<void(schedule::Month)> firstPaymentPicked) override
+    {
+        return new report::ComparisonWindow(marks, std::move(fillFromCalculator), std::move(firstPaymentPicked),
+                                            parent);
     }
 
     bool saveReportPdf(const report::ReportContent &content, const QString &path, QString &error) override
@@ -42,6 +51,12 @@ public:
                             const numtext::LocaleMarks &marks, QString &error) override
     {
         return report::exportSchedulesCsv(schedules, path, marks, error);
+    }
+
+    bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment, const QString &path,
+                             const numtext::LocaleMarks &marks, QString &error) override
+    {
+        return report::exportComparisonCsv(texts, firstPayment, path, marks, error);
     }
 
     void showFigureDefinitions(QWidget *parent) override { report::showFigureDefinitions(parent); }

@@ -6,6 +6,7 @@
 #include "plan_summary.h"
 #include "schedule_chart.h"
 #include "schedule_model.h"
+#include "screen_fit.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -102,29 +102,17 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, std::function<void(
     auto *escape = new QShortcut(Qt::Key_Escape, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    fitToScreen();
+    // As large as its content would like, or as the screen allows: at 1366 x 768 and a scale of 1.5 a screen has
+    // room for 910 x 512 pixels of it, title bar included.
+    fitToScreen(*this, {1340, 720});
     m_chart->followPalette(palette());
     showNoCalculation(defaultFirstPayment());
 }
 
-// Opens as large as its content would like, or as the screen allows: at 1366 x 768 and a scale of 1.5 a screen has
-// room for 910 x 512 pixels of it, title bar included.
-void SchedulesWindow::fitToScreen()
-{
-    const QSize frame{16, 48}; // the title bar and borders the desktop adds, which Qt learns only once shown
-    const QSize room = screen()->availableSize() - frame;
-    resize(QSize(1340, 720).boundedTo(room).expandedTo(minimumSizeHint()));
-}
-
-// Where the desktop puts a window is its choice, but one that would hang off the screen is moved onto it.
 void SchedulesWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    const QRect room = screen()->availableGeometry();
-    const QRect frame = frameGeometry();
-    if (!room.contains(frame))
-        move(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())),
-             std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+    keepOnScreen(*this);
 }
 
 // The plans to choose from, and under them the chosen plan's summary, scrolled when the screen is short.

@@ -55,7 +55,6 @@ private:
     void showCurrentPlan();
     void showSummary(const schedule::Schedule &schedule);
     void fitColumns();
-    void fitToScreen();
     void placePanels();
     void updateChart();
 

@@ -69,6 +69,7 @@ private slots:
     void one_first_payment_month_serves_the_schedules_window_and_the_export();
     void a_context_menu_in_a_field_runs_no_check();
     void a_command_that_fails_says_so_and_the_window_goes_on();
+    void the_comparison_opens_filled_and_keeps_what_is_typed_there();
     void the_save_dialog_takes_the_name_as_typed_data();
     void the_save_dialog_takes_the_name_as_typed();
 
@@ -637,6 +638,37 @@ void CalculatorFormTest::a_command_that_fails_says_so_and_the_window_goes_on()
     QTest::keySequence(m_form.get(), QKeySequence::Save);
     QTRY_COMPARE(m_messages, QStringList{"The command could not be completed: the desktop's file dialog failed."});
     QVERIFY(m_form->isVisible());
+}
+
+// Filled when it first opens, from the starting inputs before any Calculate; a Calculate after leaves what was
+// typed in it; the fill button takes the last Calculate's; its month is the schedules' month.
+void CalculatorFormTest::the_comparison_opens_filled_and_keeps_what_is_typed_there()
+{
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QWidget *comparison = nullptr;
+    QTRY_VERIFY((comparison = m_form->findChild<QWidget *>("ComparisonWindow")) && comparison->isVisible());
+    const auto input = [comparison](const char *name) { return comparison->findChild<QLineEdit *>(name); };
+    QCOMPARE(input("OfferRate")->text(), "3.2968");
+    QCOMPARE(input("Loan1Years")->text(), "20");
+
+    input("OfferRate")->setText("2.5");
+    box("Text1")->setText("400000");
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(box("Text4")->text(), "$2,216.39");
+    QCOMPARE(input("OfferRate")->text(), "2.5");
+    QCOMPARE(input("Loan1Balance")->text(), "355000");
+    QTest::mouseClick(comparison->findChild<QPushButton *>("FillFromCalculator"), Qt::LeftButton);
+    QCOMPARE(input("Loan1Balance")->text(), "400000");
+    QCOMPARE(input("OfferRate")->text(), box("Text5")->text());
+
+    comparison->findChild<QDateEdit *>("ComparisonFirstPayment")->setDate({2031, 3, 1});
+    menuAction("&Repayment schedules\u2026")->trigger();
+    QWidget *schedules = nullptr;
+    QTRY_VERIFY((schedules = m_form->findChild<QWidget *>("SchedulesWindow")) && schedules->isVisible());
+    QCOMPARE(schedules->findChild<QDateEdit *>("FirstPayment")->date(), QDate(2031, 3, 1));
+    schedules->findChild<QDateEdit *>("FirstPayment")->setDate({2032, 5, 1});
+    QCOMPARE(comparison->findChild<QDateEdit *>("ComparisonFirstPayment")->date(), QDate(2032, 5, 1));
+    QCOMPARE(m_messages, QStringList{});
 }
 
 void CalculatorFormTest::the_save_dialog_takes_the_name_as_typed_data()

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/commands.h"
+#include "commands/text_form.h"
 #include "default_run.h"
 #include "report/chart_ticks.h"
+#include "report/comparison_window.h"
 #include "report/csv_export.h"
 #include "report/display_text.h"
 #include "report/help_windows.h"
@@ -21,6 +24,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMessageBox>
@@ -112,6 +116,11 @@ private slots:
     void help_windows_open_once_and_close();
     void the_report_module_loads_once_and_makes_a_schedules_window();
     void a_module_of_another_build_is_refused_in_plain_words();
+    void comparison_follows_typing_and_marks_what_cannot_be_used();
+    void comparison_gives_the_true_rate_of_keeping_both();
+    void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
+    void comparison_reads_in_a_dark_palette();
+    void comparison_goes_into_the_report_and_its_own_csv();
     void chart_ticks_stay_few_and_distinct_data();
     void chart_ticks_stay_few_and_distinct();
 
@@ -175,7 +184,9 @@ report::ReportContent ReportTest::reportContent() const
             QDate(2026, 12, 8),
             {{"Loan 1", {{"Principal1", "355000"}}}},
             m_window->schedules(),
-            usMarks};
+            usMarks,
+            std::nullopt,
+            january2030};
 }
 
 void ReportTest::shows_each_plan_as_the_builder_builds_it_data()
@@ -563,6 +574,153 @@ void ReportTest::a_module_of_another_build_is_refused_in_plain_words()
     QVERIFY2(error.contains(STALE_MODULE ".so belongs to another build of the program (0.9.0+"), qPrintable(error));
     // Found first, it is passed over for the module of this build.
     QVERIFY2(report::loadReportModuleFrom({STALE_MODULE, BUILT_MODULE}, error), qPrintable(error));
+}
+
+namespace {
+
+// A comparison window filled as the calculator fills it from the starting inputs.
+std::unique_ptr<report::ComparisonWindow> startingComparison(QWidget *parent = nullptr)
+{
+    auto window = std::make_unique<report::ComparisonWindow>(usMarks, nullptr, nullptr, parent);
+    commands::TextForm starting{usMarks};
+    window->setTexts(commands::comparisonTextsFrom(commands::Command1_Click(starting, usMarks), usMarks));
+    window->show();
+    return window;
+}
+
+QString shown(const QWidget &window, const char *name)
+{
+    return window.findChild<QLabel *>(name)->text();
+}
+
+} // namespace
+
+void ReportTest::comparison_follows_typing_and_marks_what_cannot_be_used()
+{
+    const auto window = startingComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(shown(*window, "firstPayment_keep"), "$2,815.41"); // $1,967.04 and $848.37, each to the cent
+    auto *rate = window->findChild<QLineEdit *>("Loan1Rate");
+    auto *mark = window->findChild<QLabel *>("Loan1RateMark");
+    QVERIFY(!mark->isVisible());
+
+    rate->selectAll();
+    QTest::keyClicks(rate, "abc");
+    QTRY_VERIFY(mark->isVisible());
+    QVERIFY(mark->text().contains("Not a number."));
+    QCOMPARE(rate->accessibleDescription(), "Not a number.");
+    QCOMPARE(shown(*window, "firstPayment_keep"), QString::fromUtf8("\u2014"));
+    QVERIFY(window->comparison().refusal);
+
+    rate->selectAll();
+    QTest::keyClicks(rate, "3.5");
+    QTRY_VERIFY(!mark->isVisible());
+    QCOMPARE(rate->accessibleDescription(), QString());
+    QCOMPARE(shown(*window, "firstPayment_keep"), "$2,907.23"); // $2,058.86 at 3.5 %, with $848.37
+
+    // A typed payment sets the term, which then shows what follows from it.
+    auto *payment = window->findChild<QLineEdit *>("Loan2Payment");
+    QCOMPARE(payment->placeholderText(), "$848.37");
+    QTest::keyClicks(payment, "1500");
+    QTRY_COMPARE(window->findChild<QLineEdit *>("Loan2Years")->text(), "9"); // 112 payments
+    QVERIFY(window->findChild<QLineEdit *>("Loan2Years")->isReadOnly());
+    payment->clear();
+    QTRY_COMPARE(window->findChild<QLineEdit *>("Loan2Years")->text(), "20");
+    QVERIFY(!window->findChild<QLineEdit *>("Loan2Years")->isReadOnly());
+}
+
+// 200,000 at 3 % and 50,000 at 9 % over 30 years: the window's blended rate reads 5.32 %, while the two loans'
+// payments together cost 4.36 % a year.
+void ReportTest::comparison_gives_the_true_rate_of_keeping_both()
+{
+    commands::TextForm form{usMarks};
+    for (const auto &[field, text] : {std::pair{commands::Field::Text1, "200000"},
+                                      {commands::Field::Text2, "3"},
+                                      {commands::Field::Text3, "30"},
+                                      {commands::Field::Text6, "50000"},
+                                      {commands::Field::Text7, "9"}})
+        form.setText(field, text);
+    const commands::CalculationOutcome outcome = commands::Command1_Click(form, usMarks);
+    QCOMPARE(QString::fromStdString(form.getText(commands::Field::Text5)), "5.3171");
+    report::ComparisonWindow window{usMarks, nullptr, nullptr};
+    window.setTexts(commands::comparisonTextsFrom(outcome, usMarks));
+    QCOMPARE(shown(window, "apr_keep"), "4.36 %");
+    QCOMPARE(shown(window, "apr_offer"), "5.32 %");
+}
+
+void ReportTest::comparison_is_reached_and_read_by_keyboard_and_screen_reader()
+{
+    const auto window = startingComparison();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier); // "Your loans" takes the focus to its first box
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), "Loan1Balance");
+    QStringList visited;
+    for (int i = 0; i < 19; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited,
+             (QStringList{"Loan1Rate", "Loan1Years", "Loan1Months", "Loan1Payment", "Loan2Balance", "Loan2Rate",
+                          "Loan2Years", "Loan2Months", "Loan2Payment", "OfferRate", "OfferYears", "OfferMonths",
+                          "FeesAtSigning", "FeesAdded", "Extra", "SavingsRate", "ComparisonFirstPayment",
+                          "ComparisonFirstPayment", "OfferAmount"}));
+
+    // Every box is named after the caption above it, every figure after its row and column.
+    for (const QLabel *caption : window->findChildren<QLabel *>())
+        if (caption->buddy())
+            QVERIFY2(caption->buddy()->accessibleName().startsWith(caption->text()),
+                     qPrintable(caption->buddy()->accessibleName()));
+    QCOMPARE(window->findChild<QLabel *>("breakEven_difference")->accessibleName(),
+             "Break-even month, The difference: never");
+    QVERIFY(window->findChild<QLabel *>("totalInterest_offer")
+                ->accessibleName()
+                .startsWith("Total interest, Take the offer: $"));
+}
+
+void ReportTest::comparison_reads_in_a_dark_palette()
+{
+    const auto window = startingComparison();
+    window->findChild<QLineEdit *>("OfferRate")->setText("abc");
+    QPalette dark = window->palette();
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    window->setPalette(dark);
+    QTRY_VERIFY(window->findChild<QLabel *>("OfferRateMark")->isVisible());
+    const auto lightness = [](const QColor &c) { return c.lightnessF(); };
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const QPalette &p = label->palette();
+        QVERIFY2(std::abs(lightness(p.color(QPalette::WindowText)) - lightness(p.color(QPalette::Window))) > 0.6,
+                 qPrintable(label->objectName()));
+    }
+    QCOMPARE(window->findChild<QChartView *>("ComparisonChart")->chart()->theme(), QChart::ChartThemeDark);
+}
+
+void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
+{
+    const auto window = startingComparison();
+    commands::ComparisonTexts texts = window->texts();
+    textOf(texts, commands::ComparisonField::FeesAtSigning) = "1000";
+    QTemporaryDir folder;
+    QString error;
+    report::ReportContent content = reportContent();
+    content.comparison = texts;
+    QVERIFY(report::saveReportPdf(content, folder.filePath("report.pdf"), report::reportPageLayout(QLocale()), error));
+    QVERIFY(contents(folder.filePath("report.pdf")).startsWith("%PDF"));
+
+    QVERIFY2(report::exportComparisonCsv(texts, january2030, folder.filePath("offer.csv"), usMarks, error),
+             qPrintable(error));
+    const QList<QByteArray> lines = contents(folder.filePath("offer.csv")).split('\n');
+    QCOMPARE(lines.value(1), "Keep: loan 1,1,2030-01,1967.04,884.54,1082.50,353917.50\r");
+    QVERIFY(lines.contains("Offer,0,2029-12,1000.00,0.00,0.00,495000.00\r"));
+    QCOMPARE(lines.count("Offer,1,2030-01,2819.38,1359.93,1459.45,493540.55\r"), 1); // at 3.2968 % as shown
+
+    textOf(texts, commands::ComparisonField::Loan1Payment) = std::string("1");
+    QVERIFY(!report::exportComparisonCsv(texts, january2030, folder.filePath("never.csv"), usMarks, error));
+    QVERIFY2(error.contains("never repaid"), qPrintable(error));
+    QVERIFY(!QFile::exists(folder.filePath("never.csv")));
 }
 
 void ReportTest::chart_ticks_stay_few_and_distinct_data()

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator_menus.h"
 
+#include "commands/commands.h"
 #include "commands/form_table.h"
 #include "commands/report_rows.h"
+#include "commands/text_form.h"
 #include "report/display_text.h"
 #include "report/report_module.h"
 
@@ -47,6 +49,7 @@ void CalculatorMenus::buildMenus(std::function<void()> exit)
     addCommand(file, "&Save report as PDF\u2026", QKeySequence::Save, [this] { saveReport(); });
     addCommand(file, "&Print\u2026", QKeySequence::Print, [this] { printReport(); });
     addCommand(file, "&Export schedules as CSV\u2026", {}, [this] { exportSchedules(); });
+    addCommand(file, "Export &comparison as CSV\u2026", {}, [this] { exportComparison(); });
     file->addSeparator();
     // Not every platform theme binds Quit; Ctrl+Q is what desktops that do bind it use.
     const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
@@ -58,6 +61,8 @@ void CalculatorMenus::buildMenus(std::function<void()> exit)
 
     QMenu *view = m_menuBar->addMenu("&View");
     addCommand(view, "&Repayment schedules\u2026", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { showSchedules(); });
+    addCommand(view, "Compare with an &offer\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
+               [this] { showComparison(); });
 
     QMenu *help = m_menuBar->addMenu("&Help");
     addCommand(help, "How the figures are &defined", QKeySequence::HelpContents, [this] {
@@ -89,11 +94,16 @@ void CalculatorMenus::calculated(commands::CalculationOutcome outcome)
         refreshSchedulesWindow();
 }
 
+// Picked in either window, the month is the one of every schedule and of the comparison.
 void CalculatorMenus::firstPaymentPicked(schedule::Month month)
 {
     m_guard([this, month] {
         m_last.setFirstPayment(month);
-        refreshSchedulesWindow();
+        m_schedulesStale = true;
+        if (m_schedulesWindow && m_schedulesWindow->widget()->isVisible())
+            refreshSchedulesWindow();
+        if (m_comparisonWindow)
+            m_comparisonWindow->setFirstPayment(month);
     });
 }
 
@@ -126,6 +136,51 @@ void CalculatorMenus::showSchedules()
     window->activateWindow();
 }
 
+// The comparison's texts as the last Calculate gives them, or, before any, as the starting inputs do.
+commands::ComparisonTexts CalculatorMenus::calculatorComparisonTexts() const
+{
+    if (const auto &outcome = m_last.outcome())
+        return commands::comparisonTextsFrom(*outcome, m_marks);
+    commands::TextForm starting{m_marks};
+    return commands::comparisonTextsFrom(commands::Command1_Click(starting, m_marks), m_marks);
+}
+
+void CalculatorMenus::showComparison()
+{
+    if (!m_comparisonWindow) {
+        report::ReportModule *module = reportModule();
+        if (!module)
+            return;
+        m_comparisonWindow = module->createComparisonWindow(
+            m_marks, &m_window,
+            [this] { m_guard([this] { m_comparisonWindow->setTexts(calculatorComparisonTexts()); }); },
+            [this](schedule::Month month) { firstPaymentPicked(month); });
+        m_comparisonWindow->widget()->addActions(m_commands);
+        m_comparisonWindow->setFirstPayment(m_last.firstPayment());
+        // Filled when it first opens; after that, what the user types there stays until asked to fill it again.
+        m_comparisonWindow->setTexts(calculatorComparisonTexts());
+    }
+    QWidget *window = m_comparisonWindow->widget();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The comparison as its window holds it, or as it would open where it has not been opened yet.
+void CalculatorMenus::exportComparison()
+{
+    report::ReportModule *module = reportModule();
+    if (!module)
+        return;
+    const QString path
+        = m_services.chooseSaveFile(m_window, "Export comparison as CSV", "loan-offer-comparison", "csv", "CSV files");
+    const commands::ComparisonTexts texts
+        = m_comparisonWindow ? m_comparisonWindow->texts() : calculatorComparisonTexts();
+    QString error;
+    if (!path.isEmpty() && !module->exportComparisonCsv(texts, m_last.firstPayment(), path, m_marks, error))
+        say(error);
+}
+
 report::ReportContent CalculatorMenus::reportContent()
 {
     report::ReportContent content;
@@ -139,6 +194,9 @@ report::ReportContent CalculatorMenus::reportContent()
     }
     content.schedules = m_last.schedules();
     content.marks = m_marks;
+    if (m_comparisonWindow)
+        content.comparison = m_comparisonWindow->texts();
+    content.firstPayment = m_last.firstPayment();
     return content;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commands/calculation.h"
+#include "commands/comparison_form.h"
 #include "desktop_services.h"
 #include "last_calculation.h"
 #include "numtext/locale_marks.h"
@@ -17,6 +18,7 @@ class QMenuBar;
 class QWidget;
 
 namespace report {
+class ComparisonView;
 class ReportModule;
 class SchedulesView;
 struct ReportContent;
@@ -47,6 +49,8 @@ public:
     void printReport();
     void exportSchedules();
     void copyResults();
+    void showComparison();
+    void exportComparison();
 
 private:
     QAction *addCommand(QMenu *menu, const QString &text, const QKeySequence &keys, std::function<void()> command);
@@ -55,6 +59,7 @@ private:
     report::ReportContent reportContent();
     void firstPaymentPicked(schedule::Month month);
     void refreshSchedulesWindow();
+    commands::ComparisonTexts calculatorComparisonTexts() const;
     bool calculatedYet() const;
     void say(const QString &text) const;
 
@@ -67,6 +72,7 @@ private:
     LastCalculation m_last;
     report::SchedulesView *m_schedulesWindow = nullptr; // owned by the window, made on first use
     bool m_schedulesStale = false; // what it shows is older than the last Calculate or month
+    report::ComparisonView *m_comparisonWindow = nullptr; // owned by the window, made on first use
 };
 
 } // namespace window

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "calculation.h"
+#include "compare/comparison.h"
+#include "numtext/locale_marks.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The inputs of the comparison with an offer as the user types them, and how they are read: by the program's one
+// reading rule, each in the user's notation, every problem named beside the input it is with.
+namespace commands {
+
+// Every input box of the comparison, in the order the window shows them.
+enum class ComparisonField {
+    Loan1Balance,
+    Loan1Rate,
+    Loan1Years,
+    Loan1Months,
+    Loan1Payment,
+    Loan2Balance,
+    Loan2Rate,
+    Loan2Years,
+    Loan2Months,
+    Loan2Payment,
+    OfferRate,
+    OfferYears,
+    OfferMonths,
+    FeesAtSigning,
+    FeesAdded,
+    Extra,
+    SavingsRate,
+};
+
+inline constexpr std::size_t comparisonFieldCount = 17;
+
+// The texts of every input, by ComparisonField.
+using ComparisonTexts = std::array<std::string, comparisonFieldCount>;
+
+inline std::string &textOf(ComparisonTexts &texts, ComparisonField field)
+{
+    return texts[std::size_t(field)];
+}
+
+inline const std::string &textOf(const ComparisonTexts &texts, ComparisonField field)
+{
+    return texts[std::size_t(field)];
+}
+
+// What a person calls an input, "Balance, loan 1": the window's name for its box and the report's caption.
+std::string_view comparisonFieldName(ComparisonField field);
+
+struct FieldProblem {
+    ComparisonField field;
+    std::string message; // a sentence, such as "Must be between 0 % and 100 %."
+};
+
+struct ComparisonReading {
+    compare::ComparisonInputs inputs; // usable where there are no problems
+    std::vector<FieldProblem> problems; // at most one a field, in the order of the fields
+};
+
+// Reads every input: amounts to the cent on their shortest decimal form, half away from zero (1.005 -> 1.01);
+// terms as whole years and months. Loan 1's balance and rate and the offer's rate must be given; an empty loan 2
+// balance, fee, extra or savings rate is 0, and an empty payment leaves the term to set it. Then the limits of
+// compare::checkInputs.
+ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
+                                 schedule::Month firstPayment);
+
+// The texts a comparison starts from after a Calculate: each loan's balance and rate as typed, the remaining term
+// the schedules count over loan 1's period, the offer at the blended rate as the window shows it (empty where the
+// calculation did not reach it) over the same term, and no fees, extra or savings rate. An outcome whose inputs
+// could not be read gives the texts as typed and leaves the rest empty.
+ComparisonTexts comparisonTextsFrom(const CalculationOutcome &outcome, const numtext::LocaleMarks &marks);
+
+} // namespace commands

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comparison_results.h"
+
+#include "numtext/cents_text.h"
+#include "numtext/localized_number.h"
+#include "numtext/render.h"
+
+#include <cstdlib>
+#include <optional>
+
+namespace commands {
+
+namespace {
+
+using compare::Comparison;
+using compare::Way;
+
+enum class Format {
+    Money,
+    SignedMoney, // "+$12.00", "-$85.10"
+    Count,
+    SignedCount,
+    Month,
+    Percent, // two decimals, as a disclosed APR
+    SignedPoints, // percentage points
+    MonthsLater, // "5 years later", "3 months earlier"
+    BreakEven, // "at once", "month 27 (March 2029)", "never"
+};
+
+// A figure as the table hands it to its format; each format reads the member it needs.
+struct Figure {
+    long long whole = 0;
+    double real = 0;
+    schedule::Month month;
+    bool defined = true; // an optional figure, such as a rate or the break-even month, may not be
+};
+
+struct Cell {
+    Format format;
+    Figure (*figure)(const Comparison &comparison);
+};
+
+struct RowSpec {
+    std::string_view name;
+    std::string_view caption;
+    std::array<std::optional<Cell>, 3> cells;
+};
+
+Figure whole(long long value)
+{
+    return {value, 0, {}, true};
+}
+
+Figure rate(const std::optional<compare::SolvedRate> &solved, double compare::SolvedRate::*percent)
+{
+    return solved ? Figure{0, (*solved).*percent, {}, true} : Figure{0, 0, {}, false};
+}
+
+// The month of the k-th payment, counted from the first payment either way.
+Figure breakEvenFigure(const Comparison &c)
+{
+    if (!c.breakEvenMonth)
+        return {0, 0, {}, false};
+    const schedule::Month first = c.keep.schedules.front().front().month;
+    return {*c.breakEvenMonth, 0, schedule::addMonths(first, *c.breakEvenMonth - 1), true};
+}
+
+Figure rateDifference(const Comparison &c, double compare::SolvedRate::*percent)
+{
+    if (!c.keep.rate || !c.offer.rate)
+        return {0, 0, {}, false};
+    return {0, (*c.offer.rate).*percent - (*c.keep.rate).*percent, {}, true};
+}
+
+using C = const Comparison &;
+constexpr auto keep = [](C c) -> const Way & { return c.keep; };
+
+// The results, caption by caption; a cell the row does not have is left out.
+const RowSpec rowTable[] = {
+    {"firstPayment",
+     "Monthly payment",
+     {Cell{Format::Money, [](C c) { return whole(keep(c).firstPayment); }},
+      Cell{Format::Money, [](C c) { return whole(c.offer.firstPayment); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.paymentDifference); }}}},
+    {"payments",
+     "Number of payments",
+     {Cell{Format::Count, [](C c) { return whole(keep(c).payments); }},
+      Cell{Format::Count, [](C c) { return whole(c.offer.payments); }},
+      Cell{Format::SignedCount, [](C c) { return whole(c.monthsDifference); }}}},
+    {"payoffMonth",
+     "Last payment",
+     {Cell{Format::Month,
+           [](C c) {
+               return Figure{0, 0, keep(c).payoffMonth, true};
+           }},
+      Cell{Format::Month,
+           [](C c) {
+               return Figure{0, 0, c.offer.payoffMonth, true};
+           }},
+      Cell{Format::MonthsLater, [](C c) { return whole(c.monthsDifference); }}}},
+    {"totalPaid",
+     "Total paid, fees included",
+     {Cell{Format::Money, [](C c) { return whole(keep(c).totalPaid); }},
+      Cell{Format::Money, [](C c) { return whole(c.offer.totalPaid); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.totalPaidDifference); }}}},
+    {"totalInterest",
+     "Total interest",
+     {Cell{Format::Money, [](C c) { return whole(keep(c).totalInterest); }},
+      Cell{Format::Money, [](C c) { return whole(c.offer.totalInterest); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.offer.totalInterest - keep(c).totalInterest); }}}},
+    {"fees",
+     "Fees",
+     {Cell{Format::Money, [](C c) { return whole(keep(c).fees); }},
+      Cell{Format::Money, [](C c) { return whole(c.offer.fees); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.offer.fees - keep(c).fees); }}}},
+    {"financeCharge",
+     "Finance charge: interest and all fees",
+     {Cell{Format::Money, [](C c) { return whole(keep(c).financeCharge); }},
+      Cell{Format::Money, [](C c) { return whole(c.offer.financeCharge); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.offer.financeCharge - keep(c).financeCharge); }}}},
+    {"presentValue",
+     "Present value of everything paid",
+     {Cell{Format::Money, [](C c) { return whole(keep(c).presentValue); }},
+      Cell{Format::Money, [](C c) { return whole(c.offer.presentValue); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.presentValueDifference); }}}},
+    {"apr",
+     "Rate as an APR",
+     {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},
+      Cell{Format::Percent, [](C c) { return rate(c.offer.rate, &compare::SolvedRate::nominalPercent); }},
+      Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::nominalPercent); }}}},
+    {"effectiveRate",
+     "Rate as an effective annual rate",
+     {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::effectivePercent); }},
+      Cell{Format::Percent, [](C c) { return rate(c.offer.rate, &compare::SolvedRate::effectivePercent); }},
+      Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::effectivePercent); }}}},
+    {"breakEven", "Break-even month", {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
+};
+
+class Writer {
+public:
+    Writer(const numtext::LocaleMarks &marks, const MonthNamer &monthName)
+        : m_marks(marks)
+        , m_monthName(monthName)
+    { }
+
+    std::string count(long long value) const { return numtext::render(double(value), "#,##0", m_marks); }
+    std::string money(long long cents) const { return numtext::centsText(cents, m_marks); }
+
+    std::string signedText(long long value, const std::string &magnitude) const
+    {
+        return (value > 0 ? "+" : "") + magnitude;
+    }
+
+    // "5 years", "1 year and 3 months", "7 months".
+    std::string span(long long months) const
+    {
+        const long long years = std::llabs(months) / 12;
+        const long long rest = std::llabs(months) % 12;
+        const auto part = [this](long long n, const char *one, const char *many) {
+            return numtext::localizedNumber(std::to_string(n), m_marks) + (n == 1 ? one : many);
+        };
+        if (years == 0)
+            return part(rest, " month", " months");
+        if (rest == 0)
+            return part(years, " year", " years");
+        return part(years, " year", " years") + " and " + part(rest, " month", " months");
+    }
+
+    std::string later(long long months) const
+    {
+        if (months == 0)
+            return "the same month";
+        return span(months) + (months > 0 ? " later" : " earlier");
+    }
+
+    // "month 27 (March 2029)"; month 0 is before the first payment.
+    std::string breakEven(const Figure &figure) const
+    {
+        if (figure.whole == 0)
+            return "at once";
+        return "month " + count(figure.whole) + " (" + m_monthName(figure.month) + ")";
+    }
+
+    std::string text(Format format, const Figure &figure) const
+    {
+        if (!figure.defined)
+            return format == Format::BreakEven ? "never" : "not defined";
+        switch (format) {
+        case Format::Money:
+            return money(figure.whole);
+        case Format::SignedMoney:
+            return signedText(figure.whole, money(figure.whole));
+        case Format::Count:
+            return count(figure.whole);
+        case Format::SignedCount:
+            return signedText(figure.whole, count(figure.whole));
+        case Format::Month:
+            return m_monthName(figure.month);
+        case Format::Percent:
+            return numtext::render(figure.real, "0.00", m_marks) + " " + m_marks.percent;
+        case Format::SignedPoints: {
+            const std::string points = numtext::render(figure.real, "0.00", m_marks);
+            return (points.find_first_not_of("0.,") == std::string::npos || figure.real <= 0 ? "" : "+") + points
+                + " points";
+        }
+        case Format::MonthsLater:
+            return later(figure.whole);
+        case Format::BreakEven:
+            return breakEven(figure);
+        }
+        return {};
+    }
+
+private:
+    const numtext::LocaleMarks &m_marks;
+    const MonthNamer &m_monthName;
+};
+
+} // namespace
+
+std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const numtext::LocaleMarks &marks,
+                                          const MonthNamer &monthName)
+{
+    const Writer write{marks, monthName};
+    std::vector<ComparisonRow> rows;
+    for (const RowSpec &spec : rowTable) {
+        ComparisonRow &row = rows.emplace_back(ComparisonRow{spec.name, spec.caption, {}});
+        for (std::size_t column = 0; column < spec.cells.size(); ++column) {
+            const std::optional<Cell> &cell = spec.cells[column];
+            if (!cell)
+                continue;
+            row.texts[column]
+                = comparison.refusal ? std::string(noFigure) : write.text(cell->format, cell->figure(comparison));
+        }
+    }
+    return rows;
+}
+
+std::string comparisonSentence(const Comparison &comparison, double savingsRatePercent,
+                               const numtext::LocaleMarks &marks, const MonthNamer &monthName)
+{
+    if (const auto &refusal = comparison.refusal)
+        return "The comparison cannot be made: " + refusal->reason + ".";
+    const Writer write{marks, monthName};
+    const auto moreOrLess = [&write](long long difference, const char *more, const char *less) {
+        return write.money(std::llabs(difference)) + (difference > 0 ? more : less);
+    };
+
+    std::string sentence = "Taking the offer ";
+    sentence += comparison.totalPaidDifference == 0
+        ? "costs the same in all"
+        : "costs " + moreOrLess(comparison.totalPaidDifference, " more", " less") + " in all";
+    const Figure breakEven = breakEvenFigure(comparison);
+    if (!breakEven.defined)
+        sentence += " and never comes out ahead";
+    else if (breakEven.whole == 0)
+        sentence += " and is ahead from the start";
+    else
+        sentence += " and is ahead for good from " + write.breakEven(breakEven);
+    sentence += "; its payment is ";
+    sentence += comparison.paymentDifference == 0 ? "the same"
+                                                  : moreOrLess(comparison.paymentDifference, " higher", " lower");
+    sentence += comparison.monthsDifference == 0 ? " and the last one falls in the same month"
+                                                 : " and the last one is " + write.later(comparison.monthsDifference);
+    if (savingsRatePercent > 0) {
+        sentence += "; at your savings rate, everything it has you pay is worth ";
+        sentence += comparison.presentValueDifference == 0
+            ? "the same today"
+            : moreOrLess(comparison.presentValueDifference, " more", " less") + " today";
+    }
+    return sentence + ".";
+}
+
+} // namespace commands

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "compare/comparison.h"
+#include "numtext/locale_marks.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a comparison shows, from one table of caption, figure and format, as the window's results are: the window,
+// the report and the command line all show these rows and this sentence.
+namespace commands {
+
+enum class ComparisonColumn { Keep, Offer, Difference };
+
+inline constexpr std::array<std::string_view, 3> comparisonColumnTitles{"Keep both loans", "Take the offer",
+                                                                        "The difference"};
+
+struct ComparisonRow {
+    std::string_view name; // a stable identifier, for object names and tests
+    std::string_view caption;
+    std::array<std::string, 3> texts; // by ComparisonColumn; empty where the row has no figure there
+};
+
+// How a month is named in the user's language: "March 2029".
+using MonthNamer = std::function<std::string(schedule::Month month)>;
+
+// The dash every figure shows where the comparison could not be made.
+inline constexpr std::string_view noFigure = "\u2014";
+
+// Every row, in the order shown. A refused comparison has its rows all the same, each figure noFigure. Every
+// difference is the offer's figure less keeping both's, with its sign.
+std::vector<ComparisonRow> comparisonRows(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
+                                          const MonthNamer &monthName);
+
+// The comparison in one plain sentence of facts, no advice: "Taking the offer costs $12,345.67 less in all and is
+// ahead for good from month 27 (March 2029); its payment is $85.10 lower and the last one is 5 years later."
+// Where the savings rate is above 0, the difference in present value follows. For a refused comparison, why.
+std::string comparisonSentence(const compare::Comparison &comparison, double savingsRatePercent,
+                               const numtext::LocaleMarks &marks, const MonthNamer &monthName);
+
+} // namespace commands

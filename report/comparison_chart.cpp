@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comparison_chart.h"
+
+#include "chart_ticks.h"
+#include "display_text.h"
+#include "numtext/render.h"
+
+#include <QCategoryAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPalette>
+#include <QScatterSeries>
+#include <algorithm>
+
+namespace report {
+
+namespace {
+
+QList<QPointF> pointsOf(const std::vector<compare::Cents> &values)
+{
+    QList<QPointF> points;
+    points.reserve(qsizetype(values.size()));
+    for (std::size_t k = 0; k < values.size(); ++k)
+        points.append({double(k), double(values[k]) / 100});
+    return points;
+}
+
+void setTicks(QCategoryAxis &axis, const std::vector<Tick> &ticks)
+{
+    for (const QString &label : axis.categoriesLabels())
+        axis.remove(label);
+    for (const Tick &tick : ticks)
+        axis.append(tick.label, tick.value);
+}
+
+} // namespace
+
+ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *parent)
+    : QChart(parent)
+    , m_marks(std::move(marks))
+    , m_keep(new QLineSeries)
+    , m_offer(new QLineSeries)
+    , m_breakEven(new QScatterSeries)
+    , m_timeAxis(new QCategoryAxis)
+    , m_moneyAxis(new QCategoryAxis)
+{
+    m_keep->setName(QStringLiteral("Keep both loans"));
+    m_offer->setName(QStringLiteral("Take the offer"));
+    m_breakEven->setName(QStringLiteral("Break-even month"));
+    m_breakEven->setMarkerSize(11);
+    for (QCategoryAxis *axis : {m_timeAxis, m_moneyAxis})
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    addAxis(m_timeAxis, Qt::AlignBottom);
+    addAxis(m_moneyAxis, Qt::AlignLeft);
+    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_keep, m_offer, m_breakEven}) {
+        addSeries(series);
+        series->attachAxis(m_timeAxis);
+        series->attachAxis(m_moneyAxis);
+    }
+    legend()->setAlignment(Qt::AlignBottom);
+    setTheme(ChartThemeLight);
+    stylePens();
+}
+
+void ComparisonChart::setComparison(const compare::Comparison &comparison, schedule::Month firstPayment,
+                                    ComparisonChartKind kind)
+{
+    const bool drawn = !comparison.refusal;
+    const bool cost = kind == ComparisonChartKind::CostSoFar;
+    const QList<QPointF> keep
+        = drawn ? pointsOf(cost ? comparison.keep.costSoFar : comparison.keep.balanceOwed) : QList<QPointF>{};
+    const QList<QPointF> offer
+        = drawn ? pointsOf(cost ? comparison.offer.costSoFar : comparison.offer.balanceOwed) : QList<QPointF>{};
+    m_keep->replace(keep);
+    m_offer->replace(offer);
+    // On the offer's line where it is ahead for good; a curve that has ended stays at its last value.
+    QList<QPointF> mark;
+    if (drawn && cost && comparison.breakEvenMonth && !offer.isEmpty()) {
+        const qsizetype k = std::min<qsizetype>(*comparison.breakEvenMonth, offer.size() - 1);
+        mark.append({double(*comparison.breakEvenMonth), offer[k].y()});
+    }
+    m_breakEven->replace(mark);
+    for (QLegendMarker *marker : legend()->markers(m_breakEven))
+        marker->setVisible(!mark.isEmpty());
+
+    m_timeAxis->setVisible(drawn);
+    m_moneyAxis->setVisible(drawn);
+    setTitle(drawn ? QString() : QStringLiteral("Nothing to chart until the comparison can be made."));
+    if (!drawn)
+        return;
+    double lastValue = 1;
+    double low = 0;
+    double high = 0;
+    for (const QList<QPointF> *line : {&keep, &offer})
+        for (const QPointF &point : *line) {
+            lastValue = std::max(lastValue, point.x());
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+    setTicks(*m_timeAxis, timeTicks(firstPayment, int(lastValue), m_locale));
+    m_timeAxis->setStartValue(0);
+    m_timeAxis->setRange(0, lastValue);
+    // Costs so far are never below 0 (interest and fees only add up), so the axis starts at 0 as the schedules'
+    // does; the labels above it come in round steps.
+    std::vector<Tick> ticks = moneyTicks(std::max(high, -low), m_marks);
+    const double top = ticks.back().value;
+    ticks.insert(ticks.begin(), {toQString(numtext::render(0, "$0", m_marks)), 0});
+    setTicks(*m_moneyAxis, ticks);
+    m_moneyAxis->setStartValue(-top * 1e-9);
+    m_moneyAxis->setRange(0, top);
+}
+
+void ComparisonChart::followPalette(const QPalette &palette)
+{
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    setTheme(dark ? ChartThemeDark : ChartThemeLight);
+    setBackgroundBrush(palette.brush(QPalette::Window));
+    legend()->setLabelColor(palette.color(QPalette::WindowText));
+    stylePens();
+}
+
+// Each line keeps a dash of its own besides its colour, so the two read apart in print and for colour blindness.
+void ComparisonChart::stylePens()
+{
+    QPen keep = m_keep->pen();
+    keep.setWidthF(2.5);
+    keep.setStyle(Qt::SolidLine);
+    m_keep->setPen(keep);
+    QPen offer = m_offer->pen();
+    offer.setWidthF(2.5);
+    offer.setStyle(Qt::DashLine);
+    m_offer->setPen(offer);
+    m_breakEven->setColor(offer.color());
+    m_breakEven->setBorderColor(backgroundBrush().color());
+}
+
+} // namespace report

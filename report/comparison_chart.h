@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "compare/comparison.h"
+#include "numtext/locale_marks.h"
+
+#include <QChart>
+#include <QLocale>
+
+class QCategoryAxis;
+class QLineSeries;
+class QPalette;
+class QScatterSeries;
+
+namespace report {
+
+enum class ComparisonChartKind {
+    CostSoFar, // what each way has cost after each month: paid and still owed, less today's balances
+    BalanceOwed,
+};
+
+// Keeping both loans and taking the offer over the months, as two lines, the break-even month marked on the
+// offer's line. Axis labels are in the user's notation.
+class ComparisonChart : public QChart {
+    Q_OBJECT
+
+public:
+    explicit ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *parent = nullptr);
+
+    // A refused comparison draws nothing, and the chart says so.
+    void setComparison(const compare::Comparison &comparison, schedule::Month firstPayment, ComparisonChartKind kind);
+
+    // Light or dark to match the palette, so that lines and labels read on either.
+    void followPalette(const QPalette &palette);
+
+private:
+    void stylePens();
+
+    numtext::LocaleMarks m_marks;
+    QLocale m_locale;
+    QLineSeries *m_keep = nullptr;
+    QLineSeries *m_offer = nullptr;
+    QScatterSeries *m_breakEven = nullptr;
+    QCategoryAxis *m_timeAxis = nullptr;
+    QCategoryAxis *m_moneyAxis = nullptr;
+};
+
+} // namespace report

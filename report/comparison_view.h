@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "commands/comparison_form.h"
+
+class QWidget;
+
+namespace report {
+
+// The comparison window as the calculator drives it, whether linked in (ComparisonWindow) or loaded with the
+// report module. Its inputs are the user's; the calculator only fills them when asked, and owns the first-payment
+// month the comparison shares with the schedules.
+class ComparisonView {
+public:
+    virtual ~ComparisonView() = default;
+
+    virtual QWidget *widget() = 0;
+    // The inputs as typed.
+    virtual commands::ComparisonTexts texts() const = 0;
+    // Replaces every input, and compares afresh.
+    virtual void setTexts(const commands::ComparisonTexts &texts) = 0;
+    virtual void setFirstPayment(schedule::Month month) = 0;
+};
+
+} // namespace report

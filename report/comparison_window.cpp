@@ -1,0 +1,502 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comparison_window.h"
+
+#include "commands/comparison_results.h"
+#include "comparison_chart.h"
+#include "display_text.h"
+#include "numtext/cents_text.h"
+#include "numtext/localized_number.h"
+#include "screen_fit.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QChartView>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace report {
+
+namespace {
+
+using commands::ComparisonField;
+using F = ComparisonField;
+
+// Object names, in ComparisonField order.
+constexpr const char *inputNames[] = {
+    "Loan1Balance", "Loan1Rate",     "Loan1Years",  "Loan1Months",  "Loan1Payment", "Loan2Balance",
+    "Loan2Rate",    "Loan2Years",    "Loan2Months", "Loan2Payment", "OfferRate",    "OfferYears",
+    "OfferMonths",  "FeesAtSigning", "FeesAdded",   "Extra",        "SavingsRate",
+};
+
+static_assert(std::size(inputNames) == commands::comparisonFieldCount, "every input has a name");
+
+constexpr std::array<F, 2> paymentFields{F::Loan1Payment, F::Loan2Payment};
+constexpr std::array<std::array<F, 2>, 2> termFields{
+    {{F::Loan1Years, F::Loan1Months}, {F::Loan2Years, F::Loan2Months}}};
+
+constexpr std::size_t indexOf(F field)
+{
+    return std::size_t(field);
+}
+
+QLabel *captionAbove(const QString &text, QWidget *parent)
+{
+    auto *caption = new QLabel(text, parent);
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    return caption;
+}
+
+// A figure that can be read, selected and reached by Tab, as every figure of the program's windows.
+QLabel *figureLabel(const QString &objectName, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
+}
+
+} // namespace
+
+ComparisonWindow::ComparisonWindow(numtext::LocaleMarks marks, std::function<void()> fillFromCalculator,
+                                   std::function<void(schedule::Month)> firstPaymentPicked, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_marks(std::move(marks))
+    , m_fillFromCalculator(std::move(fillFromCalculator))
+    , m_firstPaymentPicked(std::move(firstPaymentPicked))
+{
+    setObjectName("ComparisonWindow");
+    setWindowTitle(QStringLiteral("Compare with an offer - Blended Loan Calculator"));
+    setAccessibleName(QStringLiteral("Compare with an offer"));
+
+    auto *fill = new QPushButton(QStringLiteral("&Fill from the calculator"), this);
+    fill->setObjectName("FillFromCalculator");
+    fill->setAccessibleName(QStringLiteral("Fill from the calculator"));
+    connect(fill, &QPushButton::clicked, this, [this] {
+        if (m_fillFromCalculator)
+            m_fillFromCalculator();
+    });
+
+    auto *panel = new QWidget;
+    auto *panelLayout = new QVBoxLayout(panel);
+    panelLayout->addWidget(createInputs());
+    panelLayout->addWidget(createResults());
+    panelLayout->addStretch();
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName("ComparisonPanel");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(panel);
+    // Tab goes through the inputs and the figures, so the panel follows the focus on a short screen.
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll, panel](QWidget *, QWidget *now) {
+        if (now && panel->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(scroll);
+    splitter->addWidget(createChart());
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(fill);
+    top->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(splitter, 1);
+
+    for (const QKeySequence &keys : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)}) {
+        auto *close = new QShortcut(keys, this);
+        connect(close, &QShortcut::activated, this, &QWidget::close);
+    }
+    chainTabOrder();
+    fitToScreen(*this, {1280, 760});
+    m_chart->followPalette(palette());
+    compareNow();
+}
+
+QWidget *ComparisonWindow::createInputs()
+{
+    auto *inputs = new QWidget;
+    auto *layout = new QVBoxLayout(inputs);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *loans = new QGroupBox(QStringLiteral("Your &loans"), inputs);
+    auto *loansGrid = new QGridLayout(loans);
+    const QStringList loanCaptions{"Balance", "Annual rate (%)", "Remaining term in years", "Months beyond the years",
+                                   "Monthly payment"};
+    for (int column = 0; column < loanCaptions.size(); ++column)
+        loansGrid->addWidget(captionAbove(loanCaptions[column], loans), 0, column + 1);
+    for (int loan = 0; loan < 2; ++loan) {
+        const int row = 1 + 2 * loan;
+        loansGrid->addWidget(new QLabel(QStringLiteral("Loan %1").arg(loan + 1), loans), row, 0);
+        const F first = loan == 0 ? F::Loan1Balance : F::Loan2Balance;
+        for (int column = 0; column < 5; ++column)
+            addInput(*loansGrid, F(int(first) + column), row, column + 1);
+        for (const F field : termFields[std::size_t(loan)])
+            m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
+    }
+
+    auto *offer = new QGroupBox(QStringLiteral("The &offer"), inputs);
+    auto *offerGrid = new QGridLayout(offer);
+    const QStringList offerCaptions{"Annual rate (%)",      "Term in years",          "Months beyond the years",
+                                    "Fees paid at signing", "Fees added to the loan", "Amount of the offer"};
+    for (int column = 0; column < offerCaptions.size(); ++column)
+        offerGrid->addWidget(captionAbove(offerCaptions[column], offer), 0, column);
+    const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::FeesAtSigning, F::FeesAdded};
+    for (int column = 0; column < int(std::size(offerFields)); ++column)
+        addInput(*offerGrid, offerFields[column], 1, column);
+    for (const F field : {F::OfferYears, F::OfferMonths})
+        m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
+    m_offerAmount = figureLabel("OfferAmount", offer);
+    m_offerAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    offerGrid->addWidget(m_offerAmount, 1, int(std::size(offerFields)));
+
+    auto *both = new QGroupBox(QStringLiteral("&Both ways"), inputs);
+    auto *bothGrid = new QGridLayout(both);
+    const QStringList bothCaptions{"Extra paid each month", "Your savings rate (%)", "First payment"};
+    for (int column = 0; column < bothCaptions.size(); ++column)
+        bothGrid->addWidget(captionAbove(bothCaptions[column], both), 0, column);
+    addInput(*bothGrid, F::Extra, 1, 0);
+    addInput(*bothGrid, F::SavingsRate, 1, 1);
+    m_firstPayment = new QDateEdit(firstDayOf(defaultFirstPayment()), both);
+    m_firstPayment->setObjectName("ComparisonFirstPayment");
+    m_firstPayment->setAccessibleName(QStringLiteral("First payment month, both ways and the schedules"));
+    m_firstPayment->setDisplayFormat(QStringLiteral("MMMM yyyy"));
+    m_firstPayment->setDateRange({1900, 1, 1}, {2999, 12, 1});
+    m_firstPayment->setCurrentSection(QDateTimeEdit::MonthSection);
+    connect(m_firstPayment, &QDateEdit::dateChanged, this, [this] {
+        if (m_firstPaymentPicked)
+            m_firstPaymentPicked(firstPayment());
+        compareSoon();
+    });
+    bothGrid->addWidget(m_firstPayment, 1, 2);
+    bothGrid->setColumnStretch(3, 1);
+
+    for (int loan = 0; loan < 2; ++loan)
+        connect(m_inputs[indexOf(paymentFields[std::size_t(loan)])], &QLineEdit::textChanged, this,
+                [this, loan](const QString &payment) {
+                    // Typing a payment hands the term over to it; clearing the payment gives the term back.
+                    const auto l = std::size_t(loan);
+                    if (payment.isEmpty() == !m_termFollowsPayment[l])
+                        return;
+                    m_termFollowsPayment[l] = !payment.isEmpty();
+                    for (std::size_t part = 0; part < 2; ++part) {
+                        QLineEdit *box = m_inputs[indexOf(termFields[l][part])];
+                        const QSignalBlocker quiet{box};
+                        if (m_termFollowsPayment[l])
+                            m_typedTerms[l][part] = box->text();
+                        else
+                            box->setText(m_typedTerms[l][part]);
+                        box->setReadOnly(m_termFollowsPayment[l]);
+                    }
+                });
+
+    layout->addWidget(loans);
+    layout->addWidget(offer);
+    layout->addWidget(both);
+    return inputs;
+}
+
+QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int column)
+{
+    const QLatin1String name{inputNames[indexOf(field)]};
+    auto *box = new QLineEdit(grid.parentWidget());
+    box->setObjectName(name);
+    box->setAccessibleName(toQString(commands::comparisonFieldName(field)));
+    if (auto *caption
+        = qobject_cast<QLabel *>(grid.itemAtPosition(0, column) ? grid.itemAtPosition(0, column)->widget() : nullptr);
+        caption && row == 1)
+        caption->setBuddy(box);
+    connect(box, &QLineEdit::textChanged, this, [this] { compareSoon(); });
+    grid.addWidget(box, row, column);
+
+    // The mark beside an input that cannot be used: under it, in words, and read with the box.
+    auto *mark = new QLabel(grid.parentWidget());
+    mark->setObjectName(name + QStringLiteral("Mark"));
+    mark->setWordWrap(true);
+    mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = mark->font();
+    bold.setBold(true);
+    mark->setFont(bold);
+    mark->hide();
+    grid.addWidget(mark, row + 1, column);
+
+    m_inputs[indexOf(field)] = box;
+    m_marksBeside[indexOf(field)] = mark;
+    return box;
+}
+
+QWidget *ComparisonWindow::createResults()
+{
+    auto *results = new QGroupBox(QStringLiteral("Both ways side by side"));
+    m_results = new QGridLayout(results);
+    for (std::size_t column = 0; column < commands::comparisonColumnTitles.size(); ++column) {
+        auto *title = new QLabel(toQString(commands::comparisonColumnTitles[column]), results);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        title->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        m_results->addWidget(title, 0, int(column) + 1);
+    }
+    constexpr std::array<const char *, 3> suffixes{"_keep", "_offer", "_difference"};
+    compare::Comparison none;
+    none.refusal = compare::Refusal{compare::RefusalSubject::Keep, {}};
+    const auto rows = commands::comparisonRows(none, m_marks, [](schedule::Month) { return std::string(); });
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        auto *caption = new QLabel(toQString(rows[r].caption), results);
+        caption->setWordWrap(true);
+        m_results->addWidget(caption, int(r) + 1, 0);
+        std::array<QLabel *, 3> &cells = m_resultCells.emplace_back();
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            cells[column] = figureLabel(QString::fromLatin1(rows[r].name.data(), qsizetype(rows[r].name.size()))
+                                            + QLatin1String(suffixes[column]),
+                                        results);
+            cells[column]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            m_results->addWidget(cells[column], int(r) + 1, int(column) + 1);
+        }
+    }
+    m_results->setColumnStretch(0, 1);
+
+    m_sentence = figureLabel("Sentence", results);
+    m_sentence->setWordWrap(true);
+    m_results->addWidget(m_sentence, int(rows.size()) + 1, 0, 1, 4);
+    return results;
+}
+
+QWidget *ComparisonWindow::createChart()
+{
+    auto *panel = new QWidget(this);
+    auto *cost = new QRadioButton(QStringLiteral("&Cost so far"), panel);
+    cost->setObjectName("ChartCostSoFar");
+    cost->setAccessibleName(QStringLiteral("Chart each way's cost so far"));
+    cost->setChecked(true);
+    auto *balance = new QRadioButton(QStringLiteral("Balance o&wed"), panel);
+    balance->setObjectName("ChartBalanceOwed");
+    balance->setAccessibleName(QStringLiteral("Chart the balance owed each way"));
+    m_chartKind = new QButtonGroup(this);
+    m_chartKind->addButton(cost, int(ComparisonChartKind::CostSoFar));
+    m_chartKind->addButton(balance, int(ComparisonChartKind::BalanceOwed));
+    connect(m_chartKind, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            updateChart();
+    });
+
+    m_chart = new ComparisonChart(m_marks);
+    auto *view = new QChartView(m_chart, panel);
+    view->setObjectName("ComparisonChart");
+    view->setAccessibleName(QStringLiteral("Chart of both ways over the months"));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(240, 180);
+    auto *note = new QLabel(QStringLiteral("Cost so far: what a way has had you pay, fees included, and what you "
+                                           "still owe, less today's balances. The dot marks the break-even month."),
+                            panel);
+    note->setWordWrap(true);
+
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(cost);
+    choice->addWidget(balance);
+    choice->addStretch();
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(choice);
+    layout->addWidget(view, 1);
+    layout->addWidget(note);
+    return panel;
+}
+
+// The inputs in reading order, the month, every figure row by row, the sentence, then the chart.
+void ComparisonWindow::chainTabOrder()
+{
+    std::vector<QWidget *> chain{findChild<QPushButton *>("FillFromCalculator")};
+    for (QLineEdit *input : m_inputs)
+        chain.push_back(input);
+    chain.push_back(m_firstPayment);
+    chain.push_back(m_offerAmount);
+    for (const auto &cells : m_resultCells)
+        chain.insert(chain.end(), cells.begin(), cells.end());
+    chain.push_back(m_sentence);
+    chain.push_back(m_chartKind->button(int(ComparisonChartKind::CostSoFar)));
+    chain.push_back(findChild<QChartView *>("ComparisonChart"));
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+commands::ComparisonTexts ComparisonWindow::texts() const
+{
+    commands::ComparisonTexts texts;
+    for (std::size_t i = 0; i < m_inputs.size(); ++i)
+        texts[i] = m_inputs[i]->text().toStdString();
+    for (std::size_t l = 0; l < 2; ++l)
+        if (m_termFollowsPayment[l])
+            for (std::size_t part = 0; part < 2; ++part)
+                texts[indexOf(termFields[l][part])] = m_typedTerms[l][part].toStdString();
+    return texts;
+}
+
+void ComparisonWindow::setTexts(const commands::ComparisonTexts &texts)
+{
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        const QSignalBlocker quiet{m_inputs[i]};
+        m_inputs[i]->setText(QString::fromStdString(texts[i]));
+    }
+    for (std::size_t l = 0; l < 2; ++l) {
+        m_termFollowsPayment[l] = !texts[indexOf(paymentFields[l])].empty();
+        for (std::size_t part = 0; part < 2; ++part) {
+            m_typedTerms[l][part] = QString::fromStdString(texts[indexOf(termFields[l][part])]);
+            m_inputs[indexOf(termFields[l][part])]->setReadOnly(m_termFollowsPayment[l]);
+        }
+    }
+    compareNow();
+}
+
+void ComparisonWindow::setFirstPayment(schedule::Month month)
+{
+    if (month == firstPayment())
+        return;
+    const QSignalBlocker quiet{m_firstPayment};
+    m_firstPayment->setDate(firstDayOf(month));
+    compareNow();
+}
+
+schedule::Month ComparisonWindow::firstPayment() const
+{
+    return monthOf(m_firstPayment->date());
+}
+
+// Keystrokes that come together are compared once.
+void ComparisonWindow::compareSoon()
+{
+    if (std::exchange(m_compareQueued, true))
+        return;
+    QTimer::singleShot(0, this, [this] { compareNow(); });
+}
+
+void ComparisonWindow::compareNow()
+{
+    m_compareQueued = false;
+    const commands::ComparisonReading reading = commands::readComparison(texts(), m_marks, firstPayment());
+    showProblems(reading.problems);
+    if (reading.problems.empty()) {
+        m_comparison = compare::compareWays(reading.inputs);
+        if (const auto &refusal = m_comparison.refusal) {
+            // Beside what stops it: a loan's payment, the offer's rate, or the extra both ways share.
+            const F beside = refusal->subject == compare::RefusalSubject::Loan1 ? F::Loan1Payment
+                : refusal->subject == compare::RefusalSubject::Loan2            ? F::Loan2Payment
+                : refusal->subject == compare::RefusalSubject::Offer            ? F::OfferRate
+                                                                                : F::Extra;
+            showProblems({{beside, "Cannot be compared: " + refusal->reason + "."}});
+        }
+    } else {
+        m_comparison = compare::Comparison{};
+        m_comparison.refusal = compare::Refusal{compare::RefusalSubject::Keep, "an input is marked"};
+    }
+    showLoanTerms(reading.inputs);
+    showResults(reading.problems.empty() ? &reading.inputs : nullptr);
+    updateChart();
+}
+
+void ComparisonWindow::showProblems(const std::vector<commands::FieldProblem> &problems)
+{
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        const auto problem = std::find_if(problems.begin(), problems.end(),
+                                          [i](const commands::FieldProblem &p) { return indexOf(p.field) == i; });
+        const QString message = problem == problems.end() ? QString() : toQString(problem->message);
+        m_marksBeside[i]->setText(message.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + message);
+        m_marksBeside[i]->setVisible(!message.isEmpty());
+        m_inputs[i]->setAccessibleDescription(message);
+        m_inputs[i]->setToolTip(message);
+    }
+}
+
+// Each loan's payment box shows, greyed, the payment its term implies; where a payment is typed, the term boxes
+// show the term that follows from it.
+void ComparisonWindow::showLoanTerms(const compare::ComparisonInputs &inputs)
+{
+    std::size_t schedule = 0; // the keep way's schedules are those of the loans with a balance
+    for (std::size_t l = 0; l < 2 && l < inputs.loans.size(); ++l) {
+        const compare::LoanInputs &loan = inputs.loans[l];
+        const bool repaid = !m_comparison.refusal && loan.balance > 0 && schedule < m_comparison.keep.schedules.size();
+        QString implied;
+        if (!loan.payment && loan.termMonths >= 1 && loan.termMonths <= compare::maxTermMonths && loan.balance > 0)
+            implied = toQString(numtext::centsText(
+                compare::scheduledPayment(loan.balance, loan.annualRatePercent, loan.termMonths), m_marks));
+        m_inputs[indexOf(paymentFields[l])]->setPlaceholderText(implied);
+        if (m_termFollowsPayment[l]) {
+            const int months = repaid ? int(m_comparison.keep.schedules[schedule].size()) : -1;
+            for (std::size_t part = 0; part < 2; ++part) {
+                QLineEdit *box = m_inputs[indexOf(termFields[l][part])];
+                const QSignalBlocker quiet{box};
+                box->setText(months < 0 ? QString()
+                                        : toQString(numtext::localizedNumber(
+                                            std::to_string(part == 0 ? months / 12 : months % 12), m_marks)));
+            }
+        }
+        if (loan.balance > 0)
+            ++schedule;
+    }
+}
+
+void ComparisonWindow::showResults(const compare::ComparisonInputs *inputs)
+{
+    const QLocale shown = locale();
+    const commands::MonthNamer monthName
+        = [&shown](schedule::Month month) { return monthText(month, shown).toStdString(); };
+    const auto rows = commands::comparisonRows(m_comparison, m_marks, monthName);
+    for (std::size_t r = 0; r < rows.size() && r < m_resultCells.size(); ++r)
+        for (std::size_t column = 0; column < 3; ++column) {
+            QLabel *cell = m_resultCells[r][column];
+            cell->setText(toQString(rows[r].texts[column]));
+            cell->setAccessibleName(toQString(rows[r].caption) + QStringLiteral(", ")
+                                    + toQString(commands::comparisonColumnTitles[column]) + QStringLiteral(": ")
+                                    + cell->text());
+        }
+
+    m_offerAmount->setText(m_comparison.refusal ? toQString(commands::noFigure)
+                                                : toQString(numtext::centsText(m_comparison.offerAmount, m_marks)));
+    m_offerAmount->setAccessibleName(QStringLiteral("Amount of the offer: ") + m_offerAmount->text());
+    const double savingsRate = inputs ? inputs->savingsRatePercent : 0;
+    m_sentence->setText(
+        inputs ? toQString(commands::comparisonSentence(m_comparison, savingsRate, m_marks, monthName))
+               : QStringLiteral("The marked inputs cannot be used; correct them, and both ways are compared."));
+    m_sentence->setAccessibleName(m_sentence->text());
+}
+
+void ComparisonWindow::updateChart()
+{
+    m_chart->setComparison(m_comparison, firstPayment(), ComparisonChartKind(m_chartKind->checkedId()));
+}
+
+void ComparisonWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_chart->followPalette(palette());
+    QWidget::changeEvent(event);
+}
+
+void ComparisonWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepOnScreen(*this);
+}
+
+} // namespace report

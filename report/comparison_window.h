@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "compare/comparison.h"
+#include "comparison_view.h"
+#include "numtext/locale_marks.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QDateEdit;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace report {
+
+class ComparisonChart;
+
+// Keep both loans or take a lender's offer: the user's loans, the offer and what both ways share, the two ways
+// side by side with their difference, one sentence of facts, and a chart of each way's cost so far. It compares
+// afresh as the user types; an input that cannot be used is marked beside itself, and the results then show a
+// dash rather than figures of other inputs. A non-modal, top-level window.
+class ComparisonWindow : public QWidget, public ComparisonView {
+    Q_OBJECT
+
+public:
+    // `fillFromCalculator` asks the owner for the texts of its last Calculate; a month picked here goes to
+    // `firstPaymentPicked`.
+    ComparisonWindow(numtext::LocaleMarks marks, std::function<void()> fillFromCalculator,
+                     std::function<void(schedule::Month)> firstPaymentPicked, QWidget *parent = nullptr);
+
+    QWidget *widget() override { return this; }
+    commands::ComparisonTexts texts() const override;
+    void setTexts(const commands::ComparisonTexts &texts) override;
+    void setFirstPayment(schedule::Month month) override;
+
+    // What the window shows now; refused while an input is marked.
+    const compare::Comparison &comparison() const { return m_comparison; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *createInputs();
+    QWidget *createResults();
+    QWidget *createChart();
+    QLineEdit *addInput(QGridLayout &grid, commands::ComparisonField field, int row, int column);
+    void chainTabOrder();
+
+    void compareSoon();
+    void compareNow();
+    void showProblems(const std::vector<commands::FieldProblem> &problems);
+    void showLoanTerms(const compare::ComparisonInputs &inputs);
+    void showResults(const compare::ComparisonInputs *inputs);
+    void updateChart();
+    schedule::Month firstPayment() const;
+
+    numtext::LocaleMarks m_marks;
+    std::function<void()> m_fillFromCalculator;
+    std::function<void(schedule::Month)> m_firstPaymentPicked;
+    compare::Comparison m_comparison;
+
+    std::array<QLineEdit *, commands::comparisonFieldCount> m_inputs{};
+    std::array<QLabel *, commands::comparisonFieldCount> m_marksBeside{};
+    // A loan's term as typed, kept while a typed payment shows the term that follows from it instead.
+    std::array<std::array<QString, 2>, 2> m_typedTerms;
+    std::array<bool, 2> m_termFollowsPayment{};
+    QDateEdit *m_firstPayment = nullptr;
+    QLabel *m_offerAmount = nullptr;
+    QGridLayout *m_results = nullptr;
+    std::vector<std::array<QLabel *, 3>> m_resultCells;
+    QLabel *m_sentence = nullptr;
+    QButtonGroup *m_chartKind = nullptr;
+    ComparisonChart *m_chart = nullptr;
+    bool m_compareQueued = false;
+};
+
+} // namespace report
