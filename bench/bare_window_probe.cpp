@@ -2,8 +2,8 @@
 // The yardstick for start-up: a plain Qt window holding the same widgets at the same places with the same texts,
 // under a menu bar with the same menus and items and inside a scroll area, and nothing of ours (no fonts,
 // colours, focus checks, accessible names, shortcuts or caption fitting).
-#include "first_paint.h"
 #include "commands/form_table.h"
+#include "first_paint.h"
 
 #include <QApplication>
 #include <QLabel>

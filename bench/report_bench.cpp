@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedules window on the offscreen platform: opening it, the first time in the process and again, and a new
 // Calculate's plans shown while it is open, each up to the window repainted. Also the CSV export of every plan.
+#include "commands/commands.h"
 #include "commands/plans_reached.h"
+#include "commands/text_form.h"
 #include "offscreen_benchmark_main.h"
+#include "report/comparison_window.h"
 #include "report/csv_export.h"
 #include "report/schedules_window.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -63,6 +67,29 @@ void showSchedulesWhileOpen(benchmark::State &state)
     }
 }
 BENCHMARK(showSchedulesWhileOpen)->Unit(benchmark::kMillisecond);
+
+// Target: 16 ms. A keystroke in the comparison window: the text changed, both ways compared afresh (two 20-year
+// loans and an offer, both rates solved, the break-even month), every figure and the chart set, the window
+// repainted. The offer's rate goes back and forth, so every figure changes each time.
+void keystrokeInComparison(benchmark::State &state)
+{
+    commands::TextForm form{marks};
+    report::ComparisonWindow window{marks, {}, {}};
+    window.setTexts(commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return state.SkipWithError("the window was never exposed");
+    auto *rate = window.findChild<QLineEdit *>("OfferRate");
+    const std::array<QString, 2> rates{"3.2968", "3.296"};
+    std::size_t next = 1;
+    for (auto _ : state) {
+        rate->setText(rates[next]);
+        QCoreApplication::processEvents(); // the comparison waits for the keystrokes that come together
+        window.repaint();
+        next = 1 - next;
+    }
+}
+BENCHMARK(keystrokeInComparison)->Unit(benchmark::kMillisecond);
 
 void exportCsv(benchmark::State &state)
 {

@@ -62,6 +62,13 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
     stylePens();
 }
 
+// The legend names the two ways; the dot of the break-even month is explained beside the chart.
+void ComparisonChart::hideBreakEvenFromLegend()
+{
+    for (QLegendMarker *marker : legend()->markers(m_breakEven))
+        marker->setVisible(false);
+}
+
 void ComparisonChart::setComparison(const compare::Comparison &comparison, schedule::Month firstPayment,
                                     ComparisonChartKind kind)
 {
@@ -80,8 +87,6 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
         mark.append({double(*comparison.breakEvenMonth), offer[k].y()});
     }
     m_breakEven->replace(mark);
-    for (QLegendMarker *marker : legend()->markers(m_breakEven))
-        marker->setVisible(!mark.isEmpty());
 
     m_timeAxis->setVisible(drawn);
     m_moneyAxis->setVisible(drawn);
@@ -122,6 +127,7 @@ void ComparisonChart::followPalette(const QPalette &palette)
 // Each line keeps a dash of its own besides its colour, so the two read apart in print and for colour blindness.
 void ComparisonChart::stylePens()
 {
+    hideBreakEvenFromLegend(); // a theme shows every marker again
     QPen keep = m_keep->pen();
     keep.setWidthF(2.5);
     keep.setStyle(Qt::SolidLine);

@@ -35,6 +35,7 @@ public:
 
 private:
     void stylePens();
+    void hideBreakEvenFromLegend();
 
     numtext::LocaleMarks m_marks;
     QLocale m_locale;
