@@ -146,14 +146,13 @@ QWidget *ComparisonWindow::createInputs()
                                    "Monthly payment"};
     for (int column = 0; column < loanCaptions.size(); ++column)
         loansGrid->addWidget(captionAbove(loanCaptions[column], loans), 0, column + 1);
+    loansGrid->setColumnStretch(6, 1);
     for (int loan = 0; loan < 2; ++loan) {
         const int row = 1 + 2 * loan;
         loansGrid->addWidget(new QLabel(QStringLiteral("Loan %1").arg(loan + 1), loans), row, 0);
         const F first = loan == 0 ? F::Loan1Balance : F::Loan2Balance;
         for (int column = 0; column < 5; ++column)
             addInput(*loansGrid, F(int(first) + column), row, column + 1);
-        for (const F field : termFields[std::size_t(loan)])
-            m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
     }
 
     auto *offer = new QGroupBox(QStringLiteral("The &offer"), inputs);
@@ -165,11 +164,9 @@ QWidget *ComparisonWindow::createInputs()
     const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::FeesAtSigning, F::FeesAdded};
     for (int column = 0; column < int(std::size(offerFields)); ++column)
         addInput(*offerGrid, offerFields[column], 1, column);
-    for (const F field : {F::OfferYears, F::OfferMonths})
-        m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
     m_offerAmount = figureLabel("OfferAmount", offer);
-    m_offerAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     offerGrid->addWidget(m_offerAmount, 1, int(std::size(offerFields)));
+    offerGrid->setColumnStretch(int(std::size(offerFields)) + 1, 1);
 
     auto *both = new QGroupBox(QStringLiteral("&Both ways"), inputs);
     auto *bothGrid = new QGridLayout(both);
@@ -210,6 +207,15 @@ QWidget *ComparisonWindow::createInputs()
                         box->setReadOnly(m_termFollowsPayment[l]);
                     }
                 });
+
+    // Boxes as wide as what is typed into them, so that the chart has the room.
+    for (const F field : {F::Loan1Years, F::Loan1Months, F::Loan2Years, F::Loan2Months, F::OfferYears, F::OfferMonths})
+        m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 7);
+    for (const F field : {F::Loan1Rate, F::Loan2Rate, F::OfferRate, F::SavingsRate})
+        m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 10);
+    for (QLineEdit *input : m_inputs)
+        if (input->maximumWidth() == QWIDGETSIZE_MAX)
+            input->setMaximumWidth(fontMetrics().averageCharWidth() * 18);
 
     layout->addWidget(loans);
     layout->addWidget(offer);
@@ -306,7 +312,7 @@ QWidget *ComparisonWindow::createChart()
     view->setObjectName("ComparisonChart");
     view->setAccessibleName(QStringLiteral("Chart of both ways over the months"));
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(240, 180);
+    view->setMinimumSize(300, 200);
     auto *note = new QLabel(QStringLiteral("Cost so far: what a way has had you pay, fees included, and what you "
                                            "still owe, less today's balances. The dot marks the break-even month."),
                             panel);
