@@ -4,6 +4,7 @@
 #include "display_text.h"
 #include "numtext/render.h"
 
+#include <QCategoryAxis>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -89,6 +90,36 @@ std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
             break;
     }
     return ticks;
+}
+
+namespace {
+
+void setTicks(QCategoryAxis &axis, const std::vector<Tick> &ticks)
+{
+    for (const QString &label : axis.categoriesLabels())
+        axis.remove(label);
+    for (const Tick &tick : ticks)
+        axis.append(tick.label, tick.value);
+}
+
+} // namespace
+
+void setTimeAxis(QCategoryAxis &axis, schedule::Month firstPayment, int lastValue, const QLocale &locale)
+{
+    setTicks(axis, timeTicks(firstPayment, lastValue, locale));
+    axis.setStartValue(0);
+    axis.setRange(0, lastValue);
+}
+
+void setMoneyAxis(QCategoryAxis &axis, double maximum, const numtext::LocaleMarks &marks)
+{
+    // A start a hair below 0 lets the axis label 0 itself; a category may not end where the axis starts.
+    std::vector<Tick> ticks = moneyTicks(maximum, marks);
+    const double top = ticks.back().value;
+    ticks.insert(ticks.begin(), {toQString(numtext::render(0, "$0", marks)), 0});
+    setTicks(axis, ticks);
+    axis.setStartValue(-top * 1e-9);
+    axis.setRange(0, top);
 }
 
 } // namespace report

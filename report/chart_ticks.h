@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+class QCategoryAxis;
 class QLocale;
 
 // Where the schedule chart's axes carry labels, and what they say.
@@ -25,5 +26,11 @@ std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const Q
 // Money ticks from 0 to at least `maximum` (currency units) in round steps of 1, 2, 2.5 or 5 times a power of
 // ten, in the user's notation. The last tick is the axis's top.
 std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks);
+
+// A chart's time axis from 0 to `lastValue`, labelled by timeTicks.
+void setTimeAxis(QCategoryAxis &axis, schedule::Month firstPayment, int lastValue, const QLocale &locale);
+
+// A chart's money axis from 0 to the first round step at or above `maximum`, labelled by moneyTicks and at 0.
+void setMoneyAxis(QCategoryAxis &axis, double maximum, const numtext::LocaleMarks &marks);
 
 } // namespace report

@@ -2,8 +2,6 @@
 #include "comparison_chart.h"
 
 #include "chart_ticks.h"
-#include "display_text.h"
-#include "numtext/render.h"
 
 #include <QCategoryAxis>
 #include <QLegendMarker>
@@ -23,14 +21,6 @@ QList<QPointF> pointsOf(const std::vector<compare::Cents> &values)
     for (std::size_t k = 0; k < values.size(); ++k)
         points.append({double(k), double(values[k]) / 100});
     return points;
-}
-
-void setTicks(QCategoryAxis &axis, const std::vector<Tick> &ticks)
-{
-    for (const QString &label : axis.categoriesLabels())
-        axis.remove(label);
-    for (const Tick &tick : ticks)
-        axis.append(tick.label, tick.value);
 }
 
 } // namespace
@@ -94,25 +84,15 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     if (!drawn)
         return;
     double lastValue = 1;
-    double low = 0;
     double high = 0;
     for (const QList<QPointF> *line : {&keep, &offer})
         for (const QPointF &point : *line) {
             lastValue = std::max(lastValue, point.x());
-            low = std::min(low, point.y());
             high = std::max(high, point.y());
         }
-    setTicks(*m_timeAxis, timeTicks(firstPayment, int(lastValue), m_locale));
-    m_timeAxis->setStartValue(0);
-    m_timeAxis->setRange(0, lastValue);
-    // Costs so far are never below 0 (interest and fees only add up), so the axis starts at 0 as the schedules'
-    // does; the labels above it come in round steps.
-    std::vector<Tick> ticks = moneyTicks(std::max(high, -low), m_marks);
-    const double top = ticks.back().value;
-    ticks.insert(ticks.begin(), {toQString(numtext::render(0, "$0", m_marks)), 0});
-    setTicks(*m_moneyAxis, ticks);
-    m_moneyAxis->setStartValue(-top * 1e-9);
-    m_moneyAxis->setRange(0, top);
+    setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale);
+    // Costs so far and balances are never below 0: interest and fees only add up.
+    setMoneyAxis(*m_moneyAxis, high, m_marks);
 }
 
 void ComparisonChart::followPalette(const QPalette &palette)

@@ -3,7 +3,6 @@
 
 #include "chart_ticks.h"
 #include "display_text.h"
-#include "numtext/render.h"
 
 #include <QCategoryAxis>
 #include <QLineSeries>
@@ -90,14 +89,6 @@ std::array<Curve, ScheduleChart::lineCount> curvesOf(std::span<const Schedule> s
     return curves;
 }
 
-void setTicks(QCategoryAxis &axis, const std::vector<Tick> &ticks)
-{
-    for (const QString &label : axis.categoriesLabels())
-        axis.remove(label);
-    for (const Tick &tick : ticks)
-        axis.append(tick.label, tick.value);
-}
-
 } // namespace
 
 ScheduleChart::ScheduleChart(numtext::LocaleMarks marks, QGraphicsItem *parent)
@@ -157,17 +148,8 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
                 return s.payments.front().month;
         return defaultFirstPayment();
     }();
-    setTicks(*m_timeAxis, timeTicks(firstPayment, int(lastValue), m_locale));
-    m_timeAxis->setStartValue(0);
-    m_timeAxis->setRange(0, lastValue);
-
-    // A start a hair below 0 lets the axis label 0 itself; a category may not end where the axis starts.
-    std::vector<Tick> moneyTicks = report::moneyTicks(maximum, m_marks);
-    const double top = moneyTicks.back().value;
-    moneyTicks.insert(moneyTicks.begin(), {toQString(numtext::render(0, "$0", m_marks)), 0});
-    setTicks(*m_moneyAxis, moneyTicks);
-    m_moneyAxis->setStartValue(-top * 1e-9);
-    m_moneyAxis->setRange(0, top);
+    setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale);
+    setMoneyAxis(*m_moneyAxis, maximum, m_marks);
 }
 
 void ScheduleChart::followPalette(const QPalette &palette)
