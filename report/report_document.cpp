@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_document.h"
 
-#include "atomic_save.h"
+#include "scenario/atomic_save.h"
 #include "chart_legend.h"
 #include "commands/comparison_results.h"
 #include "comparison_chart.h"
@@ -219,7 +219,7 @@ QPageLayout reportPageLayout(const QLocale &locale)
 
 bool saveReportPdf(const ReportContent &content, const QString &path, const QPageLayout &layout, QString &error)
 {
-    return saveAtomically(
+    return scenario::saveAtomically(
         path,
         [&content, &path, &layout](QIODevice &file, QString &writeError) {
             QPdfWriter writer{&file};
@@ -229,7 +229,7 @@ bool saveReportPdf(const ReportContent &content, const QString &path, const QPag
             writer.setPageLayout(layout);
             if (paintReport(content, writer))
                 return true;
-            writeError = saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
+            writeError = scenario::saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
             return false;
         },
         error);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
 class QIODevice;
 
-namespace report {
+namespace scenario {
 
 // Writes a file through a temporary beside it that replaces the file only once it is complete, so a save that
 // fails or is abandoned part-way leaves any file already there untouched. `write` returns false to abandon the
@@ -14,8 +15,11 @@ namespace report {
 bool saveAtomically(const QString &path, const std::function<bool(QIODevice &file, QString &error)> &write,
                     QString &error);
 
+// `bytes` as the whole of the file, saved as saveAtomically saves.
+bool saveBytesAtomically(const QString &path, QByteArrayView bytes, QString &error);
+
 // "The file could not be saved: the folder is read-only." What is known of the folder and the file comes first;
 // `systemReason` (the operating system's words) is the last resort.
 QString saveFailureMessage(const QString &path, const QString &systemReason);
 
-} // namespace report
+} // namespace scenario

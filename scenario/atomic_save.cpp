@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace report {
+namespace scenario {
 
 namespace {
 
@@ -67,4 +67,21 @@ bool saveAtomically(const QString &path, const std::function<bool(QIODevice &fil
     return true;
 }
 
-} // namespace report
+bool saveBytesAtomically(const QString &path, QByteArrayView bytes, QString &error)
+{
+    return saveAtomically(
+        path,
+        [bytes](QIODevice &file, QString &) {
+            // A short write is no failure yet: the next one reports why the disk took no more.
+            for (qint64 written = 0; written < bytes.size();) {
+                const qint64 count = file.write(bytes.data() + written, bytes.size() - written);
+                if (count <= 0)
+                    return false;
+                written += count;
+            }
+            return true;
+        },
+        error);
+}
+
+} // namespace scenario

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "schedule/repayment_schedule.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// A loan scenario as a document keeps it: the calculator's five inputs, the first-payment month, and every input
+// of the comparison with an offer where there is one. Numbers are the values the user typed, whatever notation
+// they were typed in; an empty input is none.
+namespace scenario {
+
+using Number = std::optional<double>;
+
+struct ScenarioLoan {
+    Number balance;
+    Number rate; // percent
+    Number termMonths; // kept where a payment is typed, but then not used
+    Number payment; // none where the term sets it
+};
+
+struct ScenarioOffer {
+    Number rate;
+    Number termMonths;
+    Number feesAtSigning;
+    Number feesAdded;
+};
+
+struct ScenarioComparison {
+    std::vector<ScenarioLoan> loans; // one or two
+    ScenarioOffer offer;
+    Number extra;
+    Number savingsRate;
+};
+
+struct Scenario {
+    // Text1, Text2, Text3, Text6 and Text7: loan 1's principal, rate and period, loan 2's principal and rate.
+    std::array<Number, 5> inputs;
+    schedule::Month firstMonth;
+    std::optional<ScenarioComparison> comparison;
+
+    friend bool operator==(const Scenario &, const Scenario &) = default;
+};
+
+inline bool operator==(const ScenarioLoan &a, const ScenarioLoan &b)
+{
+    return a.balance == b.balance && a.rate == b.rate && a.termMonths == b.termMonths && a.payment == b.payment;
+}
+
+inline bool operator==(const ScenarioOffer &a, const ScenarioOffer &b)
+{
+    return a.rate == b.rate && a.termMonths == b.termMonths && a.feesAtSigning == b.feesAtSigning
+        && a.feesAdded == b.feesAdded;
+}
+
+inline bool operator==(const ScenarioComparison &a, const ScenarioComparison &b)
+{
+    return a.loans == b.loans && a.offer == b.offer && a.extra == b.extra && a.savingsRate == b.savingsRate;
+}
+
+} // namespace scenario

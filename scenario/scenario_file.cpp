@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scenario_file.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <charconv>
+#include <cmath>
+
+namespace scenario {
+
+namespace {
+
+constexpr std::array<const char *, 5> inputKeys{"Text1", "Text2", "Text3", "Text6", "Text7"};
+
+QJsonValue numberValue(const Number &number)
+{
+    return number ? QJsonValue(cNumber(*number)) : QJsonValue(QJsonValue::Null);
+}
+
+QString monthText(schedule::Month month)
+{
+    return QStringLiteral("%1-%2").arg(month.year, 4, 10, QLatin1Char('0')).arg(month.month, 2, 10, QLatin1Char('0'));
+}
+
+// Why a file is refused: thrown by the reading below, caught once.
+struct Refusal {
+    QString reason;
+};
+
+[[noreturn]] void refuse(const QString &reason)
+{
+    throw Refusal{reason};
+}
+
+QJsonValue member(const QJsonObject &object, const char *key, const QString &where)
+{
+    const auto found = object.constFind(QLatin1String(key));
+    if (found == object.constEnd())
+        refuse(QStringLiteral("%1 has no \u201C%2\u201D").arg(where, QLatin1String(key)));
+    return *found;
+}
+
+QJsonObject objectMember(const QJsonObject &object, const char *key, const QString &where)
+{
+    const QJsonValue value = member(object, key, where);
+    if (!value.isObject())
+        refuse(QStringLiteral("\u201C%1\u201D in %2 is not an object").arg(QLatin1String(key), where));
+    return value.toObject();
+}
+
+Number numberMember(const QJsonObject &object, const char *key, const QString &where)
+{
+    const QJsonValue value = member(object, key, where);
+    if (value.isNull() || (value.isString() && value.toString().isEmpty()))
+        return std::nullopt;
+    if (!value.isString())
+        refuse(QStringLiteral("\u201C%1\u201D in %2 is not a number written as text").arg(QLatin1String(key), where));
+    const std::optional<double> number = readCNumber(value.toString());
+    if (!number)
+        refuse(QStringLiteral("\u201C%1\u201D in %2 is not a number: \u201C%3\u201D")
+                   .arg(QLatin1String(key), where, value.toString().left(40)));
+    return number;
+}
+
+schedule::Month monthMember(const QJsonObject &object)
+{
+    const QJsonValue value = member(object, "firstMonth", QStringLiteral("the scenario"));
+    const QString text = value.toString();
+    const auto parts = text.split('-');
+    bool yearRead = false;
+    bool monthRead = false;
+    const int year = parts.size() == 2 && parts[0].size() == 4 ? parts[0].toInt(&yearRead) : 0;
+    const int month = parts.size() == 2 && parts[1].size() == 2 ? parts[1].toInt(&monthRead) : 0;
+    if (!value.isString() || !yearRead || !monthRead || year < 1900 || year > 2999 || month < 1 || month > 12)
+        refuse(QStringLiteral("its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
+    return {year, month};
+}
+
+ScenarioComparison readComparison(const QJsonObject &object)
+{
+    const QString where = QStringLiteral("the comparison");
+    ScenarioComparison comparison;
+    const QJsonValue loans = member(object, "loans", where);
+    if (!loans.isArray() || loans.toArray().isEmpty() || loans.toArray().size() > 2)
+        refuse(QStringLiteral("the comparison's \u201Cloans\u201D is not a list of one or two loans"));
+    for (const QJsonValue &entry : loans.toArray()) {
+        const QString loanWhere = QStringLiteral("loan %1 of the comparison").arg(comparison.loans.size() + 1);
+        if (!entry.isObject())
+            refuse(loanWhere + QStringLiteral(" is not an object"));
+        const QJsonObject loan = entry.toObject();
+        comparison.loans.push_back({numberMember(loan, "balance", loanWhere), numberMember(loan, "rate", loanWhere),
+                                    numberMember(loan, "termMonths", loanWhere),
+                                    numberMember(loan, "payment", loanWhere)});
+    }
+    const QJsonObject offer = objectMember(object, "offer", where);
+    const QString offerWhere = QStringLiteral("the offer");
+    comparison.offer = {numberMember(offer, "rate", offerWhere), numberMember(offer, "termMonths", offerWhere),
+                        numberMember(offer, "feesAtSigning", offerWhere), numberMember(offer, "feesAdded", offerWhere)};
+    comparison.extra = numberMember(object, "extra", where);
+    comparison.savingsRate = numberMember(object, "savingsRate", where);
+    return comparison;
+}
+
+Scenario readDocument(const QByteArray &bytes)
+{
+    if (bytes.size() > largestFile)
+        refuse(QStringLiteral("it is larger than 1 MiB, far larger than any scenario"));
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        refuse(QStringLiteral("it is not a scenario: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        refuse(QStringLiteral("it is not a scenario"));
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")).toString() != QLatin1String(fileFormat))
+        refuse(QStringLiteral("it is not a scenario of this program"));
+    const QJsonValue version = member(root, "version", QStringLiteral("the scenario"));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
+        refuse(QStringLiteral("its version is not a whole number"));
+    if (version.toDouble() > fileVersion)
+        refuse(QStringLiteral("it was written by a newer version of the program (scenario version %1; this one "
+                              "reads version %2)")
+                   .arg(version.toDouble())
+                   .arg(fileVersion));
+
+    Scenario scenario;
+    const QJsonObject inputs = objectMember(root, "inputs", QStringLiteral("the scenario"));
+    for (std::size_t i = 0; i < inputKeys.size(); ++i)
+        scenario.inputs[i] = numberMember(inputs, inputKeys[i], QStringLiteral("the inputs"));
+    scenario.firstMonth = monthMember(root);
+    if (root.contains(QStringLiteral("comparison")))
+        scenario.comparison = readComparison(objectMember(root, "comparison", QStringLiteral("the scenario")));
+    return scenario;
+}
+
+} // namespace
+
+QByteArray writeScenario(const Scenario &scenario)
+{
+    QJsonObject inputs;
+    for (std::size_t i = 0; i < inputKeys.size(); ++i)
+        inputs.insert(QLatin1String(inputKeys[i]), numberValue(scenario.inputs[i]));
+    QJsonObject root{
+        {"format", QLatin1String(fileFormat)},
+        {"version", fileVersion},
+        {"inputs", inputs},
+        {"firstMonth", monthText(scenario.firstMonth)},
+    };
+    if (const auto &comparison = scenario.comparison) {
+        QJsonArray loans;
+        for (const ScenarioLoan &loan : comparison->loans)
+            loans.append(QJsonObject{{"balance", numberValue(loan.balance)},
+                                     {"rate", numberValue(loan.rate)},
+                                     {"termMonths", numberValue(loan.termMonths)},
+                                     {"payment", numberValue(loan.payment)}});
+        const ScenarioOffer &offer = comparison->offer;
+        root.insert("comparison",
+                    QJsonObject{{"loans", loans},
+                                {"offer",
+                                 QJsonObject{{"rate", numberValue(offer.rate)},
+                                             {"termMonths", numberValue(offer.termMonths)},
+                                             {"feesAtSigning", numberValue(offer.feesAtSigning)},
+                                             {"feesAdded", numberValue(offer.feesAdded)}}},
+                                {"extra", numberValue(comparison->extra)},
+                                {"savingsRate", numberValue(comparison->savingsRate)}});
+    }
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::variant<Scenario, QString> readScenario(const QByteArray &bytes)
+{
+    try {
+        return readDocument(bytes);
+    } catch (const Refusal &refusal) {
+        return refusal.reason;
+    }
+}
+
+std::optional<double> readCNumber(QStringView text)
+{
+    const QByteArray ascii = text.toLatin1();
+    if (ascii.isEmpty() || text.size() != ascii.size())
+        return std::nullopt;
+    double value = 0;
+    const char *end = ascii.constData() + ascii.size();
+    const auto [stop, error] = std::from_chars(ascii.constData(), end, value, std::chars_format::general);
+    if (error != std::errc{} || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString cNumber(double value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return QString::fromLatin1(buffer, end - buffer);
+}
+
+} // namespace scenario

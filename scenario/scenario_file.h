@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scenario.h"
+
+#include <QByteArray>
+#include <QString>
+#include <variant>
+
+// The scenario file: a small UTF-8 JSON document,
+//   {"format": "loanblend-scenario", "version": 1,
+//    "inputs": {"Text1": "355000", "Text2": "2.99", "Text3": "20", "Text6": "140000", "Text7": "4"},
+//    "firstMonth": "2027-01",
+//    "comparison": {"loans": [{"balance": ..., "rate": ..., "termMonths": ..., "payment": null}, ...],
+//                   "offer": {"rate": ..., "termMonths": ..., "feesAtSigning": ..., "feesAdded": ...},
+//                   "extra": ..., "savingsRate": ...}}
+// where every number is a string in C notation, so that a file opens alike in every locale, and null (or "") is
+// an empty input. "comparison" may be absent.
+namespace scenario {
+
+inline constexpr char fileFormat[] = "loanblend-scenario";
+inline constexpr int fileVersion = 1;
+inline constexpr qsizetype largestFile = 1 << 20; // a scenario is a few hundred bytes; nothing larger is read
+
+// The document, indented, keys in a fixed order, each number the shortest C text that reads back to the same
+// double: saving what was opened gives the same bytes.
+QByteArray writeScenario(const Scenario &scenario);
+
+// The scenario in `bytes`, or why there is none, in plain words ("it was written by a newer version of the
+// program"). Unknown keys are passed over; anything else that is not as written above refuses the file.
+std::variant<Scenario, QString> readScenario(const QByteArray &bytes);
+
+// A number in C notation ("2.99", "2.50", "1e3"), the whole text and finite; none otherwise.
+std::optional<double> readCNumber(QStringView text);
+
+// The shortest C text that reads back to `value`: "2.99", never "2.9900000000000002".
+QString cNumber(double value);
+
+} // namespace scenario

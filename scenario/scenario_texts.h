@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "commands/comparison_form.h"
+#include "numtext/locale_marks.h"
+#include "scenario.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <variant>
+
+// A scenario and the texts of the windows, both ways: saving reads what was typed by the program's one reading
+// rule; opening writes each number as a user of the locale would type it.
+namespace scenario {
+
+// The calculator's inputs in the order a scenario keeps them.
+inline constexpr std::array<commands::Field, 5> scenarioInputFields{commands::Field::Text1, commands::Field::Text2,
+                                                                    commands::Field::Text3, commands::Field::Text6,
+                                                                    commands::Field::Text7};
+
+struct WindowTexts {
+    std::array<std::string, 5> inputs; // by scenarioInputFields
+    std::optional<commands::ComparisonTexts> comparison; // none where the comparison was never opened
+    schedule::Month firstMonth;
+
+    friend bool operator==(const WindowTexts &, const WindowTexts &) = default;
+};
+
+// The scenario the texts hold, or, for the first text that is not a number, a sentence that names its input.
+std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const numtext::LocaleMarks &marks);
+
+// The texts a user of these marks would type for the scenario: "2,99" where the decimal mark is a comma.
+WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks);
+
+} // namespace scenario

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/commands.h"
+#include "commands/text_form.h"
+#include "row_name.h"
+#include "scenario/scenario_file.h"
+#include "scenario/scenario_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using scenario::Scenario;
+
+const numtext::LocaleMarks c{".", ",", "$"};
+const numtext::LocaleMarks german{",", ".", "\u20AC"};
+const numtext::LocaleMarks french{",", "\u202F", "\u20AC"};
+
+// The windows as they start in a notation, with the comparison opened and an offer with fees typed into it.
+scenario::WindowTexts startingTexts(const numtext::LocaleMarks &marks)
+{
+    commands::TextForm form{marks};
+    scenario::WindowTexts texts;
+    for (std::size_t i = 0; i < texts.inputs.size(); ++i)
+        texts.inputs[i] = form.getText(scenario::scenarioInputFields[i]);
+    texts.comparison = commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
+    commands::textOf(*texts.comparison, commands::ComparisonField::FeesAtSigning)
+        = marks.decimal == "," ? "1,5" : "1.5";
+    commands::textOf(*texts.comparison, commands::ComparisonField::Loan2Payment) = "900";
+    texts.firstMonth = {2027, 1};
+    return texts;
+}
+
+Scenario saved(const scenario::WindowTexts &texts, const numtext::LocaleMarks &marks)
+{
+    return std::get<Scenario>(scenario::scenarioOf(texts, marks));
+}
+
+TEST(ScenarioFile, saved_opened_and_saved_again_is_the_same_bytes_in_every_locale)
+{
+    const QByteArray inC = scenario::writeScenario(saved(startingTexts(c), c));
+    EXPECT_TRUE(inC.contains("\"Text2\": \"2.99\"")) << inC.constData();
+    EXPECT_TRUE(inC.contains("\"feesAtSigning\": \"1.5\"")) << inC.constData();
+    for (const numtext::LocaleMarks &marks : {c, german, french}) {
+        const QByteArray first = scenario::writeScenario(saved(startingTexts(marks), marks));
+        EXPECT_EQ(first, inC) << marks.decimal; // a file saved under one locale is the file of every other
+        const auto opened = scenario::readScenario(first);
+        ASSERT_TRUE(std::holds_alternative<Scenario>(opened));
+        const scenario::WindowTexts texts = scenario::textsOf(std::get<Scenario>(opened), marks);
+        EXPECT_EQ(texts.inputs[1], marks.decimal == "," ? "2,99" : "2.99");
+        EXPECT_EQ(scenario::writeScenario(saved(texts, marks)), first);
+    }
+}
+
+// A figure computed from a file opened under German marks is the very double of one opened under C's.
+TEST(ScenarioFile, opens_to_the_same_figures_under_another_locale)
+{
+    const Scenario scenario = saved(startingTexts(german), german);
+    std::vector<double> figures;
+    for (const numtext::LocaleMarks &marks : {c, german}) {
+        commands::TextForm form{marks};
+        const scenario::WindowTexts texts = scenario::textsOf(scenario, marks);
+        for (std::size_t i = 0; i < texts.inputs.size(); ++i)
+            form.setText(scenario::scenarioInputFields[i], texts.inputs[i]);
+        figures.push_back(commands::Command1_Click(form, marks).figures.blend.weightedPayoffYears);
+        const auto reading = commands::readComparison(*texts.comparison, marks, texts.firstMonth);
+        ASSERT_TRUE(reading.problems.empty());
+        figures.push_back(double(compare::compareWays(reading.inputs).offer.totalPaid));
+    }
+    EXPECT_EQ(figures[0], figures[2]);
+    EXPECT_EQ(figures[1], figures[3]);
+}
+
+TEST(ScenarioFile, refuses_to_save_text_that_is_not_a_number_and_names_its_input)
+{
+    scenario::WindowTexts texts = startingTexts(c);
+    texts.inputs[3] = "140k";
+    EXPECT_EQ(std::get<std::string>(scenario::scenarioOf(texts, c)),
+              "The loan 2 principal \"140k\" is not a number. Enter a number such as 140,000.");
+    texts = startingTexts(c);
+    commands::textOf(*texts.comparison, commands::ComparisonField::OfferMonths) = "six";
+    EXPECT_EQ(std::get<std::string>(scenario::scenarioOf(texts, c)),
+              "Months beyond the years, the offer: \u201Csix\u201D is not a number.");
+}
+
+struct NumberCase {
+    const char *name;
+    const char *text;
+    std::optional<double> value;
+};
+
+const NumberCase numberCases[] = {
+    {"plain", "2.99", 2.99},
+    {"trailing_zero", "2.50", 2.5},
+    {"exponent", "1e3", 1000},
+    {"negative", "-0.5", -0.5},
+    {"decimal_comma", "1,5", std::nullopt},
+    {"leading_blank", " 1", std::nullopt},
+    {"leading_plus", "+1", std::nullopt},
+    {"infinity", "inf", std::nullopt},
+    {"beyond_a_double", "1e400", std::nullopt},
+    {"arabic_digits", "\u0661", std::nullopt},
+};
+
+class NumberTest : public testing::TestWithParam<NumberCase> { };
+
+TEST_P(NumberTest, reads_c_notation_only)
+{
+    EXPECT_EQ(scenario::readCNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScenarioFile, NumberTest, testing::ValuesIn(numberCases), RowName{});
+
+TEST(ScenarioFile, writes_each_number_as_its_shortest_c_text)
+{
+    EXPECT_EQ(scenario::cNumber(2.99), "2.99");
+    EXPECT_EQ(scenario::cNumber(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(scenario::cNumber(355000), "355000");
+    EXPECT_EQ(scenario::cNumber(1e15), "1e+15");
+}
+
+// A valid scenario with one part replaced, and what the refusal must say.
+struct MalformedCase {
+    const char *name;
+    const char *from; // replaced in the valid document; empty: the document is `to`
+    const char *to;
+    const char *reason; // a part of the refusal; empty: the file opens
+};
+
+const char *const validDocument = R"({"format": "loanblend-scenario", "version": 1,
+ "inputs": {"Text1": "355000", "Text2": "2.99", "Text3": "20", "Text6": null, "Text7": ""},
+ "firstMonth": "2027-01",
+ "comparison": {"loans": [{"balance": "355000", "rate": "2.99", "termMonths": "240", "payment": null}],
+                "offer": {"rate": "3", "termMonths": "240", "feesAtSigning": "0", "feesAdded": null},
+                "extra": null, "savingsRate": null}})";
+
+const MalformedCase malformedCases[] = {
+    {"valid", "", "", ""},
+    {"unknown_keys_are_passed_over", "\"version\": 1,", "\"version\": 1, \"colour\": \"blue\",", ""},
+    {"comparison_may_be_absent", ",\n \"comparison\"", ", \"notes\"", ""},
+    {"not_json", "", "{\"format\": ", "it is not a scenario: "},
+    {"not_an_object", "", "[1, 2]", "it is not a scenario"},
+    {"another_format", "loanblend-scenario", "spreadsheet", "not a scenario of this program"},
+    {"newer_version", "\"version\": 1", "\"version\": 2", "newer version of the program"},
+    {"version_as_text", "\"version\": 1", "\"version\": \"1\"", "version is not a whole number"},
+    {"missing_inputs", "\"inputs\"", "\"entries\"", "the scenario has no \u201Cinputs\u201D"},
+    {"missing_input", "\"Text3\": \"20\", ", "", "the inputs has no \u201CText3\u201D"},
+    {"number_not_as_text", "\"Text1\": \"355000\"", "\"Text1\": 355000", "not a number written as text"},
+    {"decimal_comma", "\"2.99\"", "\"2,99\"", "\u201CText2\u201D in the inputs is not a number: \u201C2,99\u201D"},
+    {"letters", "\"355000\", \"Text2\"", "\"abc\", \"Text2\"", "is not a number: \u201Cabc\u201D"},
+    {"month_out_of_range", "2027-01", "2027-13", "first month"},
+    {"month_missing", "\"firstMonth\"", "\"lastMonth\"", "has no \u201CfirstMonth\u201D"},
+    {"no_loans", "[{\"balance\": \"355000\", \"rate\": \"2.99\", \"termMonths\": \"240\", \"payment\": null}]", "[]",
+     "one or two loans"},
+    {"offer_not_an_object", "\"offer\": {", "\"offer\": 3, \"x\": {",
+     "\u201Coffer\u201D in the comparison is not an object"},
+    {"loan_without_payment", ", \"payment\": null", "", "loan 1 of the comparison has no \u201Cpayment\u201D"},
+};
+
+class MalformedTest : public testing::TestWithParam<MalformedCase> { };
+
+TEST_P(MalformedTest, refuses_the_file_and_says_why)
+{
+    const MalformedCase &row = GetParam();
+    QByteArray document = validDocument;
+    if (*row.from)
+        document.replace(row.from, row.to);
+    else if (*row.to)
+        document = row.to;
+    const auto read = scenario::readScenario(document);
+    if (!*row.reason) {
+        EXPECT_TRUE(std::holds_alternative<Scenario>(read)) << std::get<QString>(read).toStdString();
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<QString>(read));
+    EXPECT_TRUE(std::get<QString>(read).contains(QString::fromUtf8(row.reason)))
+        << std::get<QString>(read).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ScenarioFile, MalformedTest, testing::ValuesIn(malformedCases), RowName{});
+
+TEST(ScenarioFile, refuses_a_file_over_one_mebibyte_unread)
+{
+    QByteArray document = validDocument;
+    document.append(QByteArray(scenario::largestFile, ' '));
+    EXPECT_TRUE(std::get<QString>(scenario::readScenario(document)).contains("larger than 1 MiB"));
+}
+
+} // namespace
