@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     const commands::CalculationOutcome outcome = commands::Command1_Click(form, marks);
     QWidget *window = nullptr;
     if (comparison) {
-        report::ComparisonView *view = module->createComparisonWindow(marks, &calculator, {}, {});
+        report::ComparisonView *view = module->createComparisonWindow(marks, &calculator, {}, {}, {});
         view->setFirstPayment({2027, 1});
         view->setTexts(commands::comparisonTextsFrom(outcome, marks));
         window = view->widget();

@@ -16,7 +16,7 @@ namespace {
 class ShownForm {
 public:
     ShownForm()
-        : m_form({".", ",", "$"}, {[](QWidget &, const QString &) {}, [] {}, [] {}, {}})
+        : m_form({".", ",", "$"}, {[](QWidget &, const QString &) {}, [] {}, [] {}, {}, {}})
     {
         m_form.show();
         m_exposed = QTest::qWaitForWindowExposed(&m_form);

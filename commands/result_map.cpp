@@ -55,17 +55,44 @@ std::span<const ResultSpec> resultFields()
     return resultTable;
 }
 
-std::string resultText(const CalculationOutcome &outcome, Field field, const numtext::LocaleMarks &marks)
+namespace {
+
+const ResultSpec &specOf(Field field)
 {
     const auto spec = std::find_if(std::begin(resultTable), std::end(resultTable),
                                    [field](const ResultSpec &row) { return row.field == field; });
     if (spec == std::end(resultTable))
         throw std::out_of_range("not a result field");
-    if (!outcome.reached(spec->step))
+    return *spec;
+}
+
+} // namespace
+
+std::optional<double> resultValue(const CalculationOutcome &outcome, Field field)
+{
+    const ResultSpec &spec = specOf(field);
+    if (!outcome.reached(spec.step) || outcome.unreadable)
+        return std::nullopt;
+    return spec.repeats ? resultValue(outcome, *spec.repeats) : spec.figure(outcome.figures);
+}
+
+Field firstFieldOf(Step step)
+{
+    const auto spec = std::find_if(std::begin(resultTable), std::end(resultTable),
+                                   [step](const ResultSpec &row) { return row.step == step; });
+    if (spec == std::end(resultTable)) // every step writes a field, as the table shows
+        throw std::out_of_range("a step that writes no field");
+    return spec->field;
+}
+
+std::string resultText(const CalculationOutcome &outcome, Field field, const numtext::LocaleMarks &marks)
+{
+    const ResultSpec &spec = specOf(field);
+    if (!outcome.reached(spec.step))
         return {};
-    if (spec->repeats)
-        return resultText(outcome, *spec->repeats, marks);
-    return numtext::render(spec->figure(outcome.figures), spec->pattern, marks);
+    if (spec.repeats)
+        return resultText(outcome, *spec.repeats, marks);
+    return numtext::render(spec.figure(outcome.figures), spec.pattern, marks);
 }
 
 } // namespace commands

@@ -29,4 +29,11 @@ std::span<const ResultSpec> resultFields();
 // repeats; empty where the calculation did not reach it. Throws std::out_of_range for a field that is no result.
 std::string resultText(const CalculationOutcome &outcome, Field field, const numtext::LocaleMarks &marks);
 
+// The figure a result field shows, the very double computed (a repeating field's is the field's it repeats); none
+// where the calculation did not reach it.
+std::optional<double> resultValue(const CalculationOutcome &outcome, Field field);
+
+// The first result field written after `step`: where a calculation that stopped there shows its first gap.
+Field firstFieldOf(Step step);
+
 } // namespace commands

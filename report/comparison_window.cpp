@@ -392,6 +392,8 @@ schedule::Month ComparisonWindow::firstPayment() const
 // Keystrokes that come together are compared once.
 void ComparisonWindow::compareSoon()
 {
+    if (m_edited)
+        m_edited();
     if (std::exchange(m_compareQueued, true))
         return;
     QTimer::singleShot(0, this, [this] { compareNow(); });

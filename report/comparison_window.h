@@ -37,6 +37,9 @@ public:
     void setTexts(const commands::ComparisonTexts &texts) override;
     void setFirstPayment(schedule::Month month) override;
 
+    // Called after every change the user makes to an input or the month.
+    void setEdited(std::function<void()> edited) { m_edited = std::move(edited); }
+
     // What the window shows now; refused while an input is marked.
     const compare::Comparison &comparison() const { return m_comparison; }
 
@@ -62,6 +65,7 @@ private:
     numtext::LocaleMarks m_marks;
     std::function<void()> m_fillFromCalculator;
     std::function<void(schedule::Month)> m_firstPaymentPicked;
+    std::function<void()> m_edited;
     compare::Comparison m_comparison;
 
     std::array<QLineEdit *, commands::comparisonFieldCount> m_inputs{};

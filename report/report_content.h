@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "commands/calculation.h"
 #include "commands/comparison_form.h"
 #include "numtext/locale_marks.h"
 #include "schedule/repayment_schedule.h"
@@ -31,5 +32,11 @@ struct ReportContent {
     std::optional<commands::ComparisonTexts> comparison;
     schedule::Month firstPayment; // of the schedules and the comparison
 };
+
+// The report of one Calculate's outcome: the program's title, the date, the window's inputs and results grouped as
+// the window groups them, the schedules, and the comparison where there is one.
+ReportContent reportContentOf(const commands::CalculationOutcome &outcome, std::vector<schedule::Schedule> schedules,
+                              std::optional<commands::ComparisonTexts> comparison, schedule::Month firstPayment,
+                              const numtext::LocaleMarks &marks, QDate date);
 
 } // namespace report

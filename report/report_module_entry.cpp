@@ -24,10 +24,13 @@ public:
 
     report::ComparisonView *createComparisonWindow(const numtext::LocaleMarks &marks, QWidget *parent,
                                                    std::function<void()> fillFromCalculator,
-                                                   std::function<void(schedule::Month)> firstPaymentPicked) override
+                                                   std::function<void(schedule::Month)> firstPaymentPicked,
+                                                   std::function<void()> edited) override
     {
-        return new report::ComparisonWindow(marks, std::move(fillFromCalculator), std::move(firstPaymentPicked),
-                                            parent);
+        auto *window = new report::ComparisonWindow(marks, std::move(fillFromCalculator),
+                                                    std::move(firstPaymentPicked), parent);
+        window->setEdited(std::move(edited));
+        return window;
     }
 
     bool saveReportPdf(const report::ReportContent &content, const QString &path, QString &error) override

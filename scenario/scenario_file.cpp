@@ -192,9 +192,14 @@ std::optional<double> readCNumber(QStringView text)
 
 QString cNumber(double value)
 {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
+    // Plain decimals as people write amounts and rates ("400000", not "4e+05"); an exponent only where those
+    // would run to more digits than a double holds.
+    char buffer[400]; // the longest fixed form of a double has 309 digits before the point
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    if (end - buffer <= 24)
+        return QString::fromLatin1(buffer, end - buffer);
+    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return QString::fromLatin1(buffer, shortest - buffer);
 }
 
 } // namespace scenario

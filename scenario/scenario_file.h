@@ -33,7 +33,8 @@ std::variant<Scenario, QString> readScenario(const QByteArray &bytes);
 // A number in C notation ("2.99", "2.50", "1e3"), the whole text and finite; none otherwise.
 std::optional<double> readCNumber(QStringView text);
 
-// The shortest C text that reads back to `value`: "2.99", never "2.9900000000000002".
+// The shortest C text that reads back to `value`: "2.99", never "2.9900000000000002"; "400000", not "4e+05",
+// where the plain form has no more than 24 characters.
 QString cNumber(double value);
 
 } // namespace scenario

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
+#include "private_settings.h"
 #include "window/calculator_form.h"
 #include "window/result_field.h"
 #include "window/save_file_dialog.h"
+#include "window/scenario_document.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,13 +13,18 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -70,6 +77,13 @@ private slots:
     void a_context_menu_in_a_field_runs_no_check();
     void a_command_that_fails_says_so_and_the_window_goes_on();
     void the_comparison_opens_filled_and_keeps_what_is_typed_there();
+    void a_scenario_saved_and_opened_again_marks_the_title_while_it_differs();
+    void a_scenario_opens_as_if_typed_with_its_comparison();
+    void a_scenario_is_not_saved_with_text_that_is_not_a_number();
+    void a_file_that_is_no_scenario_is_refused_and_changes_nothing();
+    void a_recent_file_that_is_gone_says_so_and_leaves_the_list();
+    void typing_not_saved_is_offered_back_at_the_next_start();
+    void the_command_line_gives_the_windows_texts_as_json();
     void the_save_dialog_takes_the_name_as_typed_data();
     void the_save_dialog_takes_the_name_as_typed();
 
@@ -87,13 +101,17 @@ private:
     QStringList m_log;
     QStringList m_unexpectedDialogs;
     QTimer m_dialogWatch;
-    QTemporaryDir m_saveFolder;
+    std::unique_ptr<QTemporaryDir> m_saveFolder; // a new one for every test
     bool m_expectDialog = false;
     std::function<void()> m_beforeSave; // what choosing a file does first, such as failing
+    QString m_fileToOpen; // what the user picks to open
 };
 
 void CalculatorFormTest::init()
 {
+    m_saveFolder = std::make_unique<QTemporaryDir>();
+    QFile::remove(window::ScenarioDocument::recoveryPath());
+    QSettings().clear();
     m_messages.clear();
     m_principalWhileMessageShown.clear();
     m_log.clear();
@@ -125,8 +143,9 @@ void CalculatorFormTest::startForm()
         [this](QWidget &, const QString &, const QString &baseName, const QString &extension, const QString &) {
             if (m_beforeSave)
                 m_beforeSave();
-            return m_saveFolder.filePath(baseName + '.' + extension);
+            return m_saveFolder->filePath(baseName + '.' + extension);
         },
+        [this](QWidget &, const QString &, const QString &) { return m_fileToOpen; },
     };
     m_form = std::make_unique<CalculatorForm>(numtext::LocaleMarks{".", ",", "$"}, std::move(recording));
     m_form->show();
@@ -540,14 +559,14 @@ void CalculatorFormTest::the_report_and_the_schedules_are_saved_where_the_user_c
 {
     QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!box("Text30")->text().isEmpty());
-    QTest::keySequence(m_form.get(), QKeySequence::Save);
-    QFile pdf{m_saveFolder.filePath("blended-loan-report.pdf")};
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QFile pdf{m_saveFolder->filePath("blended-loan-report.pdf")};
     QTRY_VERIFY(pdf.exists());
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.read(5), "%PDF-");
 
     menuAction("&Export schedules as CSV\u2026")->trigger();
-    QFile csv{m_saveFolder.filePath("blended-loan-schedules.csv")};
+    QFile csv{m_saveFolder->filePath("blended-loan-schedules.csv")};
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
     QVERIFY(bytes.startsWith("Plan,Payment,Month,Payment amount,Interest,Principal,Balance\r\nLoan 1,1,"));
@@ -580,8 +599,8 @@ void CalculatorFormTest::the_commands_work_by_their_shortcuts_from_the_schedules
     QGuiApplication::clipboard()->clear();
     QTest::keySequence(schedules, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Principal1\t355000\n"));
-    QTest::keySequence(schedules, QKeySequence::Save);
-    QTRY_VERIFY(QFile::exists(m_saveFolder.filePath("blended-loan-report.pdf")));
+    QTest::keySequence(schedules, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QTRY_VERIFY(QFile::exists(m_saveFolder->filePath("blended-loan-report.pdf")));
     QTest::keySequence(schedules, QKeySequence::HelpContents);
     QTRY_VERIFY(m_form->findChild<QDialog *>("FigureDefinitions"));
     QCOMPARE(m_messages, QStringList{});
@@ -602,7 +621,7 @@ void CalculatorFormTest::one_first_payment_month_serves_the_schedules_window_and
     QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
     QTRY_COMPARE(box("Text4")->text(), "$2,216.39");
     menuAction("&Export schedules as CSV\u2026")->trigger();
-    QFile csv{m_saveFolder.filePath("blended-loan-schedules.csv")};
+    QFile csv{m_saveFolder->filePath("blended-loan-schedules.csv")};
     QVERIFY(csv.open(QIODevice::ReadOnly));
     csv.readLine();
     QCOMPARE(csv.readLine(), "Loan 1,1,2030-01,2216.39,996.67,1219.72,398780.28\r\n");
@@ -671,6 +690,169 @@ void CalculatorFormTest::the_comparison_opens_filled_and_keeps_what_is_typed_the
     QCOMPARE(m_messages, QStringList{});
 }
 
+void CalculatorFormTest::a_scenario_saved_and_opened_again_marks_the_title_while_it_differs()
+{
+    box("Text1")->setText("400000");
+    QTest::keySequence(m_form.get(), QKeySequence::Save); // no file yet: Save asks where, as Save as does
+    const QString path = m_saveFolder->filePath("loan-scenario.loanblend");
+    QTRY_VERIFY(QFile::exists(path));
+    QCOMPARE(m_form->windowTitle(), "loan-scenario.loanblend[*] - Blended Loan Calculator");
+    QVERIFY(!m_form->isWindowModified());
+    QFile file{path};
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY2(saved.contains("\"Text1\": \"400000\""), saved.constData());
+
+    box("Text2")->setText("3.5");
+    QVERIFY(m_form->isWindowModified());
+    box("Text2")->setText("2.99");
+    QVERIFY(!m_form->isWindowModified());
+    box("Text2")->setText("3.5");
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    QTRY_VERIFY(!m_form->isWindowModified());
+    m_fileToOpen = path;
+    box("Text2")->setText("9");
+    QTest::keySequence(m_form.get(), QKeySequence::Open);
+    QTRY_COMPARE(box("Text2")->text(), "3.5");
+    QVERIFY(!m_form->isWindowModified());
+    QCOMPARE(m_messages, QStringList{});
+}
+
+// Its inputs go into the fields as typed and Calculate runs with its checks; its comparison waits for its window.
+void CalculatorFormTest::a_scenario_opens_as_if_typed_with_its_comparison()
+{
+    const QString path = m_saveFolder->filePath("offer.loanblend");
+    QFile file{path};
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "loanblend-scenario", "version": 1, "firstMonth": "2031-02",
+        "inputs": {"Text1": "200000", "Text2": "3", "Text3": "30", "Text6": "50000", "Text7": "9"},
+        "comparison": {"loans": [{"balance": "200000", "rate": "3", "termMonths": "360", "payment": null}],
+                       "offer": {"rate": "4.5", "termMonths": "300", "feesAtSigning": "2000", "feesAdded": null},
+                       "extra": "100", "savingsRate": null}})");
+    file.close();
+    m_form->openScenario(path);
+    QTRY_COMPARE(box("Text4")->text(), "$843.21");
+    QCOMPARE(box("Text1")->text(), "200000");
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QWidget *comparison = nullptr;
+    QTRY_VERIFY((comparison = m_form->findChild<QWidget *>("ComparisonWindow")) && comparison->isVisible());
+    QCOMPARE(comparison->findChild<QLineEdit *>("OfferYears")->text(), "25");
+    QCOMPARE(comparison->findChild<QLineEdit *>("Extra")->text(), "100");
+    QCOMPARE(comparison->findChild<QLineEdit *>("Loan2Balance")->text(), QString());
+    QCOMPARE(comparison->findChild<QDateEdit *>("ComparisonFirstPayment")->date(), QDate(2031, 2, 1));
+
+    // These loans' payments never repay both principals at their average rate of 6 %, and the window says so.
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.front().startsWith("The payoff period at the average rate could not be calculated"));
+    m_messages.clear();
+
+    // A principal its check refuses is refused as if typed: reset, said, and nothing calculated.
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll().replace("\"Text1\": \"200000\"", "\"Text1\": \"0\"");
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+    m_form->openScenario(path);
+    QTRY_VERIFY(!m_messages.isEmpty());
+    QCOMPARE(m_messages, QStringList{"enter a Principal between $1 and $10000,000"});
+    QCOMPARE(box("Text1")->text(), "1");
+}
+
+void CalculatorFormTest::a_scenario_is_not_saved_with_text_that_is_not_a_number()
+{
+    box("Text6")->setText("140k");
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    QTRY_COMPARE(m_messages,
+                 QStringList{"The scenario was not saved. The loan 2 principal \"140k\" is not a number. "
+                             "Enter a number such as 140,000."});
+    QVERIFY(!QFile::exists(m_saveFolder->filePath("loan-scenario.loanblend")));
+}
+
+void CalculatorFormTest::a_file_that_is_no_scenario_is_refused_and_changes_nothing()
+{
+    const QString path = m_saveFolder->filePath("notes.loanblend");
+    QFile file{path};
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\": \"loanblend-scenario\", \"version\": 7}");
+    file.close();
+    box("Text1")->setText("123456");
+    m_form->openScenario(path);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(
+        m_messages.front().startsWith("The scenario \u201Cnotes.loanblend\u201D could not be opened: it was written by "
+                                      "a newer version of the program"));
+    QCOMPARE(box("Text1")->text(), "123456");
+    QCOMPARE(m_form->windowTitle(), "Blended Loan Calculator");
+}
+
+void CalculatorFormTest::a_recent_file_that_is_gone_says_so_and_leaves_the_list()
+{
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    const QString path = m_saveFolder->filePath("loan-scenario.loanblend");
+    QTRY_VERIFY(QFile::exists(path));
+    auto *recent = m_form->findChild<QMenu *>("RecentFiles");
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 1);
+    QVERIFY(QFile::remove(path));
+    recent->actions().front()->trigger();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.front().contains("is no longer there"));
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 0);
+}
+
+// The recovery file holds what was typed and not saved, goes when the inputs are back to what they were, and the
+// next start offers it back; Restore puts the texts back without calculating.
+void CalculatorFormTest::typing_not_saved_is_offered_back_at_the_next_start()
+{
+    const QString recovery = window::ScenarioDocument::recoveryPath();
+    box("Text1")->setText("420000");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
+    box("Text1")->setText("355000");
+    QTRY_VERIFY(!QFile::exists(recovery));
+    box("Text1")->setText("420000");
+    box("Text7")->setText("4.5");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
+    QTest::qWait(600); // the last edit is written too
+
+    m_form.reset(); // as Exit leaves it: written, and nothing asked
+    startForm();
+    QCOMPARE(box("Text1")->text(), "355000");
+    auto *bar = m_form->findChild<QWidget *>("RecoveryBar");
+    QVERIFY(bar && bar->isVisible());
+    QTest::mouseClick(bar->findChild<QPushButton *>("RestoreInputs"), Qt::LeftButton);
+    QCOMPARE(box("Text1")->text(), "420000");
+    QCOMPARE(box("Text7")->text(), "4.5");
+    QCOMPARE(box("Text4")->text(), QString()); // not calculated
+    QTRY_VERIFY(!m_form->findChild<QWidget *>("RecoveryBar"));
+
+    m_form.reset();
+    startForm();
+    QTest::mouseClick(m_form->findChild<QPushButton *>("DiscardInputs"), Qt::LeftButton);
+    QVERIFY(!QFile::exists(recovery));
+    QCOMPARE(box("Text1")->text(), "355000");
+}
+
+// The command line, run as a process with no display, gives the very texts the window shows for the same inputs.
+void CalculatorFormTest::the_command_line_gives_the_windows_texts_as_json()
+{
+    QTest::keyClick(box("Text1"), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!box("Text30")->text().isEmpty());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.start(LOANBLEND_PROGRAM, {"calculate", "--format", "json"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const QJsonArray results = QJsonDocument::fromJson(process.readAllStandardOutput())["results"].toArray();
+    QCOMPARE(results.size(), 26);
+    for (const QJsonValue &result : results)
+        QCOMPARE(result["text"].toString(), box(qPrintable(result["field"].toString()))->text());
+}
+
 void CalculatorFormTest::the_save_dialog_takes_the_name_as_typed_data()
 {
     QTest::addColumn<QString>("typed");
@@ -712,6 +894,7 @@ void CalculatorFormTest::the_save_dialog_takes_the_name_as_typed()
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     QApplication app(argc, argv);
     CalculatorFormTest test;
     return QTest::qExec(&test, argc, argv);

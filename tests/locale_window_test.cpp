@@ -4,6 +4,7 @@
 // the locale's marks.
 #include "default_run.h"
 #include "notations.h"
+#include "private_settings.h"
 #include "window/calculator_form.h"
 #include "window/system_marks.h"
 
@@ -47,7 +48,8 @@ void LocaleWindowTest::init()
 {
     m_messages.clear();
     m_marks = window::marksOf(QLocale::system());
-    window::DesktopServices recording{[this](QWidget &, const QString &text) { m_messages << text; }, [] {}, [] {}, {}};
+    window::DesktopServices recording{
+        [this](QWidget &, const QString &text) { m_messages << text; }, [] {}, [] {}, {}, {}};
     m_form = std::make_unique<window::CalculatorForm>(m_marks, std::move(recording));
     m_form->show();
     m_form->activateWindow();
@@ -88,6 +90,7 @@ void LocaleWindowTest::the_starting_inputs_are_in_the_locale_notation_and_give_t
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     QApplication app(argc, argv);
     LocaleWindowTest test;
     return QTest::qExec(&test, argc, argv);

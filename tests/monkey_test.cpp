@@ -9,6 +9,7 @@
 #include "calculate_oracle.h"
 #include "commands/commands.h"
 #include "numtext/localized_number.h"
+#include "private_settings.h"
 #include "window/calculator_form.h"
 #include "window/system_marks.h"
 
@@ -393,6 +394,7 @@ void Monkey::survives_random_use()
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     QApplication app(argc, argv);
     Monkey monkey;
     return QTest::qExec(&monkey, argc, argv);

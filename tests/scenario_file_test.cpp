@@ -115,7 +115,9 @@ TEST(ScenarioFile, writes_each_number_as_its_shortest_c_text)
     EXPECT_EQ(scenario::cNumber(2.99), "2.99");
     EXPECT_EQ(scenario::cNumber(0.1 + 0.2), "0.30000000000000004");
     EXPECT_EQ(scenario::cNumber(355000), "355000");
-    EXPECT_EQ(scenario::cNumber(1e15), "1e+15");
+    EXPECT_EQ(scenario::cNumber(400000), "400000");
+    EXPECT_EQ(scenario::cNumber(1e15), "1000000000000000");
+    EXPECT_EQ(scenario::cNumber(1e300), "1e+300");
 }
 
 // A valid scenario with one part replaced, and what the refusal must say.

@@ -2,6 +2,7 @@
 // Both windows on a small screen, as the platform's configuration sets it (run at 1366 x 768 at scales 1 and 1.5,
 // and 1920 x 1080 at scale 2): each opens wholly on the screen, title bar included, and shows scroll bars only
 // where its content is larger than the screen. The schedules window holds the widest figures it can list.
+#include "private_settings.h"
 #include "window/calculator_form.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ QString describe(const QWidget &window)
 
 void ScreenFitTest::both_windows_open_on_the_screen_with_scroll_bars_only_where_needed()
 {
-    window::CalculatorForm form{{".", ",", "$"}, {[](QWidget &, const QString &) {}, [] {}, [] {}, {}}};
+    window::CalculatorForm form{{".", ",", "$"}, {[](QWidget &, const QString &) {}, [] {}, [] {}, {}, {}}};
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QRect room = form.screen()->availableGeometry();
@@ -66,6 +67,7 @@ void ScreenFitTest::both_windows_open_on_the_screen_with_scroll_bars_only_where_
 
 int main(int argc, char *argv[])
 {
+    const PrivateSettings settings;
     QApplication app(argc, argv);
     ScreenFitTest test;
     return QTest::qExec(&test, argc, argv);

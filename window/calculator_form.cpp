@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "commands/form_table.h"
 #include "numtext/localized_number.h"
+#include "recovery_bar.h"
 #include "report/display_text.h"
 #include "result_field.h"
 
@@ -114,12 +115,17 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidget(client);
     m_menus = new CalculatorMenus(
-        *this, m_marks, m_services, [this](const std::function<void()> &command) { runCommand(command); },
-        [this] { commands::cmdExit_Click(m_operations); });
+        *this, m_operations, m_marks, m_services, [this](const std::function<void()> &command) { runCommand(command); },
+        [this] { commands::cmdExit_Click(m_operations); }, [this] { calculateAsTyped(); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(m_menus->menuBar());
     layout->addWidget(m_scrollArea);
+    offerRecovery();
+    // Every edit of an input is the document's to know of: for the title's mark and the recovery file.
+    for (const Field input : commands::inputFields)
+        connect(m_textBoxes[std::size_t(input)], &QLineEdit::textChanged, this,
+                [this] { runCommand([this] { m_menus->document().edited(); }); });
     fitToScreen(client->size() + QSize(0, m_menus->menuBar()->sizeHint().height()));
 
     // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
@@ -228,11 +234,7 @@ void CalculatorForm::addButtons(QWidget &client, double dpi)
     m_calculateButton->installEventFilter(this);
     // The click itself checks again: an assistive technology presses the button without any of those events,
     // and Alt+C clicks only after a short animation, during which the field can still be typed into.
-    connect(m_calculateButton, &QPushButton::clicked, this, [this] {
-        queueUnconfirmedChecks();
-        if (runDueChecks())
-            runCommand([this] { m_menus->calculated(commands::Command1_Click(m_operations, m_marks)); });
-    });
+    connect(m_calculateButton, &QPushButton::clicked, this, [this] { calculateAsTyped(); });
     connect(m_exitButton, &QPushButton::clicked, this,
             [this] { runCommand([this] { commands::cmdExit_Click(m_operations); }); });
     // A click on Exit must not take the focus: that would run the check of the field being left, and Exit has
@@ -360,6 +362,51 @@ bool CalculatorForm::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorForm::calculateAsTyped()
+{
+    queueUnconfirmedChecks();
+    if (runDueChecks())
+        runCommand([this] { m_menus->calculated(commands::Command1_Click(m_operations, m_marks)); });
+}
+
+void CalculatorForm::openScenario(const QString &path)
+{
+    runCommand([this, &path] { m_menus->document().open(path); });
+}
+
+// Where an earlier session left inputs it never saved, a bar above the fields offers them back; the window is as
+// it always was otherwise, and as it always starts when there is nothing to offer.
+void CalculatorForm::offerRecovery()
+{
+    ScenarioDocument &document = m_menus->document();
+    if (!document.hasRecovery())
+        return;
+    // The window grows by the bar while it is there, so the fields keep their room, and gives it back after.
+    const auto dismiss = [this] {
+        if (!m_recoveryBar)
+            return;
+        const int room = m_recoveryBar->sizeHint().height();
+        m_recoveryBar->deleteLater();
+        m_recoveryBar = nullptr;
+        setMaximumHeight(maximumHeight() - room);
+    };
+    m_recoveryBar = new RecoveryBar(
+        [this, dismiss] {
+            runCommand([this] { m_menus->document().restore(); });
+            dismiss();
+        },
+        [this, dismiss] {
+            runCommand([this] { m_menus->document().discardRecovery(); });
+            dismiss();
+        },
+        this);
+    static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_recoveryBar);
+    const int room = m_recoveryBar->sizeHint().height();
+    setMaximumHeight(maximumHeight() + room);
+    resize(width(), std::min(height() + room, screen()->availableSize().height() - windowFrameAllowance.height()));
+    document.recoveryTaken = dismiss;
 }
 
 // The last resort for a failure no command foresaw: say so and return to the window, inputs untouched.

@@ -28,6 +28,9 @@ class CalculatorForm : public QWidget {
 public:
     CalculatorForm(numtext::LocaleMarks marks, DesktopServices services, QWidget *parent = nullptr);
 
+    // Opens a scenario file into the windows and calculates it as if its inputs were typed.
+    void openScenario(const QString &path);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -47,12 +50,15 @@ private:
     bool runDueChecks();
     bool startsCalculate(const QEvent &event) const;
     void runCommand(const std::function<void()> &command);
+    void calculateAsTyped();
+    void offerRecovery();
 
     numtext::LocaleMarks m_marks;
     std::array<QLineEdit *, commands::fieldCount> m_textBoxes{};
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QScrollArea *m_scrollArea = nullptr;
+    QWidget *m_recoveryBar = nullptr;
     DesktopServices m_services;
     QtWindowOperations m_operations;
     CalculatorMenus *m_menus = nullptr;

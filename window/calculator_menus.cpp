@@ -19,16 +19,22 @@ namespace window {
 
 using report::toQString;
 
-CalculatorMenus::CalculatorMenus(QWidget &window, numtext::LocaleMarks marks, DesktopServices &services, Guard guard,
-                                 std::function<void()> exit)
+CalculatorMenus::CalculatorMenus(QWidget &window, commands::WindowOperations &fields, numtext::LocaleMarks marks,
+                                 DesktopServices &services, Guard guard, std::function<void()> exit,
+                                 std::function<void()> calculate)
     : QObject(&window)
     , m_window(window)
+    , m_fields(fields)
     , m_marks(std::move(marks))
     , m_services(services)
     , m_guard(std::move(guard))
     , m_menuBar(new QMenuBar(&window))
     , m_last(report::defaultFirstPayment())
 {
+    m_document = new ScenarioDocument(window, m_marks, services,
+                                      {[this] { return windowTexts(); },
+                                       [this](const scenario::WindowTexts &texts) { setWindowTexts(texts); },
+                                       std::move(calculate)});
     buildMenus(std::move(exit));
 }
 
@@ -46,7 +52,18 @@ QAction *CalculatorMenus::addCommand(QMenu *menu, const QString &text, const QKe
 void CalculatorMenus::buildMenus(std::function<void()> exit)
 {
     QMenu *file = m_menuBar->addMenu("&File");
-    addCommand(file, "&Save report as PDF\u2026", QKeySequence::Save, [this] { saveReport(); });
+    addCommand(file, "&Open\u2026", QKeySequence::Open, [this] { m_document->open(); });
+    QMenu *recent = file->addMenu("Open &recent");
+    recent->setObjectName("RecentFiles");
+    connect(recent, &QMenu::aboutToShow, this,
+            [this, recent] { m_guard([this, recent] { m_document->fillRecentMenu(*recent); }); });
+    m_document->fillRecentMenu(*recent);
+    addCommand(file, "&Save", QKeySequence::Save, [this] { m_document->save(); });
+    addCommand(file, "Save &as\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+               [this] { m_document->saveAs(); });
+    file->addSeparator();
+    addCommand(file, "Save report as P&DF\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+               [this] { saveReport(); });
     addCommand(file, "&Print\u2026", QKeySequence::Print, [this] { printReport(); });
     addCommand(file, "&Export schedules as CSV\u2026", {}, [this] { exportSchedules(); });
     addCommand(file, "Export &comparison as CSV\u2026", {}, [this] { exportComparison(); });
@@ -98,13 +115,43 @@ void CalculatorMenus::calculated(commands::CalculationOutcome outcome)
 void CalculatorMenus::firstPaymentPicked(schedule::Month month)
 {
     m_guard([this, month] {
-        m_last.setFirstPayment(month);
-        m_schedulesStale = true;
-        if (m_schedulesWindow && m_schedulesWindow->widget()->isVisible())
-            refreshSchedulesWindow();
-        if (m_comparisonWindow)
-            m_comparisonWindow->setFirstPayment(month);
+        setFirstPayment(month);
+        m_document->edited();
     });
+}
+
+void CalculatorMenus::setFirstPayment(schedule::Month month)
+{
+    m_last.setFirstPayment(month);
+    m_schedulesStale = true;
+    if (m_schedulesWindow && m_schedulesWindow->widget()->isVisible())
+        refreshSchedulesWindow();
+    if (m_comparisonWindow)
+        m_comparisonWindow->setFirstPayment(month);
+}
+
+// Every input of both windows as typed, and the month: what a scenario saves.
+scenario::WindowTexts CalculatorMenus::windowTexts() const
+{
+    scenario::WindowTexts texts;
+    for (std::size_t i = 0; i < texts.inputs.size(); ++i)
+        texts.inputs[i] = m_fields.getText(scenario::scenarioInputFields[i]);
+    texts.comparison = m_comparisonWindow ? std::optional(m_comparisonWindow->texts()) : m_pendingComparison;
+    texts.firstMonth = m_last.firstPayment();
+    return texts;
+}
+
+void CalculatorMenus::setWindowTexts(const scenario::WindowTexts &texts)
+{
+    for (std::size_t i = 0; i < texts.inputs.size(); ++i)
+        m_fields.setText(scenario::scenarioInputFields[i], texts.inputs[i]);
+    if (texts.comparison) {
+        if (m_comparisonWindow)
+            m_comparisonWindow->setTexts(*texts.comparison);
+        else
+            m_pendingComparison = texts.comparison;
+    }
+    setFirstPayment(texts.firstMonth);
 }
 
 void CalculatorMenus::refreshSchedulesWindow()
@@ -153,12 +200,20 @@ void CalculatorMenus::showComparison()
             return;
         m_comparisonWindow = module->createComparisonWindow(
             m_marks, &m_window,
-            [this] { m_guard([this] { m_comparisonWindow->setTexts(calculatorComparisonTexts()); }); },
-            [this](schedule::Month month) { firstPaymentPicked(month); });
+            [this] {
+                m_guard([this] {
+                    m_comparisonWindow->setTexts(calculatorComparisonTexts());
+                    m_document->edited();
+                });
+            },
+            [this](schedule::Month month) { firstPaymentPicked(month); }, [this] { m_document->edited(); });
         m_comparisonWindow->widget()->addActions(m_commands);
         m_comparisonWindow->setFirstPayment(m_last.firstPayment());
-        // Filled when it first opens; after that, what the user types there stays until asked to fill it again.
-        m_comparisonWindow->setTexts(calculatorComparisonTexts());
+        // Filled when it first opens, from a scenario's comparison where one was opened; after that, what the user
+        // types there stays until asked to fill it again.
+        m_comparisonWindow->setTexts(m_pendingComparison ? *m_pendingComparison : calculatorComparisonTexts());
+        m_pendingComparison.reset();
+        m_document->edited();
     }
     QWidget *window = m_comparisonWindow->widget();
     window->show();
@@ -174,8 +229,9 @@ void CalculatorMenus::exportComparison()
         return;
     const QString path
         = m_services.chooseSaveFile(m_window, "Export comparison as CSV", "loan-offer-comparison", "csv", "CSV files");
-    const commands::ComparisonTexts texts
-        = m_comparisonWindow ? m_comparisonWindow->texts() : calculatorComparisonTexts();
+    const commands::ComparisonTexts texts = m_comparisonWindow ? m_comparisonWindow->texts()
+        : m_pendingComparison                                  ? *m_pendingComparison
+                                                               : calculatorComparisonTexts();
     QString error;
     if (!path.isEmpty() && !module->exportComparisonCsv(texts, m_last.firstPayment(), path, m_marks, error))
         say(error);
@@ -183,21 +239,9 @@ void CalculatorMenus::exportComparison()
 
 report::ReportContent CalculatorMenus::reportContent()
 {
-    report::ReportContent content;
-    content.title = toQString(commands::form::programTitle);
-    content.date = QDate::currentDate();
-    for (const commands::ReportGroup &group : commands::reportGroups(*m_last.outcome(), m_marks)) {
-        report::ReportSection section{toQString(group.title), {}};
-        for (const commands::CaptionedText &row : group.rows)
-            section.rows.emplace_back(toQString(row.caption), toQString(row.text));
-        content.sections.push_back(std::move(section));
-    }
-    content.schedules = m_last.schedules();
-    content.marks = m_marks;
-    if (m_comparisonWindow)
-        content.comparison = m_comparisonWindow->texts();
-    content.firstPayment = m_last.firstPayment();
-    return content;
+    const std::optional<commands::ComparisonTexts> comparison = windowTexts().comparison;
+    return report::reportContentOf(*m_last.outcome(), m_last.schedules(), std::move(comparison), m_last.firstPayment(),
+                                   m_marks, QDate::currentDate());
 }
 
 bool CalculatorMenus::calculatedYet() const

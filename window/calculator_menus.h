@@ -3,9 +3,11 @@
 
 #include "commands/calculation.h"
 #include "commands/comparison_form.h"
+#include "commands/window_operations.h"
 #include "desktop_services.h"
 #include "last_calculation.h"
 #include "numtext/locale_marks.h"
+#include "scenario_document.h"
 
 #include <QList>
 #include <QObject>
@@ -36,10 +38,13 @@ class CalculatorMenus : public QObject {
 public:
     using Guard = std::function<void(const std::function<void()> &command)>;
 
-    CalculatorMenus(QWidget &window, numtext::LocaleMarks marks, DesktopServices &services, Guard guard,
-                    std::function<void()> exit);
+    // `fields` are the calculator's; `calculate` runs Calculate as the user's click does, checks first.
+    CalculatorMenus(QWidget &window, commands::WindowOperations &fields, numtext::LocaleMarks marks,
+                    DesktopServices &services, Guard guard, std::function<void()> exit,
+                    std::function<void()> calculate);
 
     QMenuBar *menuBar() const { return m_menuBar; }
+    ScenarioDocument &document() { return *m_document; }
 
     // After every Calculate.
     void calculated(commands::CalculationOutcome outcome);
@@ -60,10 +65,14 @@ private:
     void firstPaymentPicked(schedule::Month month);
     void refreshSchedulesWindow();
     commands::ComparisonTexts calculatorComparisonTexts() const;
+    scenario::WindowTexts windowTexts() const;
+    void setWindowTexts(const scenario::WindowTexts &texts);
+    void setFirstPayment(schedule::Month month);
     bool calculatedYet() const;
     void say(const QString &text) const;
 
     QWidget &m_window;
+    commands::WindowOperations &m_fields;
     numtext::LocaleMarks m_marks;
     DesktopServices &m_services;
     Guard m_guard;
@@ -73,6 +82,9 @@ private:
     report::SchedulesView *m_schedulesWindow = nullptr; // owned by the window, made on first use
     bool m_schedulesStale = false; // what it shows is older than the last Calculate or month
     report::ComparisonView *m_comparisonWindow = nullptr; // owned by the window, made on first use
+    // A comparison opened from a file or restored before its window was ever made, for it to start with.
+    std::optional<commands::ComparisonTexts> m_pendingComparison;
+    ScenarioDocument *m_document = nullptr;
 };
 
 } // namespace window

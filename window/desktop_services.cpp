@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
@@ -33,6 +34,18 @@ QString askForSaveFile(QWidget &parent, const QString &title, const QString &bas
     return dialog.chosenPath();
 }
 
+QString askForOpenFile(QWidget &parent, const QString &title, const QString &filter)
+{
+    QSettings settings;
+    QString folder = settings.value(lastFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString path = QFileDialog::getOpenFileName(&parent, title, folder, filter);
+    if (!path.isEmpty())
+        settings.setValue(lastFolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
+
 } // namespace
 
 DesktopServices DesktopServices::system()
@@ -48,6 +61,7 @@ DesktopServices DesktopServices::system()
         [] { QApplication::beep(); },
         [] { QCoreApplication::quit(); },
         askForSaveFile,
+        askForOpenFile,
     };
 }
 

@@ -20,6 +20,8 @@ struct DesktopServices {
     std::function<QString(QWidget &parent, const QString &title, const QString &baseName, const QString &extension,
                           const QString &description)>
         chooseSaveFile;
+    // The file to open, asked of the user in the folder last used; empty when the user cancels.
+    std::function<QString(QWidget &parent, const QString &title, const QString &filter)> chooseOpenFile;
 
     static DesktopServices system();
 };

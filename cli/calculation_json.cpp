@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calculation_json.h"
+
+#include "commands/failure_messages.h"
+#include "commands/form_table.h"
+#include "commands/report_rows.h"
+#include "commands/result_map.h"
+#include "report/display_text.h"
+
+#include <QJsonArray>
+
+namespace cli {
+
+namespace {
+
+using report::toQString;
+
+QJsonValue number(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue cents(std::int64_t value)
+{
+    return QJsonValue(qint64(value));
+}
+
+QJsonObject wayJson(const compare::Way &way)
+{
+    const auto rate = [&way](double compare::SolvedRate::*percent) {
+        return way.rate ? QJsonValue((*way.rate).*percent) : QJsonValue(QJsonValue::Null);
+    };
+    return {{"paymentCents", cents(way.firstPayment)},
+            {"payments", way.payments},
+            {"totalPaidCents", cents(way.totalPaid)},
+            {"totalInterestCents", cents(way.totalInterest)},
+            {"apr", rate(&compare::SolvedRate::nominalPercent)},
+            {"effectiveRate", rate(&compare::SolvedRate::effectivePercent)},
+            {"presentValueCents", cents(way.presentValue)}};
+}
+
+} // namespace
+
+QJsonObject calculationJson(const commands::CalculationOutcome &outcome,
+                            const std::vector<schedule::Schedule> &schedules,
+                            const std::optional<QJsonObject> &comparison, const numtext::LocaleMarks &marks)
+{
+    QJsonObject inputs;
+    const std::array<double, 5> values{outcome.terms.loan1.principal, outcome.terms.loan2.principal,
+                                       outcome.terms.loan1.annualRatePercent, outcome.terms.loan2.annualRatePercent,
+                                       outcome.terms.loan1.years};
+    for (std::size_t i = 0; i < commands::inputFields.size(); ++i) {
+        const commands::Field field = commands::inputFields[i];
+        inputs.insert(toQString(commands::form::textBox(field).name),
+                      outcome.inputText(field).empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(values[i]));
+    }
+
+    QJsonArray results;
+    for (const commands::ReportGroup &group : commands::reportGroups(outcome, marks))
+        for (const commands::CaptionedText &row : group.rows)
+            if (commands::form::textBox(row.field).role == commands::form::Role::Result)
+                results.append(QJsonObject{{"field", toQString(commands::form::textBox(row.field).name)},
+                                           {"caption", toQString(row.caption)},
+                                           {"value", number(commands::resultValue(outcome, row.field))},
+                                           {"text", toQString(row.text)}});
+
+    QJsonValue failure = QJsonValue::Null;
+    if (const auto &stop = outcome.stop)
+        failure = QJsonObject{{"field", toQString(commands::form::textBox(commands::firstFieldOf(stop->step)).name)},
+                              {"message", toQString(commands::calculationFailureMessage(*stop))}};
+
+    QJsonArray plans;
+    for (const schedule::Schedule &plan : schedules) {
+        const QString name = toQString(schedule::planName(plan.plan));
+        if (!plan.listed()) {
+            plans.append(QJsonObject{{"plan", name}, {"notListed", toQString(plan.notListedReason)}});
+            continue;
+        }
+        plans.append(QJsonObject{{"plan", name},
+                                 {"payments", qint64(plan.payments.size())},
+                                 {"finalPaymentCents", cents(schedule::finalPayment(plan).value_or(0))},
+                                 {"totalInterestCents", cents(plan.totalInterest)}});
+    }
+    return {{"inputs", inputs},
+            {"results", results},
+            {"failure", failure},
+            {"plans", plans},
+            {"comparison", comparison ? QJsonValue(*comparison) : QJsonValue(QJsonValue::Null)}};
+}
+
+QJsonObject comparisonFigures(const compare::Comparison &comparison)
+{
+    if (const auto &refusal = comparison.refusal)
+        return {{"refused", toQString(refusal->reason)}};
+    QJsonObject offer = wayJson(comparison.offer);
+    offer.insert("feesCents", cents(comparison.offer.fees));
+    offer.insert("financeChargeCents", cents(comparison.offer.financeCharge));
+    return {{"keep", wayJson(comparison.keep)},
+            {"offer", offer},
+            {"breakEvenMonth",
+             comparison.breakEvenMonth ? QJsonValue(*comparison.breakEvenMonth) : QJsonValue(QJsonValue::Null)}};
+}
+
+} // namespace cli

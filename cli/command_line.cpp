@@ -1,0 +1,377 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
+
+#include "calculation_json.h"
+#include "commands/commands.h"
+#include "commands/comparison_results.h"
+#include "commands/failure_messages.h"
+#include "commands/form_table.h"
+#include "commands/plans_reached.h"
+#include "commands/report_rows.h"
+#include "commands/result_map.h"
+#include "commands/text_form.h"
+#include "loanblend_version.h"
+#include "report/display_text.h"
+#include "report/report_module.h"
+#include "scenario/atomic_save.h"
+#include "scenario/scenario_file.h"
+#include "scenario/scenario_texts.h"
+#include "schedule/schedules_csv.h"
+#include "window/system_marks.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QLocale>
+#include <cstdio>
+#include <optional>
+
+namespace cli {
+
+namespace {
+
+constexpr std::string_view commandNames[] = {"calculate", "schedules", "compare", "report"};
+
+enum class Exit { Success = 0, NotCalculated = 1, Usage = 2 };
+
+// A failure that ends the command with its status and a message on standard error.
+struct Stop {
+    Exit status;
+    QString message;
+};
+
+[[noreturn]] void usage(const QString &message)
+{
+    throw Stop{Exit::Usage, message};
+}
+
+void print(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+}
+
+void printError(const QString &message)
+{
+    const QByteArray bytes = QStringLiteral("loanblend: %1\n").arg(message).toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
+
+struct InputOption {
+    const char *name;
+    commands::Field field;
+    const char *description;
+};
+
+constexpr InputOption inputOptions[] = {
+    {"principal1", commands::Field::Text1, "Loan 1's principal"},
+    {"rate1", commands::Field::Text2, "Loan 1's annual interest rate in percent"},
+    {"years", commands::Field::Text3, "The amortization period of both loans, in years"},
+    {"principal2", commands::Field::Text6, "Loan 2's principal; empty for no loan 2"},
+    {"rate2", commands::Field::Text7, "Loan 2's annual interest rate in percent"},
+};
+
+class CommandLine {
+public:
+    explicit CommandLine(const QStringList &arguments)
+        : m_marks(window::marksOf(QLocale::system()))
+    {
+        m_parser.setApplicationDescription(QStringLiteral(
+            "Blends two loans into one and compares the ways to repay them.\n\n"
+            "Commands:\n"
+            "  calculate [FILE | -]  the window's 26 results (--format text or json)\n"
+            "  schedules [FILE | -] -o OUT.csv  every payment of the five plans, as File > Export does\n"
+            "  compare FILE          the scenario's comparison with an offer (--format text or json)\n"
+            "  report FILE -o OUT.pdf  the report, as File > Save report as PDF does\n"
+            "Inputs start as the window's, then the scenario FILE's (- reads it from standard input), then the\n"
+            "options'. Without a command, the window opens, with the scenario FILE where one is given.\n"
+            "Exit status: 0 done; 1 a figure could not be calculated; 2 a usage error, a file that cannot be\n"
+            "read, or an input that is not a number or out of its range."));
+        m_parser.addHelpOption();
+        m_parser.addVersionOption();
+        m_parser.addPositionalArgument(
+            QStringLiteral("command"),
+            QStringLiteral("calculate, schedules, compare or report; then a scenario FILE, or - for one on standard "
+                           "input (calculate and schedules only)."),
+            QStringLiteral("[command] [FILE]"));
+        for (const InputOption &option : inputOptions)
+            m_parser.addOption({QString::fromLatin1(option.name),
+                                QString::fromLatin1(option.description) + QStringLiteral(", in your notation."),
+                                QStringLiteral("X")});
+        m_parser.addOption({QStringLiteral("format"), QStringLiteral("text (the default) or json."),
+                            QStringLiteral("format"), QStringLiteral("text")});
+        m_parser.addOption({QStringLiteral("first-month"),
+                            QStringLiteral("The month of the schedules' first payments; by default the scenario's, "
+                                           "or the month after this one."),
+                            QStringLiteral("YYYY-MM")});
+        m_parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                            QStringLiteral("The file to write (schedules, report); - for standard output (schedules)."),
+                            QStringLiteral("OUT")});
+        if (!m_parser.parse(arguments))
+            usage(m_parser.errorText());
+    }
+
+    int run()
+    {
+        if (m_parser.isSet(QStringLiteral("help")))
+            m_parser.showHelp(0);
+        if (m_parser.isSet(QStringLiteral("version")))
+            m_parser.showVersion();
+        const QStringList positional = m_parser.positionalArguments();
+        const QString command = positional.value(0);
+        if (positional.size() > 2)
+            usage(QStringLiteral("too many arguments: %1").arg(positional.mid(2).join(' ')));
+        m_file = positional.value(1);
+        const QString format = m_parser.value(QStringLiteral("format"));
+        if (format != QLatin1String("text") && format != QLatin1String("json"))
+            usage(QStringLiteral("--format is text or json, not \u201C%1\u201D").arg(format));
+        m_json = format == QLatin1String("json");
+        if (command == QLatin1String("calculate"))
+            return calculate();
+        if (command == QLatin1String("schedules"))
+            return schedules();
+        if (command == QLatin1String("compare"))
+            return compare();
+        if (command == QLatin1String("report"))
+            return report();
+        usage(QStringLiteral("no such command: \u201C%1\u201D; see loanblend --help").arg(command));
+    }
+
+private:
+    // The scenario named on the command line, if one is.
+    std::optional<scenario::Scenario> scenarioFile(bool standardInputAllowed)
+    {
+        if (m_file.isEmpty())
+            return std::nullopt;
+        QFile file;
+        const bool standardInput = m_file == QLatin1String("-");
+        if (standardInput && !standardInputAllowed)
+            usage(QStringLiteral("this command reads its scenario from a file, not from standard input"));
+        const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
+                                          : (file.setFileName(m_file), file.open(QIODevice::ReadOnly));
+        const QString name
+            = standardInput ? QStringLiteral("on standard input") : QStringLiteral("\u201C%1\u201D").arg(m_file);
+        if (!opened)
+            usage(QStringLiteral("the scenario %1 could not be read: %2").arg(name, file.errorString()));
+        const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+        if (const QString *reason = std::get_if<QString>(&read))
+            usage(QStringLiteral("the scenario %1 could not be opened: %2").arg(name, *reason));
+        return std::get<scenario::Scenario>(read);
+    }
+
+    // The starting inputs, then the file's, then the options': what the window would hold.
+    commands::TextForm inputs(const std::optional<scenario::Scenario> &file)
+    {
+        commands::TextForm form{m_marks};
+        if (file) {
+            const scenario::WindowTexts texts = scenario::textsOf(*file, m_marks);
+            for (std::size_t i = 0; i < texts.inputs.size(); ++i)
+                form.setText(scenario::scenarioInputFields[i], texts.inputs[i]);
+        }
+        for (const InputOption &option : inputOptions)
+            if (m_parser.isSet(QString::fromLatin1(option.name)))
+                form.setText(option.field, m_parser.value(QString::fromLatin1(option.name)).toStdString());
+        return form;
+    }
+
+    // Calculate as the window runs it: loan 1's checks first, then every figure.
+    commands::CalculationOutcome calculateChecked(commands::TextForm &form)
+    {
+        for (const auto check : {commands::Text1_LostFocus, commands::Text2_LostFocus, commands::Text3_LostFocus})
+            if (!check(form, m_marks))
+                usage(report::toQString(form.messages().back()));
+        commands::CalculationOutcome outcome = commands::Command1_Click(form, m_marks);
+        if (outcome.unreadable)
+            usage(report::toQString(form.messages().back()));
+        return outcome;
+    }
+
+    schedule::Month firstMonth(const std::optional<scenario::Scenario> &file) const
+    {
+        if (!m_parser.isSet(QStringLiteral("first-month")))
+            return file ? file->firstMonth : report::defaultFirstPayment();
+        const QDate date = QDate::fromString(m_parser.value(QStringLiteral("first-month")), QStringLiteral("yyyy-MM"));
+        if (!date.isValid() || date.year() < 1900 || date.year() > 2999)
+            usage(QStringLiteral("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
+        return report::monthOf(date);
+    }
+
+    // Where a figure could not be calculated, the window's message; the figures before it are out already.
+    int finish(const commands::CalculationOutcome &outcome) const
+    {
+        if (!outcome.stop)
+            return int(Exit::Success);
+        printError(report::toQString(commands::calculationFailureMessage(*outcome.stop)));
+        return int(Exit::NotCalculated);
+    }
+
+    int calculate()
+    {
+        const std::optional<scenario::Scenario> file = scenarioFile(true);
+        commands::TextForm form = inputs(file);
+        const commands::CalculationOutcome outcome = calculateChecked(form);
+        if (m_json) {
+            const auto plans = schedule::buildSchedules(commands::plansReached(outcome), firstMonth(file));
+            std::optional<QJsonObject> comparison;
+            if (file && file->comparison)
+                comparison = comparisonJson(*file);
+            print(QJsonDocument(calculationJson(outcome, {plans.begin(), plans.end()}, comparison, m_marks))
+                      .toJson(QJsonDocument::Indented));
+        } else {
+            for (const commands::ReportGroup &group : commands::reportGroups(outcome, m_marks))
+                for (const commands::CaptionedText &row : group.rows)
+                    if (commands::form::textBox(row.field).role == commands::form::Role::Result && !row.text.empty())
+                        print(QByteArray::fromStdString(row.caption + '\t' + row.text + '\n'));
+        }
+        return finish(outcome);
+    }
+
+    int schedules()
+    {
+        const std::optional<scenario::Scenario> file = scenarioFile(true);
+        const QString output = m_parser.value(QStringLiteral("output"));
+        if (output.isEmpty())
+            usage(QStringLiteral("schedules needs -o OUT.csv, or -o - for standard output"));
+        commands::TextForm form = inputs(file);
+        const commands::CalculationOutcome outcome = calculateChecked(form);
+        const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), firstMonth(file));
+        const std::string csv = schedule::schedulesCsv(schedules, m_marks.decimal);
+        QString error;
+        if (output == QLatin1String("-"))
+            print(QByteArray::fromStdString(csv));
+        else if (!scenario::saveBytesAtomically(output, csv, error))
+            usage(error);
+        return finish(outcome);
+    }
+
+    // The file's comparison, read in C notation as the file writes it, so its figures are the same in every
+    // locale; refused as the window refuses it.
+    QJsonObject comparisonJson(const scenario::Scenario &file) const
+    {
+        const numtext::LocaleMarks c;
+        const scenario::WindowTexts texts = scenario::textsOf(file, c);
+        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, file.firstMonth);
+        if (!reading.problems.empty()) {
+            const commands::FieldProblem &first = reading.problems.front();
+            return {{"refused",
+                     QStringLiteral("%1: %2").arg(report::toQString(commands::comparisonFieldName(first.field)),
+                                                  report::toQString(first.message))}};
+        }
+        return comparisonFigures(compare::compareWays(reading.inputs));
+    }
+
+    int compare()
+    {
+        const std::optional<scenario::Scenario> file = scenarioFile(false);
+        if (!file)
+            usage(QStringLiteral("compare needs a scenario FILE"));
+        if (!file->comparison)
+            usage(QStringLiteral("the scenario \u201C%1\u201D has no comparison with an offer").arg(m_file));
+        if (m_json) {
+            print(QJsonDocument(comparisonJson(*file)).toJson(QJsonDocument::Indented));
+            return int(Exit::Success);
+        }
+        const numtext::LocaleMarks c;
+        const scenario::WindowTexts texts = scenario::textsOf(*file, c);
+        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, file->firstMonth);
+        compare::Comparison comparison;
+        if (reading.problems.empty())
+            comparison = compare::compareWays(reading.inputs);
+        else
+            comparison.refusal
+                = compare::Refusal{compare::RefusalSubject::Keep,
+                                   std::string(commands::comparisonFieldName(reading.problems.front().field)) + ": "
+                                       + reading.problems.front().message};
+        const QLocale locale;
+        const commands::MonthNamer monthName
+            = [&locale](schedule::Month month) { return report::monthText(month, locale).toStdString(); };
+        std::string lines = "\t" + std::string(commands::comparisonColumnTitles[0]) + '\t'
+            + std::string(commands::comparisonColumnTitles[1]) + '\t' + std::string(commands::comparisonColumnTitles[2])
+            + '\n';
+        for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))
+            lines += std::string(row.caption) + '\t' + row.texts[0] + '\t' + row.texts[1] + '\t' + row.texts[2] + '\n';
+        lines += commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, m_marks, monthName) + '\n';
+        print(QByteArray::fromStdString(lines));
+        return int(Exit::Success);
+    }
+
+    int report()
+    {
+        const std::optional<scenario::Scenario> file = scenarioFile(false);
+        if (!file)
+            usage(QStringLiteral("report needs a scenario FILE"));
+        const QString output = m_parser.value(QStringLiteral("output"));
+        if (output.isEmpty() || output == QLatin1String("-"))
+            usage(QStringLiteral("report needs -o OUT.pdf"));
+        commands::TextForm form = inputs(file);
+        const commands::CalculationOutcome outcome = calculateChecked(form);
+        QString error;
+        report::ReportModule *module = report::loadReportModule(error);
+        if (!module)
+            usage(error);
+        const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), file->firstMonth);
+        const scenario::WindowTexts texts = scenario::textsOf(*file, m_marks);
+        const report::ReportContent content
+            = report::reportContentOf(outcome, {schedules.begin(), schedules.end()}, texts.comparison, file->firstMonth,
+                                      m_marks, QDate::currentDate());
+        if (!module->saveReportPdf(content, output, error))
+            usage(error);
+        return finish(outcome);
+    }
+
+    numtext::LocaleMarks m_marks;
+    QCommandLineParser m_parser;
+    QString m_file;
+    bool m_json = false;
+};
+
+// Qt's widgets draw the report's chart, so `report` needs a GUI; where there is no display, the offscreen one.
+void chooseOffscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, char *argv[])
+{
+    if (argc < 2)
+        return false;
+    const std::string_view first = argv[1];
+    for (const std::string_view command : commandNames)
+        if (first == command)
+            return true;
+    return first == "--help" || first == "-h" || first == "-?" || first == "--help-all" || first == "--version"
+        || first == "-v";
+}
+
+int run(int argc, char *argv[])
+{
+    const bool needsGui = argc > 1 && std::string_view(argv[1]) == "report";
+    if (needsGui)
+        chooseOffscreenWithoutDisplay();
+    std::optional<QCoreApplication> core;
+    std::optional<QApplication> gui;
+    if (needsGui)
+        gui.emplace(argc, argv);
+    else
+        core.emplace(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("loanblend"));
+    QCoreApplication::setApplicationName(QStringLiteral("loanblend"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(loanblendVersion));
+    try {
+        return CommandLine{QCoreApplication::arguments()}.run();
+    } catch (const Stop &stop) {
+        printError(stop.message);
+        return int(stop.status);
+    } catch (const std::exception &error) {
+        printError(QStringLiteral("the command could not be completed: %1").arg(QString::fromUtf8(error.what())));
+        return int(Exit::Usage);
+    }
+}
+
+} // namespace cli

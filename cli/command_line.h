@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The program without its window:
+//   loanblend calculate [FILE | -] [--principal1 X --rate1 X --years X --principal2 X --rate2 X] [--format text|json]
+//   loanblend schedules [FILE | -] [the same inputs] [--first-month YYYY-MM] -o OUT.csv
+//   loanblend compare FILE [--format text|json]
+//   loanblend report FILE -o OUT.pdf
+// Exit status: 0 success (a comparison that cannot be made is an answer too); 1 a figure could not be calculated;
+// 2 a usage error, a file that cannot be read, or an input that is not a number or out of its range.
+namespace cli {
+
+// Whether the arguments ask for the command line rather than the window: a command, --help or --version.
+bool wantsCommandLine(int argc, char *argv[]);
+
+// Runs the command line and gives its exit status. Only `report` starts Qt's GUI, on the offscreen platform where
+// there is no display; the others need no display and load no platform plugin.
+int run(int argc, char *argv[]);
+
+} // namespace cli

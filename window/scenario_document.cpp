@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scenario_document.h"
+
+#include "commands/form_table.h"
+#include "report/display_text.h"
+#include "scenario/atomic_save.h"
+#include "scenario/scenario_file.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace window {
+
+namespace {
+
+using report::toQString;
+
+const QString recentKey = QStringLiteral("files/recent");
+constexpr qsizetype recentCount = 8;
+
+QJsonArray textArray(const auto &texts)
+{
+    QJsonArray array;
+    for (const std::string &text : texts)
+        array.append(toQString(text));
+    return array;
+}
+
+// Fills `texts` from the array when it holds exactly as many strings; false otherwise.
+template<class Texts> bool readTexts(const QJsonValue &value, Texts &texts)
+{
+    const QJsonArray array = value.toArray();
+    if (!value.isArray() || std::size_t(array.size()) != texts.size())
+        return false;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!array[qsizetype(i)].isString())
+            return false;
+        texts[i] = array[qsizetype(i)].toString().toStdString();
+    }
+    return true;
+}
+
+// What an earlier session left in the recovery file, if it holds what this one writes.
+struct Recovery {
+    QString instance;
+    QString file;
+    scenario::WindowTexts texts;
+};
+
+std::optional<Recovery> readRecovery()
+{
+    QFile file{ScenarioDocument::recoveryPath()};
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonObject root = QJsonDocument::fromJson(file.read(scenario::largestFile)).object();
+    Recovery recovery{root.value("instance").toString(), root.value("file").toString(), {}};
+    const QDate month = QDate::fromString(root.value("firstMonth").toString(), QStringLiteral("yyyy-MM"));
+    if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month.isValid())
+        return std::nullopt;
+    recovery.texts.firstMonth = report::monthOf(month);
+    if (root.value("comparison").isArray()) {
+        recovery.texts.comparison.emplace();
+        if (!readTexts(root.value("comparison"), *recovery.texts.comparison))
+            return std::nullopt;
+    }
+    return recovery;
+}
+
+} // namespace
+
+ScenarioDocument::ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, DesktopServices &services,
+                                   Windows windows)
+    : QObject(&window)
+    , m_window(window)
+    , m_marks(std::move(marks))
+    , m_services(services)
+    , m_windows(std::move(windows))
+    , m_saved(m_windows.texts())
+    , m_instance(
+          QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
+{
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(500);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { writeRecovery(); });
+}
+
+QString ScenarioDocument::recoveryPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+        .filePath(QStringLiteral("recovery.json"));
+}
+
+void ScenarioDocument::open()
+{
+    const QString path = m_services.chooseOpenFile(m_window, QStringLiteral("Open a loan scenario"),
+                                                   QStringLiteral("Loan scenarios (*.loanblend)"));
+    if (!path.isEmpty())
+        open(path);
+}
+
+void ScenarioDocument::open(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file{path};
+    if (!file.open(QIODevice::ReadOnly)) {
+        say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, file.errorString()));
+        return;
+    }
+    const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+    if (const QString *reason = std::get_if<QString>(&read)) {
+        say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, *reason));
+        return;
+    }
+    scenario::WindowTexts texts = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
+    // A file without a comparison leaves the one in its window as it is.
+    if (!texts.comparison)
+        texts.comparison = m_windows.texts().comparison;
+    // What the file holds counts as saved before the windows take it, so the edits of taking it mark nothing.
+    m_saved = texts;
+    setCurrentFile(path);
+    m_windows.setTexts(texts);
+    m_windows.calculate();
+    rememberRecent(path);
+    edited();
+}
+
+void ScenarioDocument::save()
+{
+    if (m_file.isEmpty())
+        saveAs();
+    else
+        saveTo(m_file);
+}
+
+void ScenarioDocument::saveAs()
+{
+    const QString base = m_file.isEmpty() ? QStringLiteral("loan-scenario") : QFileInfo(m_file).completeBaseName();
+    const QString path = m_services.chooseSaveFile(m_window, QStringLiteral("Save the loan scenario"), base,
+                                                   QStringLiteral("loanblend"), QStringLiteral("Loan scenarios"));
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+// Text that is not a number cannot be saved: the user is told which, and the file is left as it was.
+bool ScenarioDocument::saveTo(const QString &path)
+{
+    const scenario::WindowTexts texts = m_windows.texts();
+    const auto saved = scenario::scenarioOf(texts, m_marks);
+    if (const std::string *unreadable = std::get_if<std::string>(&saved)) {
+        say(QStringLiteral("The scenario was not saved. %1").arg(toQString(*unreadable)));
+        return false;
+    }
+    QString error;
+    if (!scenario::saveBytesAtomically(path, scenario::writeScenario(std::get<scenario::Scenario>(saved)), error)) {
+        say(error);
+        return false;
+    }
+    m_saved = texts;
+    setCurrentFile(path);
+    rememberRecent(path);
+    edited();
+    return true;
+}
+
+void ScenarioDocument::setCurrentFile(const QString &path)
+{
+    m_file = QFileInfo(path).absoluteFilePath();
+    showTitle();
+}
+
+// The program's title alone until a file is opened or saved; then the file's name, marked while the inputs differ
+// from it.
+void ScenarioDocument::showTitle()
+{
+    const QString program = toQString(commands::form::programTitle);
+    m_window.setWindowTitle(m_file.isEmpty() ? program
+                                             : QStringLiteral("%1[*] - %2").arg(QFileInfo(m_file).fileName(), program));
+    m_window.setWindowModified(!m_file.isEmpty() && m_windows.texts() != m_saved);
+}
+
+void ScenarioDocument::fillRecentMenu(QMenu &menu)
+{
+    menu.clear();
+    const QStringList recent = QSettings().value(recentKey).toStringList();
+    for (const QString &path : recent)
+        menu.addAction(QFileInfo(path).fileName(), this,
+                       [this, path] {
+                           if (QFileInfo::exists(path)) {
+                               open(path);
+                               return;
+                           }
+                           QSettings settings;
+                           QStringList remaining = settings.value(recentKey).toStringList();
+                           remaining.removeAll(path);
+                           settings.setValue(recentKey, remaining);
+                           say(QStringLiteral(
+                                   "\u201C%1\u201D is no longer there, so it is taken off the list of recent files.")
+                                   .arg(QDir::toNativeSeparators(path)));
+                       })
+            ->setToolTip(QDir::toNativeSeparators(path));
+    menu.setEnabled(!recent.isEmpty());
+}
+
+void ScenarioDocument::rememberRecent(const QString &path)
+{
+    QSettings settings;
+    QStringList recent = settings.value(recentKey).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    settings.setValue(recentKey, recent.mid(0, recentCount));
+}
+
+void ScenarioDocument::edited()
+{
+    showTitle();
+    if (m_windows.texts() == m_saved) {
+        m_recoveryTimer.stop();
+        removeRecovery();
+    } else if (!m_recoveryTimer.isActive()) {
+        m_recoveryTimer.start();
+    }
+}
+
+bool ScenarioDocument::hasRecovery() const
+{
+    return readRecovery().has_value();
+}
+
+// The earlier session's texts as they were typed, and the file they belonged to; nothing is calculated.
+void ScenarioDocument::restore()
+{
+    const std::optional<Recovery> recovery = readRecovery();
+    if (!recovery)
+        return;
+    if (!recovery->file.isEmpty() && QFileInfo::exists(recovery->file)) {
+        QFile file{recovery->file};
+        if (file.open(QIODevice::ReadOnly))
+            if (const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+                std::holds_alternative<scenario::Scenario>(read)) {
+                m_saved = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
+                setCurrentFile(recovery->file);
+            }
+    }
+    m_windows.setTexts(recovery->texts);
+    writeRecovery(); // this copy's now, so that its next Save or Discard removes it
+    edited();
+}
+
+void ScenarioDocument::discardRecovery()
+{
+    QFile::remove(recoveryPath());
+}
+
+void ScenarioDocument::writeRecovery()
+{
+    const scenario::WindowTexts texts = m_windows.texts();
+    if (texts == m_saved) {
+        removeRecovery();
+        return;
+    }
+    QJsonObject root{
+        {"instance", m_instance},
+        {"file", m_file},
+        {"inputs", textArray(texts.inputs)},
+        {"firstMonth",
+         QStringLiteral("%1-%2")
+             .arg(texts.firstMonth.year, 4, 10, QLatin1Char('0'))
+             .arg(texts.firstMonth.month, 2, 10, QLatin1Char('0'))},
+        {"comparison", texts.comparison ? QJsonValue(textArray(*texts.comparison)) : QJsonValue(QJsonValue::Null)}};
+    const std::optional<Recovery> earlier = readRecovery();
+    if (earlier && earlier->instance != m_instance && recoveryTaken)
+        recoveryTaken();
+    QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
+    QString error;
+    // A recovery that cannot be written is no reason to interrupt the typing: the next edit tries again.
+    scenario::saveBytesAtomically(recoveryPath(), QJsonDocument(root).toJson(QJsonDocument::Compact), error);
+}
+
+// Only this copy's: another copy running beside it may hold newer typing there.
+void ScenarioDocument::removeRecovery()
+{
+    const std::optional<Recovery> recovery = readRecovery();
+    if (recovery && recovery->instance == m_instance)
+        QFile::remove(recoveryPath());
+}
+
+void ScenarioDocument::say(const QString &text) const
+{
+    m_services.showMessage(m_window, text);
+}
+
+} // namespace window

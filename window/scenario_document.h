@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "desktop_services.h"
+#include "numtext/locale_marks.h"
+#include "scenario/scenario_texts.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+namespace window {
+
+// The windows' inputs as a document: opened from a scenario file and saved to one, the file's name in the title
+// with a mark while the inputs differ from it, the files opened last, and a recovery file that holds whatever was
+// typed and not saved, for the next start to offer back. Exit stays what it always was: it ends the program at once
+// and asks nothing.
+class ScenarioDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // What the document needs of the windows.
+    struct Windows {
+        std::function<scenario::WindowTexts()> texts;
+        std::function<void(const scenario::WindowTexts &texts)> setTexts;
+        std::function<void()> calculate; // as the user's click on Calculate runs it, checks first
+    };
+
+    ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, DesktopServices &services, Windows windows);
+
+    void open();
+    // Refuses a file that cannot be read, saying why, and changes nothing then.
+    void open(const QString &path);
+    void save();
+    void saveAs();
+    // The files opened or saved last, most recent first; one that is gone says so and leaves the list.
+    void fillRecentMenu(QMenu &menu);
+
+    // After every change to an input of either window or to the first-payment month.
+    void edited();
+
+    // The inputs of an earlier session that were never saved, for the windows to offer back at start.
+    bool hasRecovery() const;
+    void restore();
+    void discardRecovery();
+
+    // The recovery file, one for the user.
+    static QString recoveryPath();
+
+    // Called when this copy's typing takes the place of an earlier session's recovery, which is then gone.
+    std::function<void()> recoveryTaken;
+
+private:
+    bool saveTo(const QString &path);
+    void setCurrentFile(const QString &path);
+    void showTitle();
+    void rememberRecent(const QString &path);
+    void writeRecovery();
+    void removeRecovery();
+    void say(const QString &text) const;
+
+    QWidget &m_window;
+    numtext::LocaleMarks m_marks;
+    DesktopServices &m_services;
+    Windows m_windows;
+    QString m_file; // empty: the inputs belong to no file
+    scenario::WindowTexts m_saved; // what the inputs were when last opened or saved, or at start
+    QString m_instance; // tells this copy's recovery file from another running copy's
+    QTimer m_recoveryTimer; // an edit is written within half a second, however fast the typing goes on
+};
+
+} // namespace window
