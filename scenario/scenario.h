@@ -19,6 +19,8 @@ struct ScenarioLoan {
     Number rate; // percent
     Number termMonths; // kept where a payment is typed, but then not used
     Number payment; // none where the term sets it
+
+    friend bool operator==(const ScenarioLoan &, const ScenarioLoan &) = default;
 };
 
 struct ScenarioOffer {
@@ -26,6 +28,8 @@ struct ScenarioOffer {
     Number termMonths;
     Number feesAtSigning;
     Number feesAdded;
+
+    friend bool operator==(const ScenarioOffer &, const ScenarioOffer &) = default;
 };
 
 struct ScenarioComparison {
@@ -33,6 +37,8 @@ struct ScenarioComparison {
     ScenarioOffer offer;
     Number extra;
     Number savingsRate;
+
+    friend bool operator==(const ScenarioComparison &, const ScenarioComparison &) = default;
 };
 
 struct Scenario {
@@ -43,21 +49,5 @@ struct Scenario {
 
     friend bool operator==(const Scenario &, const Scenario &) = default;
 };
-
-inline bool operator==(const ScenarioLoan &a, const ScenarioLoan &b)
-{
-    return a.balance == b.balance && a.rate == b.rate && a.termMonths == b.termMonths && a.payment == b.payment;
-}
-
-inline bool operator==(const ScenarioOffer &a, const ScenarioOffer &b)
-{
-    return a.rate == b.rate && a.termMonths == b.termMonths && a.feesAtSigning == b.feesAtSigning
-        && a.feesAdded == b.feesAdded;
-}
-
-inline bool operator==(const ScenarioComparison &a, const ScenarioComparison &b)
-{
-    return a.loans == b.loans && a.offer == b.offer && a.extra == b.extra && a.savingsRate == b.savingsRate;
-}
 
 } // namespace scenario
