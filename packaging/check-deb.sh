@@ -18,6 +18,7 @@ depends=$(dpkg-deb --field "$deb" Depends)
 status=0
 for path in ./usr/bin/loanblend \
             ./usr/share/applications/org.loanblend.LoanBlend.desktop \
+            ./usr/share/mime/packages/org.loanblend.LoanBlend.xml \
             ./usr/share/metainfo/org.loanblend.LoanBlend.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.loanblend.LoanBlend.svg \
             ./usr/share/man/man1/loanblend.1.gz \
