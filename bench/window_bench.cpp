@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -78,6 +80,34 @@ void calculateWithSchedulesOpen(benchmark::State &state)
     }
 }
 BENCHMARK(calculateWithSchedulesOpen)->Unit(benchmark::kMillisecond);
+
+// Target: 5 ms. Opening a scenario with the schedules and comparison windows closed: the file read, its inputs put
+// into the fields, Calculate run with its checks and the window repainted. Two files in turn, so every field
+// changes each time.
+void openScenario(benchmark::State &state)
+{
+    ShownForm shown;
+    if (!shown.exposed())
+        return state.SkipWithError("the window was never exposed");
+    QTemporaryDir folder;
+    const std::array<QString, 2> files{folder.filePath("a.loanblend"), folder.filePath("b.loanblend")};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QFile file{files[i]};
+        if (!file.open(QIODevice::WriteOnly))
+            return state.SkipWithError("no scenario could be written");
+        file.write(QStringLiteral(R"({"format": "loanblend-scenario", "version": 1, "firstMonth": "2027-01",
+            "inputs": {"Text1": "%1", "Text2": "2.99", "Text3": "20", "Text6": "140000", "Text7": "4"}})")
+                       .arg(355000 + 1000 * int(i))
+                       .toUtf8());
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        shown.form().openScenario(files[next]);
+        shown.form().repaint();
+        next = 1 - next;
+    }
+}
+BENCHMARK(openScenario)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

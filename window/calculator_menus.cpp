@@ -55,9 +55,10 @@ void CalculatorMenus::buildMenus(std::function<void()> exit)
     addCommand(file, "&Open\u2026", QKeySequence::Open, [this] { m_document->open(); });
     QMenu *recent = file->addMenu("Open &recent");
     recent->setObjectName("RecentFiles");
+    // Filled as it opens, so that the settings are not read at start; an empty menu would not open at all.
+    recent->addAction(QString())->setEnabled(false);
     connect(recent, &QMenu::aboutToShow, this,
             [this, recent] { m_guard([this, recent] { m_document->fillRecentMenu(*recent); }); });
-    m_document->fillRecentMenu(*recent);
     addCommand(file, "&Save", QKeySequence::Save, [this] { m_document->save(); });
     addCommand(file, "Save &as\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                [this] { m_document->saveAs(); });

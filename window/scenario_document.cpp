@@ -209,7 +209,8 @@ void ScenarioDocument::fillRecentMenu(QMenu &menu)
                                    .arg(QDir::toNativeSeparators(path)));
                        })
             ->setToolTip(QDir::toNativeSeparators(path));
-    menu.setEnabled(!recent.isEmpty());
+    if (recent.isEmpty())
+        menu.addAction(QStringLiteral("No scenarios yet"))->setEnabled(false);
 }
 
 void ScenarioDocument::rememberRecent(const QString &path)

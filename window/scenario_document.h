@@ -36,7 +36,8 @@ public:
     void open(const QString &path);
     void save();
     void saveAs();
-    // The files opened or saved last, most recent first; one that is gone says so and leaves the list.
+    // The files opened or saved last, most recent first, into `menu`; one that is gone says so and leaves the
+    // list.
     void fillRecentMenu(QMenu &menu);
 
     // After every change to an input of either window or to the first-payment month.
