@@ -119,14 +119,15 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
         [this] { commands::cmdExit_Click(m_operations); }, [this] { calculateAsTyped(); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0); // the recovery bar, where there is one, sits right on the fields
     layout->setMenuBar(m_menus->menuBar());
     layout->addWidget(m_scrollArea);
-    offerRecovery();
     // Every edit of an input is the document's to know of: for the title's mark and the recovery file.
     for (const Field input : commands::inputFields)
         connect(m_textBoxes[std::size_t(input)], &QLineEdit::textChanged, this,
                 [this] { runCommand([this] { m_menus->document().edited(); }); });
     fitToScreen(client->size() + QSize(0, m_menus->menuBar()->sizeHint().height()));
+    offerRecovery();
 
     // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
