@@ -87,8 +87,9 @@ public:
             "  report FILE -o OUT.pdf  the report, as File > Save report as PDF does\n"
             "Inputs start as the window's, then the scenario FILE's (- reads it from standard input), then the\n"
             "options'. Without a command, the window opens, with the scenario FILE where one is given.\n"
-            "Exit status: 0 done; 1 a figure could not be calculated; 2 a usage error, a file that cannot be\n"
-            "read, or an input that is not a number or out of its range."));
+            "Exit status: 0 done (a comparison that cannot be made is an answer too); 1 a figure could not be\n"
+            "calculated; 2 a usage error, a file that cannot be read, or a calculator input that is not a number\n"
+            "or out of its range."));
         m_parser.addHelpOption();
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(
@@ -252,7 +253,7 @@ private:
     {
         const numtext::LocaleMarks c;
         const scenario::WindowTexts texts = scenario::textsOf(file, c);
-        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, file.firstMonth);
+        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, firstMonth(file));
         if (!reading.problems.empty()) {
             const commands::FieldProblem &first = reading.problems.front();
             return {{"refused",
@@ -275,7 +276,7 @@ private:
         }
         const numtext::LocaleMarks c;
         const scenario::WindowTexts texts = scenario::textsOf(*file, c);
-        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, file->firstMonth);
+        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, firstMonth(file));
         compare::Comparison comparison;
         if (reading.problems.empty())
             comparison = compare::compareWays(reading.inputs);
@@ -311,11 +312,11 @@ private:
         report::ReportModule *module = report::loadReportModule(error);
         if (!module)
             usage(error);
-        const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), file->firstMonth);
+        const schedule::Month month = firstMonth(file);
+        const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), month);
         const scenario::WindowTexts texts = scenario::textsOf(*file, m_marks);
-        const report::ReportContent content
-            = report::reportContentOf(outcome, {schedules.begin(), schedules.end()}, texts.comparison, file->firstMonth,
-                                      m_marks, QDate::currentDate());
+        const report::ReportContent content = report::reportContentOf(
+            outcome, {schedules.begin(), schedules.end()}, texts.comparison, month, m_marks, QDate::currentDate());
         if (!module->saveReportPdf(content, output, error))
             usage(error);
         return finish(outcome);

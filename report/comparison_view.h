@@ -8,8 +8,9 @@ class QWidget;
 namespace report {
 
 // The comparison window as the calculator drives it, whether linked in (ComparisonWindow) or loaded with the
-// report module. Its inputs are the user's; the calculator only fills them when asked, and owns the first-payment
-// month the comparison shares with the schedules.
+// report module. Its inputs are the user's; the calculator fills them only when it first opens, when the user asks,
+// and from a scenario opened or restored, and owns the first-payment month the comparison shares with the
+// schedules.
 class ComparisonView {
 public:
     virtual ~ComparisonView() = default;

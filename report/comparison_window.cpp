@@ -444,8 +444,12 @@ void ComparisonWindow::showLoanTerms(const compare::ComparisonInputs &inputs)
     for (std::size_t l = 0; l < 2 && l < inputs.loans.size(); ++l) {
         const compare::LoanInputs &loan = inputs.loans[l];
         const bool repaid = !m_comparison.refusal && loan.balance > 0 && schedule < m_comparison.keep.schedules.size();
+        // Only for terms within the limits: beyond them a month's interest may be too large for cents at all.
+        const bool withinLimits = loan.balance > 0 && loan.balance <= compare::maxAmount && loan.termMonths >= 1
+            && loan.termMonths <= compare::maxTermMonths && loan.annualRatePercent >= 0
+            && loan.annualRatePercent <= compare::maxRatePercent;
         QString implied;
-        if (!loan.payment && loan.termMonths >= 1 && loan.termMonths <= compare::maxTermMonths && loan.balance > 0)
+        if (!loan.payment && withinLimits)
             implied = toQString(numtext::centsText(
                 compare::scheduledPayment(loan.balance, loan.annualRatePercent, loan.termMonths), m_marks));
         m_inputs[indexOf(paymentFields[l])]->setPlaceholderText(implied);

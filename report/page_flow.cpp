@@ -221,6 +221,8 @@ int rowsForThisPage(int rowsLeft, int capacity, int fewest)
 {
     if (rowsLeft <= capacity)
         return rowsLeft;
+    if (capacity < fewest)
+        return 0;
     if (rowsLeft - capacity >= fewest)
         return capacity;
     const int here = rowsLeft - fewest;

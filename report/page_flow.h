@@ -13,7 +13,8 @@ class QRectF;
 namespace report {
 
 // How a table's columns fall across the page: each as wide as its widest text, the spare width shared out among
-// them, or, where the texts together are wider than the page, all of them in a smaller font.
+// them, or, where the texts together are wider than the page, all of them in a smaller font (down to 4 points,
+// which holds the widest schedule of amounts up to 2^53 cents with room to spare).
 struct TableLayout {
     std::vector<double> widths; // points, padding included
     std::vector<Qt::Alignment> alignments;
@@ -22,7 +23,8 @@ struct TableLayout {
 
 // Of the rows a table has left, how many go on this page where `capacity` would fit: all, or as many as fit, but
 // never so many that fewer than `fewest` are left for the next page. Nothing where that would leave fewer than
-// `fewest` here: the rows then start on the next page.
+// `fewest` here, whether because the page has room for fewer or because the next needs some of them: the rows
+// then start on the next page.
 int rowsForThisPage(int rowsLeft, int capacity, int fewest = 3);
 
 // Lays blocks out down the pages of a paged device, one under the other, and starts a new page whenever the next

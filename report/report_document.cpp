@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_document.h"
 
-#include "scenario/atomic_save.h"
 #include "chart_legend.h"
 #include "commands/comparison_results.h"
 #include "comparison_chart.h"
 #include "display_text.h"
 #include "page_flow.h"
 #include "plan_summary.h"
+#include "scenario/atomic_save.h"
 #include "schedule_chart.h"
 #include "schedule_model.h"
 
@@ -110,11 +110,11 @@ void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportC
         flow.heading(QStringLiteral("Schedule: %1 (continued)").arg(name));
         flow.tableRow(rows.front(), layout, true);
     });
-    for (int done = 0; done < payments;) {
-        const int capacity = flow.rowsThatFit();
-        int here = rowsForThisPage(payments - done, capacity, fewestRowsOnAPage);
-        if (here == 0) // only where the page has too little room left, never on a fresh one
-            here = std::min(capacity, payments - done);
+    for (int done = 0, page = 0; done < payments; ++page) {
+        int here = rowsForThisPage(payments - done, flow.rowsThatFit(), fewestRowsOnAPage);
+        // A page too short for three rows still takes one, so that the table always comes to its end.
+        if (here == 0 && page > 0)
+            here = std::max(1, std::min(flow.rowsThatFit(), payments - done));
         for (int row = done; row < done + here; ++row)
             flow.tableRow(rows[std::size_t(row) + 1], layout);
         done += here;

@@ -29,10 +29,9 @@ public:
     // A new comparison window, top-level and owned likewise. Its "Fill from the calculator" button calls
     // `fillFromCalculator`; a first-payment month picked in it goes to `firstPaymentPicked`; every input the user
     // changes in it calls `edited`.
-    virtual ComparisonView *createComparisonWindow(const numtext::LocaleMarks &marks, QWidget *parent,
-                                                   std::function<void()> fillFromCalculator,
-                                                   std::function<void(schedule::Month)> firstPaymentPicked,
-                                                   std::function<void()> edited)
+    virtual ComparisonView *
+    createComparisonWindow(const numtext::LocaleMarks &marks, QWidget *parent, std::function<void()> fillFromCalculator,
+                           std::function<void(schedule::Month)> firstPaymentPicked, std::function<void()> edited)
         = 0;
     virtual bool saveReportPdf(const ReportContent &content, const QString &path, QString &error) = 0;
     // Asks with the print dialog (A4 or Letter by the locale) and prints. Printed to a PDF file, the file is

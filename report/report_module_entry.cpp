@@ -27,8 +27,8 @@ public:
                                                    std::function<void(schedule::Month)> firstPaymentPicked,
                                                    std::function<void()> edited) override
     {
-        auto *window = new report::ComparisonWindow(marks, std::move(fillFromCalculator),
-                                                    std::move(firstPaymentPicked), parent);
+        auto *window
+            = new report::ComparisonWindow(marks, std::move(fillFromCalculator), std::move(firstPaymentPicked), parent);
         window->setEdited(std::move(edited));
         return window;
     }

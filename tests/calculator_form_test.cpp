@@ -83,6 +83,7 @@ private slots:
     void a_file_that_is_no_scenario_is_refused_and_changes_nothing();
     void a_recent_file_that_is_gone_says_so_and_leaves_the_list();
     void typing_not_saved_is_offered_back_at_the_next_start();
+    void the_recovery_file_outlives_open_and_is_not_offered_from_a_running_copy();
     void the_command_line_gives_the_windows_texts_as_json();
     void the_save_dialog_takes_the_name_as_typed_data();
     void the_save_dialog_takes_the_name_as_typed();
@@ -832,6 +833,50 @@ void CalculatorFormTest::typing_not_saved_is_offered_back_at_the_next_start()
     QTest::mouseClick(m_form->findChild<QPushButton *>("DiscardInputs"), Qt::LeftButton);
     QVERIFY(!QFile::exists(recovery));
     QCOMPARE(box("Text1")->text(), "355000");
+}
+
+// Opening asks nothing, and the recovery file keeps what was replaced until the next edit; opening the comparison
+// window is no edit; another copy's recovery is not offered while that copy runs.
+void CalculatorFormTest::the_recovery_file_outlives_open_and_is_not_offered_from_a_running_copy()
+{
+    const QString recovery = window::ScenarioDocument::recoveryPath();
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    const QString saved = m_saveFolder->filePath("loan-scenario.loanblend");
+    QTRY_VERIFY(QFile::exists(saved));
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QTRY_VERIFY(m_form->findChild<QWidget *>("ComparisonWindow"));
+    QTest::qWait(400);
+    QVERIFY(!QFile::exists(recovery));
+    QVERIFY(!m_form->isWindowModified());
+
+    box("Text1")->setText("420000");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
+    m_form->openScenario(saved);
+    QTest::qWait(400);
+    QVERIFY(QFile::exists(recovery));
+    QCOMPARE(box("Text1")->text(), "355000");
+
+    QFile file{recovery};
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"instance": "1-0", "file": "", "inputs": ["1", "1", "1", "1", "1"], "firstMonth": "2027-01",
+                   "comparison": null})");
+    file.close();
+    m_form.reset();
+    startForm();
+    QVERIFY(!m_form->findChild<QWidget *>("RecoveryBar")); // process 1 runs: that copy's typing is its own
+
+    // Typing of no file, restored while a file is open, belongs to no file: Save then asks where.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"instance": "999999999-0", "file": "", "inputs": ["7", "1", "1", "1", "1"], "firstMonth": "2027-01",
+                   "comparison": null})");
+    file.close();
+    m_form.reset();
+    startForm();
+    m_form->openScenario(saved);
+    QTRY_COMPARE(m_form->windowTitle(), "loan-scenario.loanblend[*] - Blended Loan Calculator");
+    QTest::mouseClick(m_form->findChild<QPushButton *>("RestoreInputs"), Qt::LeftButton);
+    QCOMPARE(box("Text1")->text(), "7");
+    QCOMPARE(m_form->windowTitle(), "Blended Loan Calculator");
 }
 
 // The command line, run as a process with no display, gives the very texts the window shows for the same inputs.

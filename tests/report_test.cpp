@@ -411,6 +411,8 @@ void ReportTest::a_table_never_leaves_fewer_than_three_rows_on_a_page_data()
     QTest::newRow("two would be left") << 42 << 40 << 39;
     QTest::newRow("too little room for three here") << 4 << 2 << 0;
     QTest::newRow("a short table that does not fit") << 2 << 1 << 0;
+    QTest::newRow("room for two at the foot of a page") << 100 << 2 << 0;
+    QTest::newRow("room for one at the foot of a page") << 100 << 1 << 0;
 }
 
 void ReportTest::a_table_never_leaves_fewer_than_three_rows_on_a_page()
@@ -611,6 +613,12 @@ void ReportTest::comparison_follows_typing_and_marks_what_cannot_be_used()
     QCOMPARE(rate->accessibleDescription(), "Not a number.");
     QCOMPARE(shown(*window, "firstPayment_keep"), QString::fromUtf8("\u2014"));
     QVERIFY(window->comparison().refusal);
+
+    // A rate far beyond the limits is only marked: no payment is worked out from it, even for the greyed hint.
+    rate->selectAll();
+    QTest::keyClicks(rate, "1e16");
+    QTRY_COMPARE(mark->text(), QString::fromUtf8("\u26A0 Must be between 0 % and 100 %."));
+    QCOMPARE(window->findChild<QLineEdit *>("Loan1Payment")->placeholderText(), QString());
 
     rate->selectAll();
     QTest::keyClicks(rate, "3.5");

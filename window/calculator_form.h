@@ -21,7 +21,8 @@ class CalculatorMenus;
 
 // The calculator window, laid out from the form table at the screen's logical DPI. Every widget carries its
 // table name as objectName and an accessible name a screen reader can speak. Where the screen is smaller than
-// the window, its content scrolls. A menu bar above the client area reaches the schedules, the report and help.
+// the window, its content scrolls. A menu bar above the client area reaches scenario files, the schedules, the
+// comparison with an offer, the report and help.
 class CalculatorForm : public QWidget {
     Q_OBJECT
 

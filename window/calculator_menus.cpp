@@ -34,7 +34,7 @@ CalculatorMenus::CalculatorMenus(QWidget &window, commands::WindowOperations &fi
     m_document = new ScenarioDocument(window, m_marks, services,
                                       {[this] { return windowTexts(); },
                                        [this](const scenario::WindowTexts &texts) { setWindowTexts(texts); },
-                                       std::move(calculate)});
+                                       std::move(calculate), m_guard});
     buildMenus(std::move(exit));
 }
 
@@ -207,14 +207,19 @@ void CalculatorMenus::showComparison()
                     m_document->edited();
                 });
             },
-            [this](schedule::Month month) { firstPaymentPicked(month); }, [this] { m_document->edited(); });
+            [this](schedule::Month month) { firstPaymentPicked(month); },
+            [this] { m_guard([this] { m_document->edited(); }); });
         m_comparisonWindow->widget()->addActions(m_commands);
         m_comparisonWindow->setFirstPayment(m_last.firstPayment());
         // Filled when it first opens, from a scenario's comparison where one was opened; after that, what the user
         // types there stays until asked to fill it again.
-        m_comparisonWindow->setTexts(m_pendingComparison ? *m_pendingComparison : calculatorComparisonTexts());
-        m_pendingComparison.reset();
-        m_document->edited();
+        if (m_pendingComparison) {
+            m_comparisonWindow->setTexts(*std::exchange(m_pendingComparison, std::nullopt));
+            m_document->edited();
+        } else {
+            m_comparisonWindow->setTexts(calculatorComparisonTexts());
+            m_document->comparisonOpened(m_comparisonWindow->texts());
+        }
     }
     QWidget *window = m_comparisonWindow->widget();
     window->show();

@@ -28,10 +28,11 @@ struct ReportContent;
 
 namespace window {
 
-// The calculator's menu bar and what its commands open beside the window: the repayment schedules, the report
-// to save or print, the schedules as CSV, the copied results and the help, all of them from the last Calculate's
-// outcome. The schedules window, the chart and printing come from the report module, loaded the first time one of
-// them is asked for, never at start. Every command runs inside `guard`, the window's last resort for failures.
+// The calculator's menu bar and what its commands open beside the window: scenario files, the repayment schedules,
+// the comparison with an offer, the report to save or print, the CSV exports, the copied results and the help, all
+// of them from the last Calculate's outcome. The schedules and comparison windows, the charts and printing come
+// from the report module, loaded the first time one of them is asked for, never at start. Every command, and
+// every call the other windows make back, runs inside `guard`, the window's last resort for failures.
 class CalculatorMenus : public QObject {
     Q_OBJECT
 

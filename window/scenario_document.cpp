@@ -16,9 +16,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <cerrno>
+#include <csignal>
 
 namespace window {
 
@@ -77,6 +80,15 @@ std::optional<Recovery> readRecovery()
     return recovery;
 }
 
+// Whether the copy of the program that wrote a recovery file is running still: its process is there.
+bool stillRunning(const QString &instance)
+{
+    bool read = false;
+    const qint64 process = instance.section('-', 0, 0).toLongLong(&read);
+    return read && process > 0 && process != QCoreApplication::applicationPid()
+        && (::kill(pid_t(process), 0) == 0 || errno == EPERM);
+}
+
 } // namespace
 
 ScenarioDocument::ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, DesktopServices &services,
@@ -86,13 +98,14 @@ ScenarioDocument::ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, 
     , m_marks(std::move(marks))
     , m_services(services)
     , m_windows(std::move(windows))
-    , m_saved(m_windows.texts())
+    , m_starting(m_windows.texts())
+    , m_saved(m_starting)
     , m_instance(
           QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
 {
     m_recoveryTimer.setSingleShot(true);
-    m_recoveryTimer.setInterval(500);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { writeRecovery(); });
+    m_recoveryTimer.setInterval(250);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { m_windows.guard([this] { writeRecovery(); }); });
 }
 
 QString ScenarioDocument::recoveryPath()
@@ -126,13 +139,21 @@ void ScenarioDocument::open(const QString &path)
     // A file without a comparison leaves the one in its window as it is.
     if (!texts.comparison)
         texts.comparison = m_windows.texts().comparison;
-    // What the file holds counts as saved before the windows take it, so the edits of taking it mark nothing.
+    // Open asks nothing first: the recovery file keeps what the file replaced until the next edit.
     m_saved = texts;
     setCurrentFile(path);
-    m_windows.setTexts(texts);
+    takeTexts(texts);
+    m_recoveryTimer.stop();
     m_windows.calculate();
     rememberRecent(path);
-    edited();
+    showTitle();
+}
+
+// Sets the windows without counting each field set as an edit of the user's.
+void ScenarioDocument::takeTexts(const scenario::WindowTexts &texts)
+{
+    const QScopedValueRollback taking{m_takingTexts, true};
+    m_windows.setTexts(texts);
 }
 
 void ScenarioDocument::save()
@@ -175,7 +196,7 @@ bool ScenarioDocument::saveTo(const QString &path)
 
 void ScenarioDocument::setCurrentFile(const QString &path)
 {
-    m_file = QFileInfo(path).absoluteFilePath();
+    m_file = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     showTitle();
 }
 
@@ -193,24 +214,27 @@ void ScenarioDocument::fillRecentMenu(QMenu &menu)
 {
     menu.clear();
     const QStringList recent = QSettings().value(recentKey).toStringList();
-    for (const QString &path : recent)
-        menu.addAction(QFileInfo(path).fileName(), this,
-                       [this, path] {
-                           if (QFileInfo::exists(path)) {
-                               open(path);
-                               return;
-                           }
-                           QSettings settings;
-                           QStringList remaining = settings.value(recentKey).toStringList();
-                           remaining.removeAll(path);
-                           settings.setValue(recentKey, remaining);
-                           say(QStringLiteral(
-                                   "\u201C%1\u201D is no longer there, so it is taken off the list of recent files.")
-                                   .arg(QDir::toNativeSeparators(path)));
-                       })
-            ->setToolTip(QDir::toNativeSeparators(path));
+    for (const QString &path : recent) {
+        QAction *action = menu.addAction(QFileInfo(path).fileName(), this,
+                                         [this, path] { m_windows.guard([this, &path] { openRecent(path); }); });
+        action->setToolTip(QDir::toNativeSeparators(path));
+    }
     if (recent.isEmpty())
         menu.addAction(QStringLiteral("No scenarios yet"))->setEnabled(false);
+}
+
+void ScenarioDocument::openRecent(const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        open(path);
+        return;
+    }
+    QSettings settings;
+    QStringList remaining = settings.value(recentKey).toStringList();
+    remaining.removeAll(path);
+    settings.setValue(recentKey, remaining);
+    say(QStringLiteral("\u201C%1\u201D is no longer there, so it is taken off the list of recent files.")
+            .arg(QDir::toNativeSeparators(path)));
 }
 
 void ScenarioDocument::rememberRecent(const QString &path)
@@ -225,6 +249,8 @@ void ScenarioDocument::rememberRecent(const QString &path)
 
 void ScenarioDocument::edited()
 {
+    if (m_takingTexts)
+        return;
     showTitle();
     if (m_windows.texts() == m_saved) {
         m_recoveryTimer.stop();
@@ -234,34 +260,47 @@ void ScenarioDocument::edited()
     }
 }
 
-bool ScenarioDocument::hasRecovery() const
+void ScenarioDocument::comparisonOpened(const commands::ComparisonTexts &texts)
 {
-    return readRecovery().has_value();
+    if (!m_saved.comparison)
+        m_saved.comparison = texts;
+    if (!m_starting.comparison)
+        m_starting.comparison = texts;
+    edited();
 }
 
-// The earlier session's texts as they were typed, and the file they belonged to; nothing is calculated.
+bool ScenarioDocument::hasRecovery() const
+{
+    const std::optional<Recovery> recovery = readRecovery();
+    return recovery && !stillRunning(recovery->instance);
+}
+
+// The earlier session's texts as they were typed, and the file they belonged to, or none; nothing is calculated.
 void ScenarioDocument::restore()
 {
     const std::optional<Recovery> recovery = readRecovery();
     if (!recovery)
         return;
-    if (!recovery->file.isEmpty() && QFileInfo::exists(recovery->file)) {
-        QFile file{recovery->file};
-        if (file.open(QIODevice::ReadOnly))
-            if (const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
-                std::holds_alternative<scenario::Scenario>(read)) {
-                m_saved = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
-                setCurrentFile(recovery->file);
-            }
-    }
-    m_windows.setTexts(recovery->texts);
-    writeRecovery(); // this copy's now, so that its next Save or Discard removes it
-    edited();
+    m_saved = m_starting;
+    setCurrentFile({});
+    QFile file{recovery->file};
+    if (!recovery->file.isEmpty() && file.open(QIODevice::ReadOnly))
+        if (const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+            std::holds_alternative<scenario::Scenario>(read)) {
+            m_saved = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
+            setCurrentFile(recovery->file);
+        }
+    takeTexts(recovery->texts);
+    writeRecovery(); // this copy's now, so that its next Save, or its return to the saved inputs, removes it
+    showTitle();
 }
 
+// The earlier session's: one a copy still running has written since is left to it.
 void ScenarioDocument::discardRecovery()
 {
-    QFile::remove(recoveryPath());
+    const std::optional<Recovery> recovery = readRecovery();
+    if (recovery && !stillRunning(recovery->instance))
+        QFile::remove(recoveryPath());
 }
 
 void ScenarioDocument::writeRecovery()

@@ -27,6 +27,7 @@ public:
         std::function<scenario::WindowTexts()> texts;
         std::function<void(const scenario::WindowTexts &texts)> setTexts;
         std::function<void()> calculate; // as the user's click on Calculate runs it, checks first
+        std::function<void(const std::function<void()> &work)> guard; // the windows' last resort for failures
     };
 
     ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, DesktopServices &services, Windows windows);
@@ -42,8 +43,12 @@ public:
 
     // After every change to an input of either window or to the first-payment month.
     void edited();
+    // The comparison window filled for the first time: where the scenario holds no comparison, its starting texts
+    // are no change to it.
+    void comparisonOpened(const commands::ComparisonTexts &texts);
 
-    // The inputs of an earlier session that were never saved, for the windows to offer back at start.
+    // The inputs of an earlier session that were never saved, for the windows to offer back at start: not those of
+    // another copy still running.
     bool hasRecovery() const;
     void restore();
     void discardRecovery();
@@ -56,6 +61,8 @@ public:
 
 private:
     bool saveTo(const QString &path);
+    void openRecent(const QString &path);
+    void takeTexts(const scenario::WindowTexts &texts);
     void setCurrentFile(const QString &path);
     void showTitle();
     void rememberRecent(const QString &path);
@@ -68,7 +75,9 @@ private:
     DesktopServices &m_services;
     Windows m_windows;
     QString m_file; // empty: the inputs belong to no file
+    scenario::WindowTexts m_starting; // the inputs as the windows start
     scenario::WindowTexts m_saved; // what the inputs were when last opened or saved, or at start
+    bool m_takingTexts = false; // the windows are being set from a file or a recovery, not typed into
     QString m_instance; // tells this copy's recovery file from another running copy's
     QTimer m_recoveryTimer; // an edit is written within half a second, however fast the typing goes on
 };
