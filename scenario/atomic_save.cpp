@@ -3,6 +3,8 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace scenario {
 
@@ -51,9 +53,14 @@ bool saveAtomically(const QString &path, const std::function<bool(QIODevice &fil
         return false;
     }
     QString writeError;
-    if (!write(file, writeError)) {
+    // What is still in the file's buffer is written here and its failure seen: a commit that has to write it
+    // itself reports success even where the disk took none of it, and replaces the old file with the stump.
+    const bool written = write(file, writeError);
+    const bool flushed = written && file.flush();
+    const int flushFailure = errno; // the file's own account of a failed flush says no more than "unknown error"
+    if (!flushed) {
         // Cancelling replaces the file's own account of what went wrong.
-        const QString systemReason = file.errorString();
+        const QString systemReason = written ? QString::fromLocal8Bit(std::strerror(flushFailure)) : file.errorString();
         file.cancelWriting();
         error = writeError.isEmpty() ? saveFailureMessage(path, systemReason) : writeError;
         return false;

@@ -12,6 +12,7 @@
 #include "report/report_module.h"
 #include "report/schedule_model.h"
 #include "report/schedules_window.h"
+#include "scenario/atomic_save.h"
 #include "schedule/calculated_plans.h"
 #include "schedule/schedules_csv.h"
 
@@ -467,8 +468,9 @@ void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why_data()
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    // Printing to a PDF file writes a file too, by the same rule.
-    for (const char *kind : {"csv", "pdf", "print"}) {
+    // Printing to a PDF file writes a file too, by the same rule; a scenario is small enough to lie in the file's
+    // buffer until the end.
+    for (const char *kind : {"csv", "pdf", "print", "scenario"}) {
         QTest::addRow("%s: read-only folder", kind) << "read-only" << kind << "the folder is read-only.";
         QTest::addRow("%s: missing folder", kind) << "missing" << kind << "the folder does not exist.";
         QTest::addRow("%s: disk full part-way", kind) << "full" << kind << "file too large.";
@@ -502,6 +504,8 @@ void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why()
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             saved = report::printReport(reportContent(), printer, error);
+        } else if (kind == "scenario") {
+            saved = scenario::saveBytesAtomically(path, QByteArray(2000, 'x'), error);
         } else {
             saved = kind == "pdf"
                 ? report::saveReportPdf(reportContent(), path, report::reportPageLayout(QLocale()), error)
