@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev                          # the window: Qt 6 Widgets and Qt Test
     qt6-charts-dev libqt6opengl6-dev      # the schedules chart (Qt Charts' CMake package needs Qt OpenGL's)
     fonts-liberation2                     # the closest faces to the ones the window was drawn with
+    adwaita-qt6                           # a desktop style with thicker frames than Fusion, for the window's tests
     desktop-file-utils appstream          # validating the desktop entry and the metainfo
     shared-mime-info                      # checking the scenario file's type as the desktop would take it
     dpkg-dev file                         # building the .deb (dpkg-shlibdeps, and file for CPack)

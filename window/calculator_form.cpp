@@ -4,6 +4,7 @@
 #include "calculator_menus.h"
 #include "commands/commands.h"
 #include "commands/form_table.h"
+#include "form_geometry.h"
 #include "numtext/localized_number.h"
 #include "recovery_bar.h"
 #include "report/display_text.h"
@@ -107,7 +108,7 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     setWindowTitle(toQString(form::programTitle));
     setFont(fontOf(8, QFont::Normal));
 
-    QWidget *client = buildClientArea(logicalDpiX());
+    QWidget *client = buildClientArea();
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     // Clicks on the background or on Exit must not move the focus to the scroll area: that would count as
@@ -126,7 +127,11 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     for (const Field input : commands::inputFields)
         connect(m_textBoxes[std::size_t(input)], &QLineEdit::textChanged, this,
                 [this] { runCommand([this] { m_menus->document().edited(); }); });
-    fitToScreen(client->size() + QSize(0, m_menus->menuBar()->sizeHint().height()));
+    // The menu bar's height at the window's width, as the layout will give it: some styles wrap it taller than
+    // its size hint says.
+    const int menuBarHeight
+        = std::max(m_menus->menuBar()->heightForWidth(client->width()), m_menus->menuBar()->sizeHint().height());
+    fitToScreen(client->size() + QSize(0, menuBarHeight));
     offerRecovery();
 
     // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
@@ -141,14 +146,18 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     principal->selectAll();
 }
 
-QWidget *CalculatorForm::buildClientArea(double dpi)
+QWidget *CalculatorForm::buildClientArea()
 {
-    auto *client = new QWidget;
+    // Made inside the window, so that its fields measure themselves in the window's font and style.
+    auto *client = new QWidget(this);
     client->setObjectName("ClientArea");
-    client->setFixedSize(toPixels({0, 0, form::clientWidth, form::clientHeight}, dpi).size());
-    addTextBoxes(*client, dpi);
-    addLabels(*client, dpi);
-    addButtons(*client, dpi);
+    addTextBoxes(*client);
+    const double dpi = logicalDpiX();
+    const FormGeometry geometry = fitTextBoxesToStyle(dpi);
+    const Placement place = [&geometry, dpi](const form::Twips &twips) { return geometry.place(toPixels(twips, dpi)); };
+    client->setFixedSize(place({0, 0, form::clientWidth, form::clientHeight}).size());
+    addLabels(*client, place);
+    addButtons(*client, place);
     chainTabOrder();
     return client;
 }
@@ -168,7 +177,29 @@ void CalculatorForm::fitToScreen(QSize content)
     resize(size.boundedTo(room));
 }
 
-void CalculatorForm::addTextBoxes(QWidget &client, double dpi)
+// Each field as large as the form makes it, or larger where the style's frame takes more room than the form
+// allowed, with the form's text area inside.
+FormGeometry CalculatorForm::fitTextBoxesToStyle(double dpi)
+{
+    std::vector<QRect> formRects;
+    QSize growth;
+    for (const auto &spec : form::textBoxes()) {
+        formRects.push_back(toPixels(spec.geometry, dpi));
+        growth = growth.expandedTo(fieldGrowth(*m_textBoxes[std::size_t(spec.field)], formRects.back().size()));
+    }
+    const FormGeometry geometry{formRects, growth};
+    std::size_t index = 0;
+    for (const auto &spec : form::textBoxes()) {
+        QLineEdit &box = *m_textBoxes[std::size_t(spec.field)];
+        const QRect &formRect = formRects[index++];
+        box.setGeometry(geometry.place(formRect));
+        keepFormTextArea(box, formRect.size());
+        box.setCursorPosition(0);
+    }
+    return geometry;
+}
+
+void CalculatorForm::addTextBoxes(QWidget &client)
 {
     for (const auto &spec : form::textBoxes()) {
         QLineEdit *box = spec.role == form::Role::Result ? new ResultField(&client) : new QLineEdit(&client);
@@ -177,7 +208,6 @@ void CalculatorForm::addTextBoxes(QWidget &client, double dpi)
                                                     : toQString(spec.initialText));
         box->setObjectName(toQString(spec.name));
         box->setAccessibleName(toQString(form::accessibleName(spec)));
-        box->setGeometry(toPixels(spec.geometry, dpi));
         if (spec.colour)
             paintFixedBackground(*box, *spec.colour);
         if (spec.role == form::Role::Note) {
@@ -185,7 +215,6 @@ void CalculatorForm::addTextBoxes(QWidget &client, double dpi)
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::ClickFocus);
         }
-        box->setCursorPosition(0);
         m_textBoxes[std::size_t(spec.field)] = box;
     }
     for (const auto &leave : leaveChecks) {
@@ -194,12 +223,12 @@ void CalculatorForm::addTextBoxes(QWidget &client, double dpi)
     }
 }
 
-void CalculatorForm::addLabels(QWidget &client, double dpi)
+void CalculatorForm::addLabels(QWidget &client, const Placement &place)
 {
     for (const auto &spec : form::labels()) {
         auto *label = new QLabel(toQString(spec.caption), &client);
         label->setObjectName(toQString(spec.name));
-        label->setGeometry(toPixels(spec.geometry, dpi));
+        label->setGeometry(place(spec.geometry));
         label->setAlignment(alignmentOf(spec.alignment));
         if (spec.captions)
             label->setBuddy(m_textBoxes[std::size_t(*spec.captions)]);
@@ -222,13 +251,13 @@ void CalculatorForm::addLabels(QWidget &client, double dpi)
     }
 }
 
-void CalculatorForm::addButtons(QWidget &client, double dpi)
+void CalculatorForm::addButtons(QWidget &client, const Placement &place)
 {
     for (const auto &spec : form::buttons()) {
         auto *button = new QPushButton(toQString(spec.caption), &client);
         button->setObjectName(toQString(spec.name));
         button->setAccessibleName(toQString(spec.accessibleName));
-        button->setGeometry(toPixels(spec.geometry, dpi));
+        button->setGeometry(place(spec.geometry));
         (spec.name == "cmdExit" ? m_exitButton : m_calculateButton) = button;
     }
     // Every way of starting Calculate passes through the event filter first, which runs the checks that are due.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "desktop_services.h"
+#include "form_geometry.h"
 #include "numtext/locale_marks.h"
 #include "qt_window_operations.h"
 
@@ -15,11 +16,16 @@ class QLineEdit;
 class QPushButton;
 class QScrollArea;
 
+namespace commands::form {
+struct Twips;
+}
+
 namespace window {
 
 class CalculatorMenus;
 
-// The calculator window, laid out from the form table at the screen's logical DPI. Every widget carries its
+// The calculator window, laid out from the form table at the screen's logical DPI, its fields grown by whatever
+// the style's frames take (see FormGeometry). Every widget carries its
 // table name as objectName and an accessible name a screen reader can speak. Where the screen is smaller than
 // the window, its content scrolls. A menu bar above the client area reaches scenario files, the schedules, the
 // comparison with an offer, the report and help.
@@ -37,10 +43,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QWidget *buildClientArea(double dpi);
-    void addTextBoxes(QWidget &client, double dpi);
-    void addLabels(QWidget &client, double dpi);
-    void addButtons(QWidget &client, double dpi);
+    // Where something the form table puts at these twips goes on this screen, under this style.
+    using Placement = std::function<QRect(const commands::form::Twips &)>;
+
+    QWidget *buildClientArea();
+    void addTextBoxes(QWidget &client);
+    FormGeometry fitTextBoxesToStyle(double dpi);
+    void addLabels(QWidget &client, const Placement &place);
+    void addButtons(QWidget &client, const Placement &place);
     void chainTabOrder();
     void fitToScreen(QSize content);
 

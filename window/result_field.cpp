@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "result_field.h"
 
+#include "form_geometry.h"
+
 #include <QFocusEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
 
 namespace window {
 
@@ -25,12 +26,7 @@ ResultField::ResultField(QWidget *parent)
 
 QRect ResultField::textArea() const
 {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    return style()
-        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-        .marginsRemoved(textMargins())
-        .adjusted(lineEditTextMargin, 0, -lineEditTextMargin, 0);
+    return textAreaOf(*this).adjusted(lineEditTextMargin, 0, -lineEditTextMargin, 0);
 }
 
 bool ResultField::overflows() const
@@ -52,10 +48,8 @@ void ResultField::paintEvent(QPaintEvent *event)
     QLineEdit::paintEvent(event);
     if (!overflows() || (hasFocus() && cursorPosition() != 0))
         return;
-    // From just inside the text area to the edge of the contents, which some styles pad more than others.
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    QRect mark = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // From just inside the text area to its edge.
+    QRect mark = textAreaOf(*this);
     mark.setLeft(textArea().right() - fontMetrics().horizontalAdvance(continuationMark) - lineEditTextMargin);
     QPainter painter(this);
     painter.fillRect(mark, palette().color(QPalette::Base));
