@@ -46,10 +46,12 @@ struct Command {
 };
 
 constexpr Command commandTable[] = {
-    {"calculate", Inputs | Format | FirstMonth, "calculate [FILE | -]  the window's 26 results (--format text or json)"},
+    {"calculate", Inputs | Format | FirstMonth,
+     "calculate [FILE | -]  the window's 26 results (--format text or json)"},
     {"schedules", Inputs | FirstMonth | Output,
      "schedules [FILE | -] -o OUT.csv  every payment of the five plans, as File > Export does"},
-    {"compare", Format | FirstMonth, "compare FILE          the scenario's comparison with an offer (--format text or json)"},
+    {"compare", Format | FirstMonth,
+     "compare FILE          the scenario's comparison with an offer (--format text or json)"},
     {"report", Inputs | FirstMonth | Output, "report FILE -o OUT.pdf  the report, as File > Save report as PDF does"},
 };
 
@@ -266,8 +268,7 @@ private:
             usage(QStringLiteral("this command reads its scenario from a file, not from standard input"));
         const QString name
             = standardInput ? QStringLiteral("on standard input") : QStringLiteral("\u201C%1\u201D").arg(shown(m_file));
-        const auto read
-            = standardInput ? scenario::readScenarioFrom(STDIN_FILENO) : scenario::readScenarioFile(m_file);
+        const auto read = standardInput ? scenario::readScenarioFrom(STDIN_FILENO) : scenario::readScenarioFile(m_file);
         if (const QString *reason = std::get_if<QString>(&read))
             usage(QStringLiteral("the scenario %1 could not be opened: %2").arg(name, *reason));
         return std::get<scenario::Scenario>(read);

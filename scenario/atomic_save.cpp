@@ -53,12 +53,13 @@ QString inPlaceFailure(const QString &systemReason)
 // A FIFO, a terminal or a device such as /dev/null takes the bytes as they come: there is no old content to keep
 // and nothing to rename over it, and renaming would put a regular file in the place of the node. Opened without
 // waiting, so that a FIFO no one reads is a failure rather than a hang.
-bool writeInPlace(const QString &path, mode_t mode,
-                  const std::function<bool(QIODevice &file, QString &error)> &write, QString &error)
+bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIODevice &file, QString &error)> &write,
+                  QString &error)
 {
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
-        error = inPlaceFailure(errno == ENXIO && S_ISFIFO(mode) ? QStringLiteral("nothing is reading from it") : systemReason(errno));
+        error = inPlaceFailure(errno == ENXIO && S_ISFIFO(mode) ? QStringLiteral("nothing is reading from it")
+                                                                : systemReason(errno));
         return false;
     }
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
@@ -96,7 +97,7 @@ bool saveAtomically(const QString &path, const std::function<bool(QIODevice &fil
         error = saveFailureMessage(path, {});
         return false;
     }
-    struct stat status {};
+    struct stat status { };
     if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
         if (S_ISBLK(status.st_mode)) {
             error = inPlaceFailure(QStringLiteral("it is a disk, which is never written to"));

@@ -245,7 +245,7 @@ std::variant<Scenario, QString> readScenario(const QByteArray &bytes)
 std::variant<Scenario, QString> readScenarioFile(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
+    struct stat status { };
     if (::stat(name.constData(), &status) != 0)
         return systemReason(errno);
     if (!S_ISREG(status.st_mode))

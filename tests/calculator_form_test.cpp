@@ -788,7 +788,8 @@ void CalculatorFormTest::a_file_that_is_no_scenario_is_refused_and_changes_nothi
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     m_form->openScenario(fifo);
     QCOMPARE(m_messages.size(), 2);
-    QCOMPARE(m_messages.back(), "The scenario \u201Cfifo.loanblend\u201D could not be opened: it is a FIFO, not a file.");
+    QCOMPARE(m_messages.back(),
+             "The scenario \u201Cfifo.loanblend\u201D could not be opened: it is a FIFO, not a file.");
     QCOMPARE(box("Text1")->text(), "123456");
     QCOMPARE(m_form->windowTitle(), "Blended Loan Calculator");
 }

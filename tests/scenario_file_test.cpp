@@ -242,7 +242,7 @@ TEST(AtomicSave, writes_a_fifo_in_place)
     EXPECT_EQ(::read(reader, buffer, sizeof buffer), 4);
     ::close(reader);
     EXPECT_EQ(std::string(buffer), "a,b\n");
-    struct stat status {};
+    struct stat status { };
     ASSERT_EQ(::stat(name.constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
 
