@@ -58,8 +58,13 @@ bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIO
 {
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
-        error = inPlaceFailure(errno == ENXIO && S_ISFIFO(mode) ? QStringLiteral("nothing is reading from it")
-                                                                : systemReason(errno));
+        const int failure = errno;
+        QString reason = systemReason(failure);
+        if (failure == ENXIO && S_ISFIFO(mode))
+            reason = QStringLiteral("nothing is reading from it");
+        else if (failure == ENXIO && S_ISSOCK(mode))
+            reason = QStringLiteral("it is a socket, not a file");
+        error = inPlaceFailure(reason);
         return false;
     }
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
