@@ -26,14 +26,57 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocale>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace cli {
 
 namespace {
 
-constexpr std::string_view commandNames[] = {"calculate", "schedules", "compare", "report"};
+// The options a command takes, as bits: any other is a usage error, whatever the format.
+enum Takes { Inputs = 1, Format = 2, FirstMonth = 4, Output = 8 };
+
+struct Command {
+    std::string_view name;
+    int takes;
+    const char *synopsis;
+};
+
+constexpr Command commandTable[] = {
+    {"calculate", Inputs | Format | FirstMonth,
+     "calculate [FILE | -]  the window's 26 results (--format text or json)"},
+    {"schedules", Inputs | FirstMonth | Output,
+     "schedules [FILE | -] -o OUT.csv  every payment of the five plans, as File > Export does"},
+    {"compare", Format | FirstMonth,
+     "compare FILE          the scenario's comparison with an offer (--format text or json)"},
+    {"report", Inputs | FirstMonth | Output, "report FILE -o OUT.pdf  the report, as File > Save report as PDF does"},
+};
+
+const Command *commandNamed(std::string_view name)
+{
+    for (const Command &command : commandTable)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+QString commandList()
+{
+    QString list = QStringLiteral("Commands:");
+    for (const Command &command : commandTable)
+        list += QStringLiteral("\n  ") + QString::fromLatin1(command.synopsis);
+    return list;
+}
+
+// Whether a window could open: a display, or a Qt platform named, such as offscreen.
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 enum class Exit { Success = 0, NotCalculated = 1, Usage = 2 };
 
@@ -48,9 +91,23 @@ struct Stop {
     throw Stop{Exit::Usage, message};
 }
 
+[[noreturn]] void outputFailed(int error)
+{
+    throw Stop{Exit::Usage,
+               QStringLiteral("the output could not be written: %1").arg(QString::fromLocal8Bit(std::strerror(error)))};
+}
+
+// Output lost on the way, to a full disk or a closed pipe, fails the command rather than pass for success.
 void print(const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) != std::size_t(bytes.size()))
+        outputFailed(errno);
+}
+
+void flushOutput()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        outputFailed(errno);
 }
 
 void printError(const QString &message)
@@ -78,18 +135,16 @@ public:
     explicit CommandLine(const QStringList &arguments)
         : m_marks(window::marksOf(QLocale::system()))
     {
-        m_parser.setApplicationDescription(QStringLiteral(
-            "Blends two loans into one and compares the ways to repay them.\n\n"
-            "Commands:\n"
-            "  calculate [FILE | -]  the window's 26 results (--format text or json)\n"
-            "  schedules [FILE | -] -o OUT.csv  every payment of the five plans, as File > Export does\n"
-            "  compare FILE          the scenario's comparison with an offer (--format text or json)\n"
-            "  report FILE -o OUT.pdf  the report, as File > Save report as PDF does\n"
-            "Inputs start as the window's, then the scenario FILE's (- reads it from standard input), then the\n"
-            "options'. Without a command, the window opens, with the scenario FILE where one is given.\n"
-            "Exit status: 0 done (a comparison that cannot be made is an answer too); 1 a figure could not be\n"
-            "calculated; 2 a usage error, a file that cannot be read, or a calculator input that is not a number\n"
-            "or out of its range."));
+        m_parser.setApplicationDescription(
+            QStringLiteral("Blends two loans into one and compares the ways to repay them.\n\n") + commandList()
+            + QStringLiteral(
+                "\nInputs start as the window's, then the scenario FILE's (- reads it from standard input), then the\n"
+                "options'. Without a command, the window opens, with the scenario FILE where one is given.\n"
+                "calculate takes the inputs, --format and --first-month; schedules and report the inputs,\n"
+                "--first-month and -o; compare --format and --first-month.\n"
+                "Exit status: 0 done (a comparison that cannot be made is an answer too); 1 a figure could not be\n"
+                "calculated; 2 a usage error, a file that cannot be read or written, or an input that is not a\n"
+                "number or out of its range."));
         m_parser.addHelpOption();
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(
@@ -116,47 +171,104 @@ public:
 
     int run()
     {
-        if (m_parser.isSet(QStringLiteral("help")))
-            m_parser.showHelp(0);
-        if (m_parser.isSet(QStringLiteral("version")))
-            m_parser.showVersion();
+        if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
+            print(m_parser.helpText().toLocal8Bit());
+            return int(Exit::Success);
+        }
+        if (m_parser.isSet(QStringLiteral("version"))) {
+            print(QStringLiteral("%1 %2\n")
+                      .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())
+                      .toLocal8Bit());
+            return int(Exit::Success);
+        }
         const QStringList positional = m_parser.positionalArguments();
-        const QString command = positional.value(0);
+        const Command *command = commandOf(positional.value(0));
         if (positional.size() > 2)
-            usage(QStringLiteral("too many arguments: %1").arg(positional.mid(2).join(' ')));
+            usage(QStringLiteral("too many arguments: %1").arg(shown(positional.mid(2).join(' '))));
         m_file = positional.value(1);
+        checkOptions(*command);
         const QString format = m_parser.value(QStringLiteral("format"));
         if (format != QLatin1String("text") && format != QLatin1String("json"))
-            usage(QStringLiteral("--format is text or json, not \u201C%1\u201D").arg(format));
+            usage(QStringLiteral("--format is text or json, not \u201C%1\u201D").arg(shown(format)));
         m_json = format == QLatin1String("json");
-        if (command == QLatin1String("calculate"))
+        m_firstMonth = firstMonthOption();
+        if (command->name == "calculate")
             return calculate();
-        if (command == QLatin1String("schedules"))
+        if (command->name == "schedules")
             return schedules();
-        if (command == QLatin1String("compare"))
+        if (command->name == "compare")
             return compare();
-        if (command == QLatin1String("report"))
-            return report();
-        usage(QStringLiteral("no such command: \u201C%1\u201D; see loanblend --help").arg(command));
+        return report();
     }
 
 private:
+    static QString shown(const QString &text)
+    {
+        return QString::fromStdString(commands::visibleText(text.toStdString()));
+    }
+
+    // The command the first word names. Without a display anything else ends here, FILE alone too, as does a word
+    // that names neither a command nor a file where the window could open.
+    static const Command *commandOf(const QString &word)
+    {
+        if (const Command *command = commandNamed(word.toStdString()))
+            return command;
+        if (word.isEmpty())
+            usage(QStringLiteral("there is no display to open the window on; give a command.\n") + commandList());
+        if (!hasDisplay() && QFileInfo::exists(word))
+            usage(QStringLiteral("there is no display to open \u201C%1\u201D on; give a command.\n").arg(shown(word))
+                  + commandList());
+        if (!hasDisplay())
+            usage(QStringLiteral("no such command: \u201C%1\u201D.\n").arg(shown(word)) + commandList());
+        usage(QStringLiteral("no such command or file: \u201C%1\u201D.\n").arg(shown(word)) + commandList());
+    }
+
+    void checkOptions(const Command &command) const
+    {
+        for (const QString &name : m_parser.optionNames()) {
+            if (command.takes & takesOf(name))
+                continue;
+            QStringList taken;
+            if (command.takes & Inputs)
+                taken << QStringLiteral("the inputs");
+            if (command.takes & Format)
+                taken << QStringLiteral("--format");
+            if (command.takes & FirstMonth)
+                taken << QStringLiteral("--first-month");
+            if (command.takes & Output)
+                taken << QStringLiteral("-o");
+            usage(QStringLiteral("%1 takes no %2%3; it takes %4")
+                      .arg(QLatin1String(command.name.data(), qsizetype(command.name.size())),
+                           name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name,
+                           taken.join(QStringLiteral(", "))));
+        }
+    }
+
+    static int takesOf(const QString &option)
+    {
+        for (const InputOption &input : inputOptions)
+            if (option == QLatin1String(input.name))
+                return Inputs;
+        if (option == QLatin1String("format"))
+            return Format;
+        if (option == QLatin1String("first-month"))
+            return FirstMonth;
+        if (option == QLatin1String("o") || option == QLatin1String("output"))
+            return Output;
+        return 0;
+    }
+
     // The scenario named on the command line, if one is.
     std::optional<scenario::Scenario> scenarioFile(bool standardInputAllowed)
     {
         if (m_file.isEmpty())
             return std::nullopt;
-        QFile file;
         const bool standardInput = m_file == QLatin1String("-");
         if (standardInput && !standardInputAllowed)
             usage(QStringLiteral("this command reads its scenario from a file, not from standard input"));
-        const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
-                                          : (file.setFileName(m_file), file.open(QIODevice::ReadOnly));
         const QString name
-            = standardInput ? QStringLiteral("on standard input") : QStringLiteral("\u201C%1\u201D").arg(m_file);
-        if (!opened)
-            usage(QStringLiteral("the scenario %1 could not be read: %2").arg(name, file.errorString()));
-        const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+            = standardInput ? QStringLiteral("on standard input") : QStringLiteral("\u201C%1\u201D").arg(shown(m_file));
+        const auto read = standardInput ? scenario::readScenarioFrom(STDIN_FILENO) : scenario::readScenarioFile(m_file);
         if (const QString *reason = std::get_if<QString>(&read))
             usage(QStringLiteral("the scenario %1 could not be opened: %2").arg(name, *reason));
         return std::get<scenario::Scenario>(read);
@@ -189,14 +301,22 @@ private:
         return outcome;
     }
 
-    schedule::Month firstMonth(const std::optional<scenario::Scenario> &file) const
+    // Read whether the command uses it or not, so that a bad month is refused alike in every format.
+    std::optional<schedule::Month> firstMonthOption() const
     {
         if (!m_parser.isSet(QStringLiteral("first-month")))
-            return file ? file->firstMonth : report::defaultFirstPayment();
+            return std::nullopt;
         const QDate date = QDate::fromString(m_parser.value(QStringLiteral("first-month")), QStringLiteral("yyyy-MM"));
         if (!date.isValid() || date.year() < 1900 || date.year() > 2999)
             usage(QStringLiteral("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
         return report::monthOf(date);
+    }
+
+    schedule::Month firstMonth(const std::optional<scenario::Scenario> &file) const
+    {
+        if (m_firstMonth)
+            return *m_firstMonth;
+        return file ? file->firstMonth : report::defaultFirstPayment();
     }
 
     // Where a figure could not be calculated, the window's message; the figures before it are out already.
@@ -248,18 +368,29 @@ private:
     }
 
     // The file's comparison, read in C notation as the file writes it, so its figures are the same in every
-    // locale; refused as the window refuses it.
-    QJsonObject comparisonJson(const scenario::Scenario &file) const
+    // locale, by the window's reading and limits.
+    commands::ComparisonReading comparisonReading(const scenario::Scenario &file) const
     {
         const numtext::LocaleMarks c;
         const scenario::WindowTexts texts = scenario::textsOf(file, c);
-        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, firstMonth(file));
-        if (!reading.problems.empty()) {
-            const commands::FieldProblem &first = reading.problems.front();
-            return {{"refused",
-                     QStringLiteral("%1: %2").arg(report::toQString(commands::comparisonFieldName(first.field)),
-                                                  report::toQString(first.message))}};
-        }
+        return commands::readComparison(*texts.comparison, c, firstMonth(file));
+    }
+
+    // What the window would mark beside the first input it refuses, or nothing.
+    static QString firstProblem(const commands::ComparisonReading &reading)
+    {
+        if (reading.problems.empty())
+            return {};
+        const commands::FieldProblem &first = reading.problems.front();
+        return QStringLiteral("%1: %2").arg(report::toQString(commands::comparisonFieldName(first.field)),
+                                            report::toQString(first.message));
+    }
+
+    QJsonObject comparisonJson(const scenario::Scenario &file) const
+    {
+        const commands::ComparisonReading reading = comparisonReading(file);
+        if (const QString problem = firstProblem(reading); !problem.isEmpty())
+            return {{"refused", problem}};
         return comparisonFigures(compare::compareWays(reading.inputs));
     }
 
@@ -269,22 +400,17 @@ private:
         if (!file)
             usage(QStringLiteral("compare needs a scenario FILE"));
         if (!file->comparison)
-            usage(QStringLiteral("the scenario \u201C%1\u201D has no comparison with an offer").arg(m_file));
+            usage(QStringLiteral("the scenario \u201C%1\u201D has no comparison with an offer").arg(shown(m_file)));
+        // An input the window marks is refused here as it is there, in every format: no figure is made from it.
+        const commands::ComparisonReading reading = comparisonReading(*file);
+        if (const QString problem = firstProblem(reading); !problem.isEmpty())
+            usage(QStringLiteral("the comparison in \u201C%1\u201D has an input the window refuses: %2")
+                      .arg(shown(m_file), problem));
+        const compare::Comparison comparison = compare::compareWays(reading.inputs);
         if (m_json) {
-            print(QJsonDocument(comparisonJson(*file)).toJson(QJsonDocument::Indented));
+            print(QJsonDocument(comparisonFigures(comparison)).toJson(QJsonDocument::Indented));
             return int(Exit::Success);
         }
-        const numtext::LocaleMarks c;
-        const scenario::WindowTexts texts = scenario::textsOf(*file, c);
-        const commands::ComparisonReading reading = commands::readComparison(*texts.comparison, c, firstMonth(file));
-        compare::Comparison comparison;
-        if (reading.problems.empty())
-            comparison = compare::compareWays(reading.inputs);
-        else
-            comparison.refusal
-                = compare::Refusal{compare::RefusalSubject::Keep,
-                                   std::string(commands::comparisonFieldName(reading.problems.front().field)) + ": "
-                                       + reading.problems.front().message};
         const QLocale locale;
         const commands::MonthNamer monthName
             = [&locale](schedule::Month month) { return report::monthText(month, locale).toStdString(); };
@@ -326,13 +452,13 @@ private:
     QCommandLineParser m_parser;
     QString m_file;
     bool m_json = false;
+    std::optional<schedule::Month> m_firstMonth;
 };
 
 // Qt's widgets draw the report's chart, so `report` needs a GUI; where there is no display, the offscreen one.
 void chooseOffscreenWithoutDisplay()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
@@ -340,14 +466,17 @@ void chooseOffscreenWithoutDisplay()
 
 bool wantsCommandLine(int argc, char *argv[])
 {
+    // Without a display the window would end in Qt's abort: say what can be done instead.
+    if (!hasDisplay())
+        return true;
     if (argc < 2)
         return false;
     const std::string_view first = argv[1];
-    for (const std::string_view command : commandNames)
-        if (first == command)
-            return true;
-    return first == "--help" || first == "-h" || first == "-?" || first == "--help-all" || first == "--version"
-        || first == "-v";
+    if (commandNamed(first) || first == "--help" || first == "-h" || first == "-?" || first == "--help-all"
+        || first == "--version" || first == "-v")
+        return true;
+    // A word that is neither a command nor a file is a command mistyped; Qt's own options (-style) go to the window.
+    return !first.empty() && first.front() != '-' && !QFileInfo::exists(QFile::decodeName(argv[1]));
 }
 
 int run(int argc, char *argv[])
@@ -365,7 +494,9 @@ int run(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("loanblend"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(loanblendVersion));
     try {
-        return CommandLine{QCoreApplication::arguments()}.run();
+        const int status = CommandLine{QCoreApplication::arguments()}.run();
+        flushOutput();
+        return status;
     } catch (const Stop &stop) {
         printError(stop.message);
         return int(stop.status);

@@ -3,14 +3,17 @@
 
 // The program without its window:
 //   loanblend calculate [FILE | -] [--principal1 X --rate1 X --years X --principal2 X --rate2 X] [--format text|json]
+//                       [--first-month YYYY-MM]
 //   loanblend schedules [FILE | -] [the same inputs] [--first-month YYYY-MM] -o OUT.csv
-//   loanblend compare FILE [--format text|json]
-//   loanblend report FILE -o OUT.pdf
+//   loanblend compare FILE [--format text|json] [--first-month YYYY-MM]
+//   loanblend report FILE [the same inputs] [--first-month YYYY-MM] -o OUT.pdf
 // Exit status: 0 success (a comparison that cannot be made is an answer too); 1 a figure could not be calculated;
-// 2 a usage error, a file that cannot be read, or an input that is not a number or out of its range.
+// 2 a usage error, a file that cannot be read, output that cannot be written, or an input that is not a number or
+// out of its range.
 namespace cli {
 
-// Whether the arguments ask for the command line rather than the window: a command, --help or --version.
+// Whether the arguments ask for the command line rather than the window: a command, --help or --version, a first
+// word that is neither a command nor a file, or anything at all where there is no display for the window.
 bool wantsCommandLine(int argc, char *argv[]);
 
 // Runs the command line and gives its exit status. Only `report` starts Qt's GUI, on the offscreen platform where

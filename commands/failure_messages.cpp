@@ -3,6 +3,8 @@
 
 #include "numtext/render.h"
 
+#include <cstdio>
+
 namespace commands {
 
 namespace {
@@ -100,7 +102,7 @@ std::string quoted(std::string_view text)
             --cut;
     }
     std::string out{"\""};
-    out.append(text.substr(0, cut));
+    out.append(visibleText(text.substr(0, cut)));
     if (cut < text.size())
         out.append("\u2026");
     out.append("\"");
@@ -108,6 +110,31 @@ std::string quoted(std::string_view text)
 }
 
 } // namespace
+
+std::string visibleText(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        // Control characters, and the marks that turn the direction of what follows, which would reorder the
+        // message around them.
+        const bool hidden = code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x200E || code == 0x200F
+            || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+        if (hidden) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", unsigned(code));
+            out += escaped;
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return out;
+}
 
 std::string calculationFailureMessage(const CalculationStop &stop)
 {

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomic_save.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace scenario {
 
@@ -33,6 +37,57 @@ QString reasonFor(const QString &path, const QString &systemReason)
     return reason;
 }
 
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString inPlaceFailure(const QString &systemReason)
+{
+    QString reason = systemReason;
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return QStringLiteral("The file could not be saved: %1.").arg(reason);
+}
+
+// A FIFO, a terminal or a device such as /dev/null takes the bytes as they come: there is no old content to keep
+// and nothing to rename over it, and renaming would put a regular file in the place of the node. Opened without
+// waiting, so that a FIFO no one reads is a failure rather than a hang.
+bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIODevice &file, QString &error)> &write,
+                  QString &error)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        const int failure = errno;
+        QString reason = systemReason(failure);
+        if (failure == ENXIO && S_ISFIFO(mode))
+            reason = QStringLiteral("nothing is reading from it");
+        else if (failure == ENXIO && S_ISSOCK(mode))
+            reason = QStringLiteral("it is a socket, not a file");
+        error = inPlaceFailure(reason);
+        return false;
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        error = inPlaceFailure(file.errorString());
+        return false;
+    }
+    QString writeError;
+    const bool written = write(file, writeError);
+    const bool flushed = written && file.flush();
+    const int flushFailure = errno;
+    if (!flushed) {
+        error = !writeError.isEmpty() ? writeError
+            : written                 ? inPlaceFailure(systemReason(flushFailure))
+                                      : inPlaceFailure(file.errorString());
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
 } // namespace
 
 QString saveFailureMessage(const QString &path, const QString &systemReason)
@@ -46,6 +101,14 @@ bool saveAtomically(const QString &path, const std::function<bool(QIODevice &fil
     if (path.isEmpty() || QFileInfo(path).isDir()) {
         error = saveFailureMessage(path, {});
         return false;
+    }
+    struct stat status { };
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        if (S_ISBLK(status.st_mode)) {
+            error = inPlaceFailure(QStringLiteral("it is a disk, which is never written to"));
+            return false;
+        }
+        return writeInPlace(path, status.st_mode, write, error);
     }
     QSaveFile file{path};
     if (!file.open(QIODevice::WriteOnly)) {

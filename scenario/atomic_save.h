@@ -11,7 +11,8 @@ namespace scenario {
 
 // Writes a file through a temporary beside it that replaces the file only once it is complete, so a save that
 // fails or is abandoned part-way leaves any file already there untouched. `write` returns false to abandon the
-// save, with `error` set to why; on any failure `error` says why in plain words.
+// save, with `error` set to why; on any failure `error` says why in plain words. A name that is a FIFO, a terminal or
+// a character device is written in place, never replaced; a folder or a disk is refused.
 bool saveAtomically(const QString &path, const std::function<bool(QIODevice &file, QString &error)> &write,
                     QString &error);
 

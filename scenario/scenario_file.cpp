@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenario_file.h"
 
+#include "commands/failure_messages.h"
+
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace scenario {
 
@@ -59,7 +68,8 @@ Number numberMember(const QJsonObject &object, const char *key, const QString &w
     const std::optional<double> number = readCNumber(value.toString());
     if (!number)
         refuse(QStringLiteral("\u201C%1\u201D in %2 is not a number: \u201C%3\u201D")
-                   .arg(QLatin1String(key), where, value.toString().left(40)));
+                   .arg(QLatin1String(key), where,
+                        QString::fromStdString(commands::visibleText(value.toString().left(40).toStdString()))));
     return number;
 }
 
@@ -116,8 +126,12 @@ Scenario readDocument(const QByteArray &bytes)
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(fileFormat))
         refuse(QStringLiteral("it is not a scenario of this program"));
     const QJsonValue version = member(root, "version", QStringLiteral("the scenario"));
-    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()))
         refuse(QStringLiteral("its version is not a whole number"));
+    if (version.toDouble() < 1)
+        refuse(QStringLiteral("its version, %1, is no scenario version (this one reads version %2)")
+                   .arg(version.toDouble())
+                   .arg(fileVersion));
     if (version.toDouble() > fileVersion)
         refuse(QStringLiteral("it was written by a newer version of the program (scenario version %1; this one "
                               "reads version %2)")
@@ -132,6 +146,57 @@ Scenario readDocument(const QByteArray &bytes)
     if (root.contains(QStringLiteral("comparison")))
         scenario.comparison = readComparison(objectMember(root, "comparison", QStringLiteral("the scenario")));
     return scenario;
+}
+
+QString systemReason(int error)
+{
+    QString reason = QString::fromLocal8Bit(std::strerror(error));
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}
+
+// Why something that is not a regular file is no scenario, by its kind.
+QString kindRefusal(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a FIFO, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device, not a file");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket, not a file");
+    return QStringLiteral("it is not a regular file");
+}
+
+// Everything up to the end, or one byte past the largest file, so that readScenario can say it is too large.
+std::variant<QByteArray, QString> readBytes(int descriptor)
+{
+    QByteArray bytes;
+    char buffer[1 << 16];
+    while (bytes.size() <= largestFile) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count > 0) {
+            bytes.append(buffer, count);
+        } else if (count == 0) {
+            return bytes;
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            // A descriptor left non-blocking by whoever opened it: wait for more rather than take a part.
+            pollfd ready{descriptor, POLLIN, 0};
+            ::poll(&ready, 1, -1);
+        } else if (errno != EINTR) {
+            return systemReason(errno);
+        }
+    }
+    return bytes;
+}
+
+std::variant<Scenario, QString> readScenarioBytes(const std::variant<QByteArray, QString> &read)
+{
+    if (const QString *reason = std::get_if<QString>(&read))
+        return *reason;
+    return readScenario(std::get<QByteArray>(read));
 }
 
 } // namespace
@@ -175,6 +240,30 @@ std::variant<Scenario, QString> readScenario(const QByteArray &bytes)
     } catch (const Refusal &refusal) {
         return refusal.reason;
     }
+}
+
+std::variant<Scenario, QString> readScenarioFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status { };
+    if (::stat(name.constData(), &status) != 0)
+        return systemReason(errno);
+    if (!S_ISREG(status.st_mode))
+        return kindRefusal(status.st_mode);
+    // Non-blocking, in case the name was given to a FIFO since the look above; the look after it tells.
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return systemReason(errno);
+    std::variant<QByteArray, QString> read = kindRefusal(status.st_mode);
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode))
+        read = readBytes(descriptor);
+    ::close(descriptor);
+    return readScenarioBytes(read);
+}
+
+std::variant<Scenario, QString> readScenarioFrom(int descriptor)
+{
+    return readScenarioBytes(readBytes(descriptor));
 }
 
 std::optional<double> readCNumber(QStringView text)

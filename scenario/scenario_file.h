@@ -30,6 +30,15 @@ QByteArray writeScenario(const Scenario &scenario);
 // program"). Unknown keys are passed over; anything else that is not as written above refuses the file.
 std::variant<Scenario, QString> readScenario(const QByteArray &bytes);
 
+// The scenario in the file at `path`, or why there is none ("it is a FIFO, not a file"). Only a regular file is
+// read: anything else is refused by its kind before it is opened, since opening a FIFO or a device can wait for
+// ever.
+std::variant<Scenario, QString> readScenarioFile(const QString &path);
+
+// The scenario on an open descriptor such as standard input, read to its end however slowly it comes, or until it
+// has run past the largest file.
+std::variant<Scenario, QString> readScenarioFrom(int descriptor);
+
 // A number in C notation ("2.99", "2.50", "1e3"), the whole text and finite; none otherwise.
 std::optional<double> readCNumber(QStringView text);
 

@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <cmath>
 #include <memory>
+#include <sys/stat.h>
 
 using window::CalculatorForm;
 
@@ -782,6 +783,13 @@ void CalculatorFormTest::a_file_that_is_no_scenario_is_refused_and_changes_nothi
     QVERIFY(
         m_messages.front().startsWith("The scenario \u201Cnotes.loanblend\u201D could not be opened: it was written by "
                                       "a newer version of the program"));
+    // A FIFO is refused by its kind: opening it would wait for a writer that never comes.
+    const QString fifo = m_saveFolder->filePath("fifo.loanblend");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    m_form->openScenario(fifo);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages.back(),
+             "The scenario \u201Cfifo.loanblend\u201D could not be opened: it is a FIFO, not a file.");
     QCOMPARE(box("Text1")->text(), "123456");
     QCOMPARE(m_form->windowTitle(), "Blended Loan Calculator");
 }

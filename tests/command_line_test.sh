@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line as scripts use it, with no display and no Qt platform named: each case gives the exit status it
-# must end with and a text its standard output, then its standard error, must hold ("" holds always).
-# Usage: command_line_test.sh PROGRAM SCENARIO_FOLDER. `locale=NAME expect ...` runs a case under that locale.
+# must end with and a text its standard output, then its standard error, must hold ("" holds always); no message
+# ends in a doubled full stop. Usage: command_line_test.sh PROGRAM SCENARIO_FOLDER. `locale=NAME expect ...` runs a
+# case under that locale, `from=FILE` with FILE on standard input, `to=FILE` with standard output written to FILE.
 set -u
 program=$1
 scenarios=$2
@@ -15,10 +16,12 @@ failures=0
 expect() {
     local status=$1 out=$2 err=$3
     shift 3
-    env LC_ALL="${locale:-C.UTF-8}" "$program" "$@" >"$work/out" 2>"$work/err" </dev/null
+    : >"$work/out"
+    timeout 20 env LC_ALL="${locale:-C.UTF-8}" "$program" "$@" >"${to:-$work/out}" 2>"$work/err" <"${from:-/dev/null}"
     local got=$?
     if [ "$got" != "$status" ] || { [ -n "$out" ] && ! grep -qF -- "$out" "$work/out"; } \
-        || { [ -n "$err" ] && ! grep -qF -- "$err" "$work/err"; } || { [ "$status" = 2 ] && [ -s "$work/out" ]; }; then
+        || { [ -n "$err" ] && ! grep -qF -- "$err" "$work/err"; } || { [ "$status" = 2 ] && [ -s "$work/out" ]; } \
+        || grep -q '\.\.$' "$work/err"; then
         echo "FAILED: loanblend $* (exit $got, expected $status)"
         sed 's/^/  out: /' "$work/out" | head -5
         sed 's/^/  err: /' "$work/err" | head -5
@@ -41,16 +44,79 @@ expect 2 "" "enter a Principal between \$1 and \$10000,000" calculate --principa
 expect 2 "" "enter an Amortization Period between 1 and 50 years" calculate --years 51
 expect 2 "" "The loan 2 annual interest rate \"abc\" is not a number" calculate --rate2 abc
 expect 2 "" "Unknown option 'bogus'" calculate --bogus
-expect 2 "" "could not be read" calculate "$work/none.loanblend"
+expect 2 "" "could not be opened: no such file or directory" calculate "$work/none.loanblend"
 expect 2 "" "it is not a scenario" calculate "$scenarios/../screens/1366x768.json"
 expect 2 "" "has no comparison" compare "$scenarios/no-comparison.loanblend"
 expect 2 "" "schedules needs -o" schedules
+expect 2 "" "\"2\\u00079\" is not a number" calculate --rate1 $'2\a9'
+# Each command takes its own options alone, and refuses a bad value of one in every format.
+expect 2 "" "--first-month is a month" calculate --first-month 2027-13
+expect 2 "" "--first-month is a month" calculate --first-month 2027-13 --format json
+expect 2 "" "compare takes no --principal1" compare "$scenarios/offer.loanblend" --principal1 5
+expect 2 "" "compare takes no --rate1" compare "$scenarios/offer.loanblend" --rate1 99 -o "$work/x"
+expect 2 "" "calculate takes no -o" calculate -o "$work/x"
+expect 2 "" "schedules takes no --format" schedules --format json -o -
+# Without a display, anything but a command lists the commands; with one, a word that is neither is no file either.
+expect 2 "" "no such command: “calcualte”" calcualte
+expect 2 "" "report FILE -o OUT.pdf" bogus
+expect 2 "" "no display to open the window on" 
+expect 2 "" "no display to open “$scenarios/offer.loanblend” on" "$scenarios/offer.loanblend"
+QT_QPA_PLATFORM=offscreen expect 2 "" "no such command or file: “calcualte”" calcualte
 # The scenario's comparison, its schedules, and its report, without a display.
 expect 0 "Rate as an APR${tab}4.36 %${tab}4.67 %" "" compare "$scenarios/offer.loanblend"
-expect 0 "\"apr\": 4.356734835075901" "" compare "$scenarios/offer.loanblend" --format json
+for figure in '"apr": 4.356734835075901' '"feesCents": 500000' '"financeChargeCents": 21349035'; do
+    expect 0 "$figure" "" compare "$scenarios/offer.loanblend" --format json
+done
 expect 0 "Loan 1,1,2030-05,843.21,500.00,343.21,199656.79" "" schedules "$scenarios/offer.loanblend" --rate2 3 --first-month 2030-05 -o -
 expect 0 "" "" report "$scenarios/offer.loanblend" --rate2 3 -o "$work/report.pdf"
 head -c 5 "$work/report.pdf" | grep -q '%PDF-' || { echo "FAILED: report wrote no PDF"; failures=$((failures + 1)); }
+expect 1 "Loan 1,1,2027-01,1967.04" "Loan 2's monthly payment could not be calculated" schedules --rate2 0 -o -
+expect 2 "" "the folder does not exist" report "$scenarios/offer.loanblend" -o /nonexistent/x.pdf
+# Scenarios the window refuses: an offer term of -1 years or 2 years 6.5 months, 101 %, an old version.
+scenario() { sed "s/$1/$2/" "$scenarios/offer.loanblend" >"$work/$3.loanblend"; }
+scenario '"4.5", "termMonths": "360"' '"4.5", "termMonths": "-12"' negative-term
+scenario '"4.5", "termMonths": "360"' '"4.5", "termMonths": "30.5"' part-month
+scenario '"rate": "4.5"' '"rate": "101"' rate-101
+scenario '"version": 1' '"version": 0' version-0
+scenario '"version": 1' '"version": -1' version-minus-1
+expect 2 "" "Term in years, the offer: Enter a whole number." compare "$work/negative-term.loanblend"
+expect 2 "" "Months beyond the years, the offer: Enter a whole number." compare "$work/part-month.loanblend" --format json
+expect 2 "" "Annual rate (%), the offer: Must be between 0 % and 100 %." compare "$work/rate-101.loanblend"
+expect 2 "" "its version, 0, is no scenario version" calculate "$work/version-0.loanblend"
+expect 2 "" "its version, -1, is no scenario version" calculate "$work/version-minus-1.loanblend"
+# Only a regular file is read as a scenario; a FIFO is never opened, so nothing waits on it.
+mkfifo "$work/fifo.loanblend"
+expect 2 "" "is a FIFO" compare "$work/fifo.loanblend"
+expect 2 "" "is a folder" calculate "$work"
+expect 2 "" "is a device" calculate /dev/null
+expect 2 "" "from a file, not from standard input" compare -
+# Standard input is read to its end, however it comes, and then held to the 1 MiB limit.
+{ cat "$scenarios/offer.loanblend"; head -c $((1024 * 1024 - $(wc -c <"$scenarios/offer.loanblend"))) /dev/zero | tr '\0' ' '; } \
+    >"$work/largest.loanblend"
+{ cat "$work/largest.loanblend"; echo; } >"$work/over.loanblend"
+from=<({ head -c 1 "$scenarios/offer.loanblend"; sleep 0.3; tail -c +2 "$scenarios/offer.loanblend"; }) \
+    expect 0 "Monthly Payment 1${tab}\$843.21" "" calculate - --rate2 3
+from=<(for piece in $(seq 0 15); do dd if="$work/largest.loanblend" bs=65536 skip="$piece" count=1 status=none; \
+    sleep 0.02; done) expect 0 "Loan 1,1,2027-01,843.21" "" schedules - --rate2 3 -o -
+from=<(cat "$work/over.loanblend") expect 2 "" "larger than 1 MiB" calculate -
+expect 2 "" "larger than 1 MiB" calculate "$work/over.loanblend"
+# Output that cannot be written fails the command.
+to=/dev/full expect 2 "" "the output could not be written" calculate
+to=/dev/full expect 2 "" "the output could not be written" schedules -o -
+to=/dev/full expect 2 "" "the output could not be written" compare "$scenarios/offer.loanblend" --format json
+to=/dev/full expect 2 "" "the output could not be written" --version
+# A FIFO or a device named by -o is written in place and stays what it is; one that cannot take the bytes fails.
+mkfifo "$work/out.fifo"
+expect 2 "" "nothing is reading from it" schedules -o "$work/out.fifo"
+cat "$work/out.fifo" >"$work/from-fifo" &
+expect 0 "" "" schedules -o "$work/out.fifo"
+wait
+{ [ -p "$work/out.fifo" ] && grep -q "^Loan 1,1," "$work/from-fifo"; } || { echo "FAILED: schedules -o FIFO"; failures=$((failures + 1)); }
+# A full device of the test's own where the test may make one, so that a fault cannot take the system's.
+full=/dev/full
+[ "$(id -u)" = 0 ] && mknod "$work/full" c 1 7 2>/dev/null && full=$work/full
+expect 2 "" "no space left on device" schedules -o "$full"
+[ -c "$full" ] || { echo "FAILED: schedules -o $full replaced the device"; failures=$((failures + 1)); }
 # A scenario on standard input, and none read where - is not given.
 "$program" calculate - --rate2 3 <"$scenarios/offer.loanblend" 2>/dev/null | grep -qF "Monthly Payment 1${tab}\$843.21" \
     || { echo "FAILED: calculate - read no scenario"; failures=$((failures + 1)); }

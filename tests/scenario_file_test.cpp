@@ -2,10 +2,16 @@
 #include "commands/commands.h"
 #include "commands/text_form.h"
 #include "row_name.h"
+#include "scenario/atomic_save.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_texts.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -144,11 +150,15 @@ const MalformedCase malformedCases[] = {
     {"another_format", "loanblend-scenario", "spreadsheet", "not a scenario of this program"},
     {"newer_version", "\"version\": 1", "\"version\": 2", "newer version of the program"},
     {"version_as_text", "\"version\": 1", "\"version\": \"1\"", "version is not a whole number"},
+    {"version_zero", "\"version\": 1", "\"version\": 0", "its version, 0, is no scenario version"},
+    {"version_negative", "\"version\": 1", "\"version\": -1", "its version, -1, is no scenario version"},
     {"missing_inputs", "\"inputs\"", "\"entries\"", "the scenario has no \u201Cinputs\u201D"},
     {"missing_input", "\"Text3\": \"20\", ", "", "the inputs has no \u201CText3\u201D"},
     {"number_not_as_text", "\"Text1\": \"355000\"", "\"Text1\": 355000", "not a number written as text"},
     {"decimal_comma", "\"2.99\"", "\"2,99\"", "\u201CText2\u201D in the inputs is not a number: \u201C2,99\u201D"},
     {"letters", "\"355000\", \"Text2\"", "\"abc\", \"Text2\"", "is not a number: \u201Cabc\u201D"},
+    {"control_character_shown", "\"355000\", \"Text2\"", "\"35\\u00075\", \"Text2\"",
+     "is not a number: \u201C35\\u00075\u201D"},
     {"month_out_of_range", "2027-01", "2027-13", "first month"},
     {"month_missing", "\"firstMonth\"", "\"lastMonth\"", "has no \u201CfirstMonth\u201D"},
     {"no_loans", "[{\"balance\": \"355000\", \"rate\": \"2.99\", \"termMonths\": \"240\", \"payment\": null}]", "[]",
@@ -185,6 +195,59 @@ TEST(ScenarioFile, refuses_a_file_over_one_mebibyte_unread)
     QByteArray document = validDocument;
     document.append(QByteArray(scenario::largestFile, ' '));
     EXPECT_TRUE(std::get<QString>(scenario::readScenario(document)).contains("larger than 1 MiB"));
+}
+
+// Names that are no regular file are refused by their kind, and a FIFO is never opened: were it, this would wait.
+TEST(ScenarioFile, opens_only_a_regular_file)
+{
+    QTemporaryDir folder;
+    const QString scenario = folder.filePath("a.loanblend");
+    const QString fifo = folder.filePath("fifo.loanblend");
+    {
+        QFile file{scenario};
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(validDocument);
+    }
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(std::holds_alternative<Scenario>(scenario::readScenarioFile(scenario)));
+    const std::pair<QString, QString> refused[] = {
+        {fifo, "it is a FIFO, not a file"},
+        {folder.path(), "it is a folder, not a file"},
+        {"/dev/null", "it is a device, not a file"},
+        {folder.filePath("none"), "no such file or directory"},
+    };
+    for (const auto &[path, reason] : refused) {
+        const auto read = scenario::readScenarioFile(path);
+        ASSERT_TRUE(std::holds_alternative<QString>(read)) << path.toStdString();
+        EXPECT_EQ(std::get<QString>(read), reason);
+    }
+}
+
+// A FIFO named as the file to save takes the bytes in place and stays a FIFO; with no one reading, the save fails
+// at once rather than wait. A folder is never saved over.
+TEST(AtomicSave, writes_a_fifo_in_place)
+{
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("out.csv");
+    const QByteArray name = QFile::encodeName(fifo);
+    ASSERT_EQ(::mkfifo(name.constData(), 0600), 0);
+    QString error;
+    EXPECT_FALSE(scenario::saveBytesAtomically(fifo, "unread", error));
+    EXPECT_EQ(error, "The file could not be saved: nothing is reading from it.");
+
+    const int reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(scenario::saveBytesAtomically(fifo, "a,b\n", error)) << error.toStdString();
+    char buffer[16] = {};
+    EXPECT_EQ(::read(reader, buffer, sizeof buffer), 4);
+    ::close(reader);
+    EXPECT_EQ(std::string(buffer), "a,b\n");
+    struct stat status { };
+    ASSERT_EQ(::stat(name.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+    EXPECT_FALSE(scenario::saveBytesAtomically(folder.path(), "x", error));
+    EXPECT_EQ(error, "The file could not be saved: a folder of that name is in the way.");
 }
 
 } // namespace

@@ -125,12 +125,7 @@ void ScenarioDocument::open()
 void ScenarioDocument::open(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
-    QFile file{path};
-    if (!file.open(QIODevice::ReadOnly)) {
-        say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, file.errorString()));
-        return;
-    }
-    const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+    const auto read = scenario::readScenarioFile(path);
     if (const QString *reason = std::get_if<QString>(&read)) {
         say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, *reason));
         return;
@@ -283,9 +278,8 @@ void ScenarioDocument::restore()
         return;
     m_saved = m_starting;
     setCurrentFile({});
-    QFile file{recovery->file};
-    if (!recovery->file.isEmpty() && file.open(QIODevice::ReadOnly))
-        if (const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
+    if (!recovery->file.isEmpty())
+        if (const auto read = scenario::readScenarioFile(recovery->file);
             std::holds_alternative<scenario::Scenario>(read)) {
             m_saved = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
             setCurrentFile(recovery->file);
