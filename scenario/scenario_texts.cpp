@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenario_texts.h"
 
+#include "commands/commands.h"
 #include "commands/failure_messages.h"
+#include "commands/text_form.h"
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 
@@ -197,6 +199,15 @@ std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const n
     }
     scenario.firstMonth = texts.firstMonth;
     return scenario;
+}
+
+commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
+                                               const numtext::LocaleMarks &marks)
+{
+    commands::TextForm form{marks};
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        form.setText(scenarioInputFields[i], inputs[i]);
+    return commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
 }
 
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks)

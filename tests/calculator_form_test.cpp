@@ -79,6 +79,7 @@ private slots:
     void the_comparison_opens_filled_and_keeps_what_is_typed_there();
     void a_scenario_saved_and_opened_again_marks_the_title_while_it_differs();
     void a_scenario_opens_as_if_typed_with_its_comparison();
+    void a_scenario_without_a_comparison_replaces_the_one_shown_and_saves_what_is_shown();
     void a_scenario_is_not_saved_with_text_that_is_not_a_number();
     void a_file_that_is_no_scenario_is_refused_and_changes_nothing();
     void a_recent_file_that_is_gone_says_so_and_leaves_the_list();
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<CalculatorForm> m_form;
     QStringList m_messages;
     QStringList m_principalWhileMessageShown;
+    QList<bool> m_modifiedWhileMessageShown;
     QStringList m_log;
     QStringList m_unexpectedDialogs;
     QTimer m_dialogWatch;
@@ -115,6 +117,7 @@ void CalculatorFormTest::init()
     QSettings().clear();
     m_messages.clear();
     m_principalWhileMessageShown.clear();
+    m_modifiedWhileMessageShown.clear();
     m_log.clear();
     m_unexpectedDialogs.clear();
     m_expectDialog = false;
@@ -137,6 +140,7 @@ void CalculatorFormTest::startForm()
         [this](QWidget &, const QString &text) {
             m_messages << text;
             m_principalWhileMessageShown << box("Text1")->text();
+            m_modifiedWhileMessageShown << m_form->isWindowModified();
             m_log << "message";
         },
         [this] { m_log << "beep"; },
@@ -745,6 +749,7 @@ void CalculatorFormTest::a_scenario_opens_as_if_typed_with_its_comparison()
     // These loans' payments never repay both principals at their average rate of 6 %, and the window says so.
     QCOMPARE(m_messages.size(), 1);
     QVERIFY(m_messages.front().startsWith("The payoff period at the average rate could not be calculated"));
+    QCOMPARE(m_modifiedWhileMessageShown, QList<bool>{false}); // the fields are the file's
     m_messages.clear();
 
     // A principal its check refuses is refused as if typed: reset, said, and nothing calculated.
@@ -757,6 +762,36 @@ void CalculatorFormTest::a_scenario_opens_as_if_typed_with_its_comparison()
     QTRY_VERIFY(!m_messages.isEmpty());
     QCOMPARE(m_messages, QStringList{"enter a Principal between $1 and $10000,000"});
     QCOMPARE(box("Text1")->text(), "1");
+}
+
+// A scenario is the whole document: the comparison shown before is not kept, nor saved into the file opened.
+void CalculatorFormTest::a_scenario_without_a_comparison_replaces_the_one_shown_and_saves_what_is_shown()
+{
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QWidget *comparison = nullptr;
+    QTRY_VERIFY((comparison = m_form->findChild<QWidget *>("ComparisonWindow")) && comparison->isVisible());
+    const auto input = [comparison](const char *name) { return comparison->findChild<QLineEdit *>(name); };
+    QCOMPARE(input("Loan1Balance")->text(), "355000");
+
+    const QString path = m_saveFolder->filePath("inputs.loanblend");
+    QFile file{path};
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "loanblend-scenario", "version": 1, "firstMonth": "2027-01",
+        "inputs": {"Text1": "111111", "Text2": "5", "Text3": "20", "Text6": "22222", "Text7": "6"}})");
+    file.close();
+    m_form->openScenario(path);
+    QTRY_COMPARE(box("Text4")->text(), "$733.28");
+    QCOMPARE(input("Loan1Balance")->text(), "111111");
+    QCOMPARE(input("Loan2Rate")->text(), "6");
+    QCOMPARE(input("OfferRate")->text(), box("Text5")->text());
+    QVERIFY(!m_form->isWindowModified());
+
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    QTRY_VERIFY(QFileInfo(path).size() > 200);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY2(saved.contains("\"balance\": \"111111\"") && !saved.contains("355000"), saved.constData());
+    QCOMPARE(m_messages, QStringList{});
 }
 
 void CalculatorFormTest::a_scenario_is_not_saved_with_text_that_is_not_a_number()

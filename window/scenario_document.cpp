@@ -135,17 +135,16 @@ void ScenarioDocument::open(const QString &path)
         say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, *reason));
         return;
     }
-    scenario::WindowTexts texts = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
-    // A file without a comparison leaves the one in its window as it is.
-    if (!texts.comparison)
-        texts.comparison = m_windows.texts().comparison;
-    // Open asks nothing first: the recovery file keeps what the file replaced until the next edit.
-    m_saved = texts;
-    setCurrentFile(path);
-    takeTexts(texts);
+    // Open asks nothing first: the recovery file keeps what the file replaced until the next edit. The file is the
+    // whole document: where it holds no comparison, the windows fill the comparison from its inputs, and that is
+    // then what the file is.
     m_recoveryTimer.stop();
-    m_windows.calculate();
+    takeTexts(scenario::textsOf(std::get<scenario::Scenario>(read), m_marks));
+    m_saved = m_windows.texts();
+    // The title is the file's, unmarked, before Calculate can say anything about its inputs.
+    setCurrentFile(path);
     rememberRecent(path);
+    m_windows.calculate();
     showTitle();
 }
 
@@ -288,6 +287,9 @@ void ScenarioDocument::restore()
         if (const auto read = scenario::readScenario(file.read(scenario::largestFile + 1));
             std::holds_alternative<scenario::Scenario>(read)) {
             m_saved = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
+            // A file without a comparison is what the comparison window filled from its inputs.
+            if (!m_saved.comparison && recovery->texts.comparison)
+                m_saved.comparison = scenario::comparisonFilledFrom(m_saved.inputs, m_marks);
             setCurrentFile(recovery->file);
         }
     takeTexts(recovery->texts);
