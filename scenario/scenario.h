@@ -8,8 +8,8 @@
 #include <vector>
 
 // A loan scenario as a document keeps it: the calculator's five inputs, the first-payment month, and every input
-// of the comparison with an offer where there is one. Numbers are the values the user typed, whatever notation
-// they were typed in; an empty input is none.
+// of the comparison with an offer where there is one. Numbers are the values the windows use, whatever notation
+// they were typed in (the comparison's amounts to the cent, its terms in whole months); an empty input is none.
 namespace scenario {
 
 using Number = std::optional<double>;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenario_texts.h"
 
+#include "commands/commands.h"
 #include "commands/failure_messages.h"
+#include "commands/text_form.h"
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 
@@ -44,23 +46,26 @@ public:
         }
     }
 
-    Number comparison(const commands::ComparisonTexts &texts, F field) const
+    // A number the comparison window does not read (loan 2's inputs where it has no balance, a term behind a typed
+    // payment), kept where it reads as the window would read it, and none otherwise.
+    Number unread(const commands::ComparisonTexts &texts, F field) const
     {
-        const std::string &text = commands::textOf(texts, field);
         try {
-            return read(text);
+            return read(commands::textOf(texts, field));
         } catch (const numtext::ReadError &) {
-            throw Unreadable{std::string(commands::comparisonFieldName(field)) + ": \u201C" + text
-                             + "\u201D is not a number."};
+            return std::nullopt;
         }
     }
 
-    // Years and months as one count of months; none where both are empty.
-    Number term(const commands::ComparisonTexts &texts, F years, F months) const
+    // Years and months as one count of months, kept as unread() keeps a number: none where both are empty or
+    // either is not a whole number.
+    Number unreadTerm(const commands::ComparisonTexts &texts, F years, F months) const
     {
-        const Number y = comparison(texts, years);
-        const Number m = comparison(texts, months);
-        if (!y && !m)
+        const Number y = unread(texts, years);
+        const Number m = unread(texts, months);
+        const auto whole = [](const Number &n) { return !n || (*n >= 0 && std::floor(*n) == *n); };
+        const auto typed = [&](F field) { return !commands::textOf(texts, field).empty(); };
+        if ((typed(years) && !y) || (typed(months) && !m) || !whole(y) || !whole(m) || (!y && !m))
             return std::nullopt;
         return y.value_or(0) * 12 + m.value_or(0);
     }
@@ -80,24 +85,62 @@ private:
     const numtext::LocaleMarks &m_marks;
 };
 
-ScenarioComparison comparisonOf(const commands::ComparisonTexts &texts, const Reader &read)
+// The sentence that names the first input the comparison window marks, as Save refuses it.
+std::string markedMessage(const commands::ComparisonTexts &texts, const commands::FieldProblem &problem)
 {
+    const std::string &text = commands::textOf(texts, problem.field);
+    return std::string(commands::comparisonFieldName(problem.field))
+        + (text.empty() ? std::string(": ") : ": \u201C" + text + "\u201D. ") + problem.message;
+}
+
+Number amountOf(compare::Cents cents)
+{
+    return double(cents) / 100;
+}
+
+// The values the comparison window compares, read by its own reading: the file never holds what the window
+// refuses, nor a value other than the one it uses ("2.5" years is refused, not kept as 30 months; "1.005" is the
+// 1.01 it compares). An empty input stays empty, which the window reads as it did.
+ScenarioComparison comparisonOf(const commands::ComparisonTexts &texts, const Reader &read,
+                                const numtext::LocaleMarks &marks, schedule::Month firstMonth)
+{
+    const commands::ComparisonReading reading = commands::readComparison(texts, marks, firstMonth);
+    if (!reading.problems.empty())
+        throw Unreadable{markedMessage(texts, reading.problems.front())};
+    const auto typed = [&texts](F field) { return !commands::textOf(texts, field).empty(); };
+    const auto given = [&typed](F field, Number used) { return typed(field) ? used : std::nullopt; };
+
     ScenarioComparison comparison;
     for (std::size_t l = 0; l < loanFields.size(); ++l) {
         const LoanFields &f = loanFields[l];
         // Loan 2 is kept where anything was typed for it.
         const std::array<F, 5> fields{f.balance, f.rate, f.years, f.months, f.payment};
-        const bool typed = std::any_of(fields.begin(), fields.end(),
-                                       [&texts](F field) { return !commands::textOf(texts, field).empty(); });
-        if (l > 0 && !typed)
+        if (l > 0 && std::none_of(fields.begin(), fields.end(), typed))
             continue;
-        comparison.loans.push_back({read.comparison(texts, f.balance), read.comparison(texts, f.rate),
-                                    read.term(texts, f.years, f.months), read.comparison(texts, f.payment)});
+        const compare::LoanInputs &used = reading.inputs.loans[l];
+        const Number balance = given(f.balance, amountOf(used.balance));
+        if (l > 0 && used.balance == 0) {
+            // No loan to the window: the rest of what was typed for it is kept as far as it can be read.
+            comparison.loans.push_back({balance, read.unread(texts, f.rate), read.unreadTerm(texts, f.years, f.months),
+                                        read.unread(texts, f.payment)});
+            continue;
+        }
+        ScenarioLoan loan{balance, given(f.rate, used.annualRatePercent), {}, {}};
+        if (used.payment) {
+            loan.payment = amountOf(*used.payment);
+            loan.termMonths = read.unreadTerm(texts, f.years, f.months);
+        } else if (typed(f.years) || typed(f.months)) {
+            loan.termMonths = used.termMonths;
+        }
+        comparison.loans.push_back(loan);
     }
-    comparison.offer = {read.comparison(texts, F::OfferRate), read.term(texts, F::OfferYears, F::OfferMonths),
-                        read.comparison(texts, F::FeesAtSigning), read.comparison(texts, F::FeesAdded)};
-    comparison.extra = read.comparison(texts, F::Extra);
-    comparison.savingsRate = read.comparison(texts, F::SavingsRate);
+    const compare::OfferInputs &offer = reading.inputs.offer;
+    comparison.offer
+        = {given(F::OfferRate, offer.annualRatePercent),
+           typed(F::OfferYears) || typed(F::OfferMonths) ? Number(offer.termMonths) : std::nullopt,
+           given(F::FeesAtSigning, amountOf(offer.feesAtSigning)), given(F::FeesAdded, amountOf(offer.feesAdded))};
+    comparison.extra = given(F::Extra, amountOf(reading.inputs.extra));
+    comparison.savingsRate = given(F::SavingsRate, reading.inputs.savingsRatePercent);
     return comparison;
 }
 
@@ -150,12 +193,21 @@ std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const n
         for (std::size_t i = 0; i < scenarioInputFields.size(); ++i)
             scenario.inputs[i] = read.input(scenarioInputFields[i], texts.inputs[i]);
         if (texts.comparison)
-            scenario.comparison = comparisonOf(*texts.comparison, read);
+            scenario.comparison = comparisonOf(*texts.comparison, read, marks, texts.firstMonth);
     } catch (const Unreadable &unreadable) {
         return unreadable.message;
     }
     scenario.firstMonth = texts.firstMonth;
     return scenario;
+}
+
+commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
+                                               const numtext::LocaleMarks &marks)
+{
+    commands::TextForm form{marks};
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        form.setText(scenarioInputFields[i], inputs[i]);
+    return commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
 }
 
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks)

@@ -30,6 +30,11 @@ struct WindowTexts {
 // The scenario the texts hold, or, for the first text that is not a number, a sentence that names its input.
 std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const numtext::LocaleMarks &marks);
 
+// The comparison as a Calculate of these calculator inputs fills it: what a scenario without a comparison shows
+// in the comparison window.
+commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
+                                               const numtext::LocaleMarks &marks);
+
 // The texts a user of these marks would type for the scenario: "2,99" where the decimal mark is a comma.
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks);
 

@@ -18,9 +18,11 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -33,6 +35,8 @@
 #include <cmath>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using window::CalculatorForm;
 
@@ -80,11 +84,16 @@ private slots:
     void the_comparison_opens_filled_and_keeps_what_is_typed_there();
     void a_scenario_saved_and_opened_again_marks_the_title_while_it_differs();
     void a_scenario_opens_as_if_typed_with_its_comparison();
+    void a_scenario_without_a_comparison_replaces_the_one_shown_and_saves_what_is_shown();
     void a_scenario_is_not_saved_with_text_that_is_not_a_number();
     void a_file_that_is_no_scenario_is_refused_and_changes_nothing();
     void a_recent_file_that_is_gone_says_so_and_leaves_the_list();
     void typing_not_saved_is_offered_back_at_the_next_start();
     void the_recovery_file_outlives_open_and_is_not_offered_from_a_running_copy();
+    void a_recovery_is_offered_unless_a_running_copy_holds_its_lock_data();
+    void a_recovery_is_offered_unless_a_running_copy_holds_its_lock();
+    void a_restored_recovery_goes_once_the_inputs_are_the_files();
+    void typing_that_never_stops_is_written_all_the_same();
     void the_command_line_gives_the_windows_texts_as_json();
     void the_save_dialog_takes_the_name_as_typed_data();
     void the_save_dialog_takes_the_name_as_typed();
@@ -96,10 +105,13 @@ private:
     QWidget *pressTab(Qt::Key key = Qt::Key_Tab);
     void startForm();
     QStringList resultTexts() const;
+    static QStringList recoveryFiles();
+    static void writeRecovery(const QString &id, const QString &file, const QString &principal);
 
     std::unique_ptr<CalculatorForm> m_form;
     QStringList m_messages;
     QStringList m_principalWhileMessageShown;
+    QList<bool> m_modifiedWhileMessageShown;
     QStringList m_log;
     QStringList m_unexpectedDialogs;
     QTimer m_dialogWatch;
@@ -112,10 +124,11 @@ private:
 void CalculatorFormTest::init()
 {
     m_saveFolder = std::make_unique<QTemporaryDir>();
-    QFile::remove(window::ScenarioDocument::recoveryPath());
+    QDir(window::ScenarioDocument::recoveryFolder()).removeRecursively();
     QSettings().clear();
     m_messages.clear();
     m_principalWhileMessageShown.clear();
+    m_modifiedWhileMessageShown.clear();
     m_log.clear();
     m_unexpectedDialogs.clear();
     m_expectDialog = false;
@@ -138,6 +151,7 @@ void CalculatorFormTest::startForm()
         [this](QWidget &, const QString &text) {
             m_messages << text;
             m_principalWhileMessageShown << box("Text1")->text();
+            m_modifiedWhileMessageShown << m_form->isWindowModified();
             m_log << "message";
         },
         [this] { m_log << "beep"; },
@@ -168,6 +182,24 @@ QWidget *CalculatorFormTest::pressTab(Qt::Key key)
     QTest::keyClick(QApplication::focusWidget(), key);
     QCoreApplication::processEvents();
     return QApplication::focusWidget();
+}
+
+QStringList CalculatorFormTest::recoveryFiles()
+{
+    return QDir(window::ScenarioDocument::recoveryFolder()).entryList({"*.json"}, QDir::Files, QDir::Name);
+}
+
+// The recovery file a copy named `id` leaves: the starting inputs with loan 1's principal replaced.
+void CalculatorFormTest::writeRecovery(const QString &id, const QString &file, const QString &principal)
+{
+    QDir().mkpath(window::ScenarioDocument::recoveryFolder());
+    QFile recovery{QDir(window::ScenarioDocument::recoveryFolder()).filePath(id + ".json")};
+    QVERIFY(recovery.open(QIODevice::WriteOnly));
+    recovery.write(QJsonDocument(QJsonObject{{"file", file},
+                                             {"inputs", QJsonArray{principal, "2.99", "20", "140000", "4"}},
+                                             {"firstMonth", "2027-01"},
+                                             {"comparison", QJsonValue::Null}})
+                       .toJson());
 }
 
 QAction *CalculatorFormTest::menuAction(const QString &text) const
@@ -746,6 +778,7 @@ void CalculatorFormTest::a_scenario_opens_as_if_typed_with_its_comparison()
     // These loans' payments never repay both principals at their average rate of 6 %, and the window says so.
     QCOMPARE(m_messages.size(), 1);
     QVERIFY(m_messages.front().startsWith("The payoff period at the average rate could not be calculated"));
+    QCOMPARE(m_modifiedWhileMessageShown, QList<bool>{false}); // the fields are the file's
     m_messages.clear();
 
     // A principal its check refuses is refused as if typed: reset, said, and nothing calculated.
@@ -758,6 +791,36 @@ void CalculatorFormTest::a_scenario_opens_as_if_typed_with_its_comparison()
     QTRY_VERIFY(!m_messages.isEmpty());
     QCOMPARE(m_messages, QStringList{"enter a Principal between $1 and $10000,000"});
     QCOMPARE(box("Text1")->text(), "1");
+}
+
+// A scenario is the whole document: the comparison shown before is not kept, nor saved into the file opened.
+void CalculatorFormTest::a_scenario_without_a_comparison_replaces_the_one_shown_and_saves_what_is_shown()
+{
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QWidget *comparison = nullptr;
+    QTRY_VERIFY((comparison = m_form->findChild<QWidget *>("ComparisonWindow")) && comparison->isVisible());
+    const auto input = [comparison](const char *name) { return comparison->findChild<QLineEdit *>(name); };
+    QCOMPARE(input("Loan1Balance")->text(), "355000");
+
+    const QString path = m_saveFolder->filePath("inputs.loanblend");
+    QFile file{path};
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "loanblend-scenario", "version": 1, "firstMonth": "2027-01",
+        "inputs": {"Text1": "111111", "Text2": "5", "Text3": "20", "Text6": "22222", "Text7": "6"}})");
+    file.close();
+    m_form->openScenario(path);
+    QTRY_COMPARE(box("Text4")->text(), "$733.28");
+    QCOMPARE(input("Loan1Balance")->text(), "111111");
+    QCOMPARE(input("Loan2Rate")->text(), "6");
+    QCOMPARE(input("OfferRate")->text(), box("Text5")->text());
+    QVERIFY(!m_form->isWindowModified());
+
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    QTRY_VERIFY(QFileInfo(path).size() > 200);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY2(saved.contains("\"balance\": \"111111\"") && !saved.contains("355000"), saved.constData());
+    QCOMPARE(m_messages, QStringList{});
 }
 
 void CalculatorFormTest::a_scenario_is_not_saved_with_text_that_is_not_a_number()
@@ -815,14 +878,13 @@ void CalculatorFormTest::a_recent_file_that_is_gone_says_so_and_leaves_the_list(
 // next start offers it back; Restore puts the texts back without calculating.
 void CalculatorFormTest::typing_not_saved_is_offered_back_at_the_next_start()
 {
-    const QString recovery = window::ScenarioDocument::recoveryPath();
     box("Text1")->setText("420000");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles().size(), 1, 1000);
     box("Text1")->setText("355000");
-    QTRY_VERIFY(!QFile::exists(recovery));
+    QTRY_COMPARE(recoveryFiles().size(), 0);
     box("Text1")->setText("420000");
     box("Text7")->setText("4.5");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles().size(), 1, 1000);
     QTest::qWait(600); // the last edit is written too
 
     m_form.reset(); // as Exit leaves it: written, and nothing asked
@@ -835,56 +897,191 @@ void CalculatorFormTest::typing_not_saved_is_offered_back_at_the_next_start()
     QCOMPARE(box("Text7")->text(), "4.5");
     QCOMPARE(box("Text4")->text(), QString()); // not calculated
     QTRY_VERIFY(!m_form->findChild<QWidget *>("RecoveryBar"));
+    QCOMPARE(recoveryFiles().size(), 1); // this copy's now
 
     m_form.reset();
     startForm();
     QTest::mouseClick(m_form->findChild<QPushButton *>("DiscardInputs"), Qt::LeftButton);
-    QVERIFY(!QFile::exists(recovery));
+    QCOMPARE(recoveryFiles(), QStringList{});
     QCOMPARE(box("Text1")->text(), "355000");
 }
 
-// Opening asks nothing, and the recovery file keeps what was replaced until the next edit; opening the comparison
-// window is no edit; another copy's recovery is not offered while that copy runs.
+// Opening asks nothing, and the recovery file keeps what the file replaced, the last keystrokes too, until the next
+// edit; opening the comparison window is no edit. Typing of no file, restored while a file is open, belongs to no
+// file: Save then asks where.
 void CalculatorFormTest::the_recovery_file_outlives_open_and_is_not_offered_from_a_running_copy()
 {
-    const QString recovery = window::ScenarioDocument::recoveryPath();
     QTest::keySequence(m_form.get(), QKeySequence::Save);
     const QString saved = m_saveFolder->filePath("loan-scenario.loanblend");
     QTRY_VERIFY(QFile::exists(saved));
     QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     QTRY_VERIFY(m_form->findChild<QWidget *>("ComparisonWindow"));
     QTest::qWait(400);
-    QVERIFY(!QFile::exists(recovery));
+    QCOMPARE(recoveryFiles(), QStringList{});
     QVERIFY(!m_form->isWindowModified());
 
     box("Text1")->setText("420000");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
-    m_form->openScenario(saved);
+    QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles().size(), 1, 1000);
+    box("Text1")->setText("430000");
+    m_form->openScenario(saved); // before that keystroke is due to be written
     QTest::qWait(400);
-    QVERIFY(QFile::exists(recovery));
     QCOMPARE(box("Text1")->text(), "355000");
+    QCOMPARE(recoveryFiles().size(), 1);
+    QFile recovery{QDir(window::ScenarioDocument::recoveryFolder()).filePath(recoveryFiles().front())};
+    QVERIFY(recovery.open(QIODevice::ReadOnly));
+    QVERIFY(recovery.readAll().contains("\"430000\""));
 
-    QFile file{recovery};
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"instance": "1-0", "file": "", "inputs": ["1", "1", "1", "1", "1"], "firstMonth": "2027-01",
-                   "comparison": null})");
-    file.close();
     m_form.reset();
-    startForm();
-    QVERIFY(!m_form->findChild<QWidget *>("RecoveryBar")); // process 1 runs: that copy's typing is its own
-
-    // Typing of no file, restored while a file is open, belongs to no file: Save then asks where.
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"instance": "999999999-0", "file": "", "inputs": ["7", "1", "1", "1", "1"], "firstMonth": "2027-01",
-                   "comparison": null})");
-    file.close();
-    m_form.reset();
+    QDir(window::ScenarioDocument::recoveryFolder()).removeRecursively();
+    writeRecovery("999999999-0", "", "7");
     startForm();
     m_form->openScenario(saved);
     QTRY_COMPARE(m_form->windowTitle(), "loan-scenario.loanblend[*] - Blended Loan Calculator");
     QTest::mouseClick(m_form->findChild<QPushButton *>("RestoreInputs"), Qt::LeftButton);
     QCOMPARE(box("Text1")->text(), "7");
     QCOMPARE(m_form->windowTitle(), "Blended Loan Calculator");
+}
+
+static QByteArray procStat(pid_t pid)
+{
+    QFile stat{QStringLiteral("/proc/%1/stat").arg(pid)};
+    return stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+}
+
+enum class LockHolder { None, Gone, OtherProgram, Zombie, FirstProcess, RunningCopy };
+
+void CalculatorFormTest::a_recovery_is_offered_unless_a_running_copy_holds_its_lock_data()
+{
+    QTest::addColumn<LockHolder>("holder");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("no lock, as Exit leaves it") << LockHolder::None << true;
+    QTest::newRow("a process that is gone") << LockHolder::Gone << true;
+    QTest::newRow("another program at its PID") << LockHolder::OtherProgram << true;
+    QTest::newRow("a zombie at its PID") << LockHolder::Zombie << true;
+    QTest::newRow("PID 1, perhaps another user's") << LockHolder::FirstProcess << true;
+    QTest::newRow("a copy still running") << LockHolder::RunningCopy << false;
+}
+
+// Only a live copy of the program holds its recovery back, whoever has its PID since, however old its lock; the
+// first keystroke of this copy never overwrites another's recovery, and replaces one offered back, whose bar then
+// goes; Discard after that keeps this session's file.
+void CalculatorFormTest::a_recovery_is_offered_unless_a_running_copy_holds_its_lock()
+{
+    QFETCH(LockHolder, holder);
+    QFETCH(bool, offered);
+    m_form.reset();
+    QDir folder{window::ScenarioDocument::recoveryFolder()};
+    folder.removeRecursively();
+    writeRecovery("earlier", "", "7");
+    QFile recovery{folder.filePath("earlier.json")};
+    QVERIFY(recovery.open(QIODevice::ReadOnly));
+    const QByteArray earlier = recovery.readAll();
+    recovery.close();
+
+    // What QLockFile writes for this program on this host, for a lock naming another process.
+    QLockFile probe{folder.filePath("probe.lock")};
+    QVERIFY(probe.tryLock());
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    QVERIFY(probe.getLockInfo(&pid, &host, &application));
+    probe.unlock();
+
+    QProcess sleeper;
+    pid_t zombie = 0;
+    std::unique_ptr<QLockFile> running;
+    switch (holder) {
+    case LockHolder::None:
+        break;
+    case LockHolder::Gone:
+        sleeper.start("true");
+        QVERIFY(sleeper.waitForStarted());
+        pid = sleeper.processId();
+        QVERIFY(sleeper.waitForFinished());
+        break;
+    case LockHolder::OtherProgram:
+        sleeper.start("sleep", {"30"});
+        QVERIFY(sleeper.waitForStarted());
+        pid = sleeper.processId();
+        break;
+    case LockHolder::Zombie:
+        zombie = fork();
+        if (zombie == 0)
+            _exit(0);
+        pid = zombie;
+        QTRY_VERIFY(procStat(zombie).contains(") Z "));
+        break;
+    case LockHolder::FirstProcess:
+        pid = 1;
+        break;
+    case LockHolder::RunningCopy:
+        running = std::make_unique<QLockFile>(folder.filePath("earlier.lock"));
+        QVERIFY(running->tryLock());
+        break;
+    }
+    if (holder != LockHolder::None && holder != LockHolder::RunningCopy) {
+        QFile lock{folder.filePath("earlier.lock")};
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(pid) + '\n' + application.toUtf8() + '\n' + host.toUtf8() + '\n');
+    }
+    if (holder != LockHolder::None) { // written at that copy's start, an hour ago
+        QFile lock{folder.filePath("earlier.lock")};
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+
+    startForm();
+    QPointer<QWidget> bar = m_form->findChild<QWidget *>("RecoveryBar");
+    QCOMPARE(bool(bar), offered);
+    box("Text1")->setText("420000");
+    QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles().size(), offered ? 1 : 2, 1000);
+    QTRY_VERIFY(!bar);
+    if (offered) {
+        QVERIFY(!recoveryFiles().contains("earlier.json"));
+        m_form->findChild<window::ScenarioDocument *>()->discardRecovery();
+        QCOMPARE(recoveryFiles().size(), 1);
+    } else {
+        QVERIFY(recovery.open(QIODevice::ReadOnly));
+        QCOMPARE(recovery.readAll(), earlier);
+    }
+    if (zombie > 0)
+        waitpid(zombie, nullptr, 0);
+    sleeper.kill();
+    sleeper.waitForFinished();
+}
+
+// Restored inputs that are the file's leave no recovery, of either session; restored typing is saved, and then
+// it has none either.
+void CalculatorFormTest::a_restored_recovery_goes_once_the_inputs_are_the_files()
+{
+    QTest::keySequence(m_form.get(), QKeySequence::Save);
+    const QString saved = m_saveFolder->filePath("loan-scenario.loanblend");
+    QTRY_VERIFY(QFile::exists(saved));
+    for (const QString &principal : {QString("355000"), QString("420000")}) {
+        m_form.reset();
+        writeRecovery("earlier", saved, principal);
+        startForm();
+        QTest::mouseClick(m_form->findChild<QPushButton *>("RestoreInputs"), Qt::LeftButton);
+        QCOMPARE(box("Text1")->text(), principal);
+        QCOMPARE(m_form->isWindowModified(), principal != "355000");
+        QCOMPARE(recoveryFiles().size(), principal == "355000" ? 0 : 1);
+        QVERIFY(!recoveryFiles().contains("earlier.json"));
+        QTest::keySequence(m_form.get(), QKeySequence::Save);
+        QTRY_COMPARE(recoveryFiles(), QStringList{});
+    }
+}
+
+// An edit is written within half a second of the first keystroke, however fast the typing goes on.
+void CalculatorFormTest::typing_that_never_stops_is_written_all_the_same()
+{
+    QLineEdit *principal = box("Text1");
+    principal->setFocus();
+    principal->selectAll();
+    for (int key = 0; key < 12 && recoveryFiles().isEmpty(); ++key) {
+        QTest::keyClick(principal, Qt::Key(Qt::Key_1 + key % 9));
+        QTest::qWait(80);
+    }
+    QCOMPARE(recoveryFiles().size(), 1);
 }
 
 // The command line, run as a process with no display, gives the very texts the window shows for the same inputs.

@@ -54,6 +54,24 @@ TEST(ComparisonTexts, leave_the_offer_empty_where_the_calculation_stopped_before
     EXPECT_EQ(textOf(texts, F::OfferYears), "20");
 }
 
+// A period in parts of a year is the count of months the schedules run over, in years and months.
+TEST(ComparisonTexts, fill_a_period_in_parts_of_a_year_as_years_and_months)
+{
+    const std::array<std::array<const char *, 3>, 2> periods{{{"2.5", "2", "6"}, {"14.6", "14", "8"}}};
+    for (const auto &[period, years, months] : periods) {
+        commands::TextForm form{pointComma};
+        form.setText(commands::Field::Text3, period);
+        const commands::ComparisonTexts texts
+            = commands::comparisonTextsFrom(commands::Command1_Click(form, pointComma), pointComma);
+        for (const auto &[yearsField, monthsField] : {std::pair{F::Loan1Years, F::Loan1Months},
+                                                      {F::Loan2Years, F::Loan2Months},
+                                                      {F::OfferYears, F::OfferMonths}}) {
+            EXPECT_EQ(textOf(texts, yearsField), years) << period;
+            EXPECT_EQ(textOf(texts, monthsField), months) << period;
+        }
+    }
+}
+
 // One input changed from the starting texts, and what is said beside it; an empty message means no problem.
 struct ReadingCase {
     const char *name;

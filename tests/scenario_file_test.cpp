@@ -82,11 +82,70 @@ TEST(ScenarioFile, refuses_to_save_text_that_is_not_a_number_and_names_its_input
     texts.inputs[3] = "140k";
     EXPECT_EQ(std::get<std::string>(scenario::scenarioOf(texts, c)),
               "The loan 2 principal \"140k\" is not a number. Enter a number such as 140,000.");
-    texts = startingTexts(c);
-    commands::textOf(*texts.comparison, commands::ComparisonField::OfferMonths) = "six";
-    EXPECT_EQ(std::get<std::string>(scenario::scenarioOf(texts, c)),
-              "Months beyond the years, the offer: \u201Csix\u201D is not a number.");
 }
+
+using F = commands::ComparisonField;
+
+// Comparison inputs typed over the starting ones, and what Save does with them: the sentence refusing them, or
+// the parts of the file they give.
+struct ComparisonSaveCase {
+    const char *name;
+    std::vector<std::pair<F, const char *>> typed;
+    const char *refusal; // empty: saved
+    std::vector<const char *> inFile;
+};
+
+const ComparisonSaveCase comparisonSaveCases[] = {
+    {"letters", {{F::OfferMonths, "six"}}, "Months beyond the years, the offer: \u201Csix\u201D. Not a number.", {}},
+    {"years_not_whole",
+     {{F::OfferYears, "2.5"}},
+     "Term in years, the offer: \u201C2.5\u201D. Enter a whole number.",
+     {}},
+    {"negative_years",
+     {{F::OfferYears, "-1"}, {F::OfferMonths, "300"}},
+     "Term in years, the offer: \u201C-1\u201D. Enter a whole number.",
+     {}},
+    {"missing_rate", {{F::Loan1Rate, ""}}, "Annual rate (%), loan 1: Enter a number.", {}},
+    {"beyond_the_limit", {{F::OfferYears, "101"}}, "Term in years, the offer: \u201C101\u201D. Must be ", {}},
+    {"offer_term_with_months", {{F::OfferYears, "2"}, {F::OfferMonths, "6"}}, "", {"\"termMonths\": \"30\""}},
+    {"loan_term_with_months", {{F::Loan1Years, "14"}, {F::Loan1Months, "7"}}, "", {"\"termMonths\": \"175\""}},
+    {"months_beyond_a_year", {{F::OfferYears, "0"}, {F::OfferMonths, "300"}}, "", {"\"termMonths\": \"300\""}},
+    {"amount_as_compared", {{F::Extra, "1.005"}}, "", {"\"extra\": \"1.01\""}},
+    {"loan_2_with_a_typed_payment",
+     {{F::Loan2Balance, "140000"}, {F::Loan2Years, "14"}, {F::Loan2Months, "7"}, {F::Loan2Payment, "900"}},
+     "",
+     {"\"balance\": \"140000\"", "\"payment\": \"900\"", "\"termMonths\": \"175\""}},
+    {"term_behind_a_payment_not_whole",
+     {{F::Loan2Balance, "140000"}, {F::Loan2Years, "1.5"}, {F::Loan2Payment, "900"}},
+     "",
+     {"\"payment\": \"900\"", "\"termMonths\": null"}},
+};
+
+class ComparisonSaveTest : public testing::TestWithParam<ComparisonSaveCase> { };
+
+// What the comparison window marks is refused, named as the window names it; otherwise the file holds the values
+// it compares, and they open to the same texts and save to the same bytes.
+TEST_P(ComparisonSaveTest, saves_what_the_window_compares_or_refuses_what_it_marks)
+{
+    scenario::WindowTexts texts = startingTexts(c);
+    for (const auto &[field, text] : GetParam().typed)
+        commands::textOf(*texts.comparison, field) = text;
+    const auto result = scenario::scenarioOf(texts, c);
+    if (*GetParam().refusal) {
+        ASSERT_TRUE(std::holds_alternative<std::string>(result));
+        EXPECT_TRUE(std::get<std::string>(result).starts_with(GetParam().refusal)) << std::get<std::string>(result);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<Scenario>(result)) << std::get<std::string>(result);
+    const QByteArray bytes = scenario::writeScenario(std::get<Scenario>(result));
+    for (const char *part : GetParam().inFile)
+        EXPECT_TRUE(bytes.contains(part)) << part << '\n' << bytes.constData();
+    const scenario::WindowTexts opened = scenario::textsOf(std::get<Scenario>(scenario::readScenario(bytes)), c);
+    EXPECT_EQ(commands::readComparison(*opened.comparison, c, opened.firstMonth).problems.size(), 0u);
+    EXPECT_EQ(scenario::writeScenario(saved(opened, c)), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScenarioFile, ComparisonSaveTest, testing::ValuesIn(comparisonSaveCases), RowName{});
 
 struct NumberCase {
     const char *name;

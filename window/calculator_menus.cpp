@@ -146,12 +146,13 @@ void CalculatorMenus::setWindowTexts(const scenario::WindowTexts &texts)
 {
     for (std::size_t i = 0; i < texts.inputs.size(); ++i)
         m_fields.setText(scenario::scenarioInputFields[i], texts.inputs[i]);
-    if (texts.comparison) {
-        if (m_comparisonWindow)
-            m_comparisonWindow->setTexts(*texts.comparison);
-        else
-            m_pendingComparison = texts.comparison;
-    }
+    // Texts without a comparison leave none of the one before: its window, where there is one, fills from these
+    // inputs as it does when it first opens, and otherwise waits to open so.
+    if (m_comparisonWindow)
+        m_comparisonWindow->setTexts(texts.comparison ? *texts.comparison
+                                                      : scenario::comparisonFilledFrom(texts.inputs, m_marks));
+    else
+        m_pendingComparison = texts.comparison;
     setFirstPayment(texts.firstMonth);
 }
 

@@ -20,8 +20,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
-#include <cerrno>
-#include <csignal>
 
 namespace window {
 
@@ -54,20 +52,24 @@ template<class Texts> bool readTexts(const QJsonValue &value, Texts &texts)
     return true;
 }
 
-// What an earlier session left in the recovery file, if it holds what this one writes.
+// What an earlier session left in its recovery file, if it holds what this one writes.
 struct Recovery {
-    QString instance;
     QString file;
     scenario::WindowTexts texts;
 };
 
-std::optional<Recovery> readRecovery()
+QString recoveryFile(const QString &id)
 {
-    QFile file{ScenarioDocument::recoveryPath()};
+    return QDir(ScenarioDocument::recoveryFolder()).filePath(id + QStringLiteral(".json"));
+}
+
+std::optional<Recovery> readRecovery(const QString &id)
+{
+    QFile file{recoveryFile(id)};
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QJsonObject root = QJsonDocument::fromJson(file.read(scenario::largestFile)).object();
-    Recovery recovery{root.value("instance").toString(), root.value("file").toString(), {}};
+    Recovery recovery{root.value("file").toString(), {}};
     const QDate month = QDate::fromString(root.value("firstMonth").toString(), QStringLiteral("yyyy-MM"));
     if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month.isValid())
         return std::nullopt;
@@ -80,13 +82,18 @@ std::optional<Recovery> readRecovery()
     return recovery;
 }
 
-// Whether the copy of the program that wrote a recovery file is running still: its process is there.
-bool stillRunning(const QString &instance)
+// A copy's lock, taken where that copy is gone: null while it runs. A running copy keeps its lock file locked by
+// the system as well (QLockFile does), so its lock is never taken from it however old; a lock the system no
+// longer holds is a gone copy's once its process is gone or is not this program, and, where that cannot be told
+// (a zombie, another user's process after a restart gave it the PID), once it is older than a second, which no
+// starting copy takes to write it.
+std::unique_ptr<QLockFile> takeLock(const QString &id)
 {
-    bool read = false;
-    const qint64 process = instance.section('-', 0, 0).toLongLong(&read);
-    return read && process > 0 && process != QCoreApplication::applicationPid()
-        && (::kill(pid_t(process), 0) == 0 || errno == EPERM);
+    auto lock = std::make_unique<QLockFile>(QDir(ScenarioDocument::recoveryFolder()).filePath(id + ".lock"));
+    lock->setStaleLockTime(1000);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
 }
 
 } // namespace
@@ -103,15 +110,17 @@ ScenarioDocument::ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, 
     , m_instance(
           QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
 {
+    QDir().mkpath(recoveryFolder());
+    m_lock = takeLock(m_instance);
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(250);
     connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { m_windows.guard([this] { writeRecovery(); }); });
 }
 
-QString ScenarioDocument::recoveryPath()
+QString ScenarioDocument::recoveryFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
-        .filePath(QStringLiteral("recovery.json"));
+        .filePath(QStringLiteral("recovery"));
 }
 
 void ScenarioDocument::open()
@@ -130,17 +139,19 @@ void ScenarioDocument::open(const QString &path)
         say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, *reason));
         return;
     }
-    scenario::WindowTexts texts = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
-    // A file without a comparison leaves the one in its window as it is.
-    if (!texts.comparison)
-        texts.comparison = m_windows.texts().comparison;
-    // Open asks nothing first: the recovery file keeps what the file replaced until the next edit.
-    m_saved = texts;
+    // Open asks nothing first: the recovery file keeps what the file replaced until the next edit. The file is the
+    // whole document: where it holds no comparison, the windows fill the comparison from its inputs, and that is
+    // then what the file is.
+    if (m_recoveryTimer.isActive()) {
+        m_recoveryTimer.stop();
+        writeRecovery(); // the last keystrokes too, before the file takes their place
+    }
+    takeTexts(scenario::textsOf(std::get<scenario::Scenario>(read), m_marks));
+    m_saved = m_windows.texts();
+    // The title is the file's, unmarked, before Calculate can say anything about its inputs.
     setCurrentFile(path);
-    takeTexts(texts);
-    m_recoveryTimer.stop();
-    m_windows.calculate();
     rememberRecent(path);
+    m_windows.calculate();
     showTitle();
 }
 
@@ -264,37 +275,64 @@ void ScenarioDocument::comparisonOpened(const commands::ComparisonTexts &texts)
     edited();
 }
 
-bool ScenarioDocument::hasRecovery() const
+bool ScenarioDocument::hasRecovery()
 {
-    const std::optional<Recovery> recovery = readRecovery();
-    return recovery && !stillRunning(recovery->instance);
+    if (m_offered)
+        return true;
+    const QDir folder{recoveryFolder()};
+    // The locks of copies gone without a recovery are only in the way.
+    for (const QFileInfo &lock : folder.entryInfoList({QStringLiteral("*.lock")}, QDir::Files))
+        if (const QString id = lock.completeBaseName(); id != m_instance && !QFileInfo::exists(recoveryFile(id)))
+            takeLock(id); // and let go of at once, which removes it
+    for (const QFileInfo &file : folder.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time)) {
+        const QString id = file.completeBaseName();
+        if (id == m_instance || !readRecovery(id))
+            continue;
+        if ((m_offered = takeLock(id))) {
+            m_offeredId = id;
+            return true;
+        }
+    }
+    return false;
 }
 
 // The earlier session's texts as they were typed, and the file they belonged to, or none; nothing is calculated.
 void ScenarioDocument::restore()
 {
-    const std::optional<Recovery> recovery = readRecovery();
-    if (!recovery)
+    const std::optional<Recovery> recovery = m_offered ? readRecovery(m_offeredId) : std::nullopt;
+    if (!recovery) {
+        dropOffered();
         return;
+    }
     m_saved = m_starting;
     setCurrentFile({});
     if (!recovery->file.isEmpty())
         if (const auto read = scenario::readScenarioFile(recovery->file);
             std::holds_alternative<scenario::Scenario>(read)) {
             m_saved = scenario::textsOf(std::get<scenario::Scenario>(read), m_marks);
+            // A file without a comparison is what the comparison window filled from its inputs.
+            if (!m_saved.comparison && recovery->texts.comparison)
+                m_saved.comparison = scenario::comparisonFilledFrom(m_saved.inputs, m_marks);
             setCurrentFile(recovery->file);
         }
     takeTexts(recovery->texts);
-    writeRecovery(); // this copy's now, so that its next Save, or its return to the saved inputs, removes it
+    // This copy's now: written as its own before the earlier one goes, or gone with it where it is the file's.
+    writeRecovery();
+    dropOffered();
     showTitle();
 }
 
-// The earlier session's: one a copy still running has written since is left to it.
 void ScenarioDocument::discardRecovery()
 {
-    const std::optional<Recovery> recovery = readRecovery();
-    if (recovery && !stillRunning(recovery->instance))
-        QFile::remove(recoveryPath());
+    dropOffered();
+}
+
+// The recovery offered back goes, and the lock of the copy that wrote it with it.
+void ScenarioDocument::dropOffered()
+{
+    if (m_offered)
+        QFile::remove(recoveryFile(m_offeredId));
+    m_offered.reset();
 }
 
 void ScenarioDocument::writeRecovery()
@@ -304,8 +342,10 @@ void ScenarioDocument::writeRecovery()
         removeRecovery();
         return;
     }
+    // Without its lock, a copy would write a recovery that any other could take for a gone copy's.
+    if (!m_lock)
+        return;
     QJsonObject root{
-        {"instance", m_instance},
         {"file", m_file},
         {"inputs", textArray(texts.inputs)},
         {"firstMonth",
@@ -313,21 +353,23 @@ void ScenarioDocument::writeRecovery()
              .arg(texts.firstMonth.year, 4, 10, QLatin1Char('0'))
              .arg(texts.firstMonth.month, 2, 10, QLatin1Char('0'))},
         {"comparison", texts.comparison ? QJsonValue(textArray(*texts.comparison)) : QJsonValue(QJsonValue::Null)}};
-    const std::optional<Recovery> earlier = readRecovery();
-    if (earlier && earlier->instance != m_instance && recoveryTaken)
-        recoveryTaken();
-    QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
     QString error;
     // A recovery that cannot be written is no reason to interrupt the typing: the next edit tries again.
-    scenario::saveBytesAtomically(recoveryPath(), QJsonDocument(root).toJson(QJsonDocument::Compact), error);
+    if (!scenario::saveBytesAtomically(recoveryFile(m_instance), QJsonDocument(root).toJson(QJsonDocument::Compact),
+                                       error))
+        return;
+    // Typing on instead of restoring replaces the earlier session's recovery, once this one's is safe.
+    if (m_offered) {
+        dropOffered();
+        if (recoveryTaken)
+            recoveryTaken();
+    }
 }
 
-// Only this copy's: another copy running beside it may hold newer typing there.
+// This copy's own alone: no other copy writes or removes it while this one holds its lock.
 void ScenarioDocument::removeRecovery()
 {
-    const std::optional<Recovery> recovery = readRecovery();
-    if (recovery && recovery->instance == m_instance)
-        QFile::remove(recoveryPath());
+    QFile::remove(recoveryFile(m_instance));
 }
 
 void ScenarioDocument::say(const QString &text) const

@@ -5,9 +5,11 @@
 #include "numtext/locale_marks.h"
 #include "scenario/scenario_texts.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class QMenu;
 class QWidget;
@@ -47,14 +49,15 @@ public:
     // are no change to it.
     void comparisonOpened(const commands::ComparisonTexts &texts);
 
-    // The inputs of an earlier session that were never saved, for the windows to offer back at start: not those of
-    // another copy still running.
-    bool hasRecovery() const;
+    // Whether an earlier session left inputs it never saved, for the windows to offer back at start: the newest
+    // recovery of a copy that is gone, which this copy then holds (by its lock) until it is restored, discarded or
+    // replaced by this copy's own typing. A copy still running keeps its own.
+    bool hasRecovery();
     void restore();
     void discardRecovery();
 
-    // The recovery file, one for the user.
-    static QString recoveryPath();
+    // Where every copy keeps its recovery: ID.json beside the lock file ID.lock it holds while it runs.
+    static QString recoveryFolder();
 
     // Called when this copy's typing takes the place of an earlier session's recovery, which is then gone.
     std::function<void()> recoveryTaken;
@@ -68,6 +71,7 @@ private:
     void rememberRecent(const QString &path);
     void writeRecovery();
     void removeRecovery();
+    void dropOffered();
     void say(const QString &text) const;
 
     QWidget &m_window;
@@ -78,7 +82,10 @@ private:
     scenario::WindowTexts m_starting; // the inputs as the windows start
     scenario::WindowTexts m_saved; // what the inputs were when last opened or saved, or at start
     bool m_takingTexts = false; // the windows are being set from a file or a recovery, not typed into
-    QString m_instance; // tells this copy's recovery file from another running copy's
+    QString m_instance; // names this copy's recovery file and lock
+    std::unique_ptr<QLockFile> m_lock; // this copy's, held while it runs; none where the folder cannot be written
+    std::unique_ptr<QLockFile> m_offered; // the lock of the earlier session's recovery offered back, while it is
+    QString m_offeredId;
     QTimer m_recoveryTimer; // an edit is written within half a second, however fast the typing goes on
 };
 
