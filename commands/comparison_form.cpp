@@ -215,9 +215,14 @@ ComparisonTexts comparisonTextsFrom(const CalculationOutcome &outcome, const num
 {
     ComparisonTexts texts;
     textOf(texts, F::Loan1Balance) = outcome.inputText(Field::Text1);
-    textOf(texts, F::Loan1Rate) = outcome.inputText(Field::Text2);
+    // An empty rate is 0 % to the calculator, where the comparison asks for one.
+    const auto rate = [&outcome, &marks](Field field) {
+        const std::string &typed = outcome.inputText(field);
+        return typed.empty() ? numtext::localizedNumber("0", marks) : typed;
+    };
+    textOf(texts, F::Loan1Rate) = rate(Field::Text2);
     textOf(texts, F::Loan2Balance) = outcome.inputText(Field::Text6);
-    textOf(texts, F::Loan2Rate) = outcome.inputText(Field::Text7);
+    textOf(texts, F::Loan2Rate) = rate(Field::Text7);
     if (outcome.unreadable)
         return texts;
     const int months = compare::termMonthsOf(outcome.terms.loan1.years);

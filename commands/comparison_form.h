@@ -71,10 +71,11 @@ struct ComparisonReading {
 ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
                                  schedule::Month firstPayment);
 
-// The texts a comparison starts from after a Calculate: each loan's balance and rate as typed, the remaining term
-// the schedules count over loan 1's period, the offer at the blended rate as the window shows it (empty where the
-// calculation did not reach it) over the same term, and no fees, extra or savings rate. An outcome whose inputs
-// could not be read gives the texts as typed and leaves the rest empty.
+// The texts a comparison starts from after a Calculate: each loan's balance and rate as typed (an empty rate as 0,
+// as the calculator reads it), the remaining term the schedules count over loan 1's period, the offer at the
+// blended rate as the window shows it (empty where the calculation did not reach it) over the same term, and no
+// fees, extra or savings rate. An outcome whose inputs could not be read gives the texts as typed and leaves the
+// rest empty.
 ComparisonTexts comparisonTextsFrom(const CalculationOutcome &outcome, const numtext::LocaleMarks &marks);
 
 } // namespace commands

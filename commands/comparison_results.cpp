@@ -247,16 +247,21 @@ std::string comparisonSentence(const Comparison &comparison, double savingsRateP
     };
 
     std::string sentence = "Taking the offer ";
-    sentence += comparison.totalPaidDifference == 0
-        ? "costs the same in all"
-        : "costs " + moreOrLess(comparison.totalPaidDifference, " more", " less") + " in all";
     const Figure breakEven = breakEvenFigure(comparison);
-    if (!breakEven.defined)
-        sentence += " and never comes out ahead";
-    else if (breakEven.whole == 0)
-        sentence += " and is ahead from the start";
-    else
-        sentence += " and is ahead for good from " + write.breakEven(breakEven);
+    // Costing the same in all and never behind, it is not ahead of anything: it costs the same.
+    if (comparison.totalPaidDifference == 0 && breakEven.defined && breakEven.whole == 0) {
+        sentence += "costs the same";
+    } else {
+        sentence += comparison.totalPaidDifference == 0
+            ? "costs the same in all"
+            : "costs " + moreOrLess(comparison.totalPaidDifference, " more", " less") + " in all";
+        if (!breakEven.defined)
+            sentence += " and never comes out ahead";
+        else if (breakEven.whole == 0)
+            sentence += " and is ahead from the start";
+        else
+            sentence += " and is ahead for good from " + write.breakEven(breakEven);
+    }
     sentence += "; its payment is ";
     sentence += comparison.paymentDifference == 0 ? "the same"
                                                   : moreOrLess(comparison.paymentDifference, " higher", " lower");

@@ -19,6 +19,13 @@ enum class ComparisonColumn { Keep, Offer, Difference };
 inline constexpr std::array<std::string_view, 3> comparisonColumnTitles{"Keep both loans", "Take the offer",
                                                                         "The difference"};
 
+// A column's title where the keep way has `loans` loans: with one, "Keep your loan".
+inline constexpr std::string_view comparisonColumnTitle(ComparisonColumn column, std::size_t loans)
+{
+    return column == ComparisonColumn::Keep && loans == 1 ? "Keep your loan"
+                                                          : comparisonColumnTitles[std::size_t(column)];
+}
+
 struct ComparisonRow {
     std::string_view name; // a stable identifier, for object names and tests
     std::string_view caption;

@@ -79,13 +79,26 @@ std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
         }
     }
     step = std::max(step, 0.01); // a cent: the smallest step whose labels stay distinct
-    // Steps that are not whole currency units (0.5, 2.5) need their cents shown, or the labels would be rounded
-    // and could repeat.
-    const std::string_view pattern = step != std::floor(step) ? "$#,##0.00" : "$#,##0";
+    // From ten million up, labels count in the largest of millions, billions or trillions that the step holds
+    // whole at least once ("$3,000bn"), so that they stay short enough for a narrow chart.
+    struct Unit {
+        double size;
+        const char *suffix;
+    };
+    Unit unit{1, ""};
+    if (maximum >= 1e7)
+        for (const Unit larger : {Unit{1e6, "M"}, Unit{1e9, "bn"}, Unit{1e12, "T"}})
+            if (step >= larger.size)
+                unit = larger;
+    const double shownStep = step / unit.size;
+    // Steps that are not whole units (0.5, 2.5) need their fraction shown, or the labels would be rounded and
+    // could repeat.
+    const bool whole = shownStep == std::floor(shownStep);
+    const std::string pattern = whole ? "$#,##0" : unit.size == 1 ? "$#,##0.00" : "$#,##0.0";
     std::vector<Tick> ticks;
     for (int i = 1;; ++i) {
         const double value = i * step;
-        ticks.push_back({toQString(numtext::render(value, pattern, marks)), value});
+        ticks.push_back({toQString(numtext::render(i * shownStep, pattern, marks) + unit.suffix), value});
         if (value >= maximum)
             break;
     }

@@ -24,7 +24,8 @@ struct Tick {
 std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale);
 
 // Money ticks from 0 to at least `maximum` (currency units) in round steps of 1, 2, 2.5 or 5 times a power of
-// ten, in the user's notation. The last tick is the axis's top.
+// ten, in the user's notation; from ten million up, in millions, billions or trillions ("$250M", "$3,000bn"). The
+// last tick is the axis's top.
 std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks);
 
 // A chart's time axis from 0 to `lastValue`, labelled by timeTicks.

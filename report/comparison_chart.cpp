@@ -2,6 +2,8 @@
 #include "comparison_chart.h"
 
 #include "chart_ticks.h"
+#include "commands/comparison_results.h"
+#include "display_text.h"
 
 #include <QCategoryAxis>
 #include <QLegendMarker>
@@ -22,6 +24,11 @@ QList<QPointF> pointsOf(const std::vector<compare::Cents> &values)
         points.append({double(k), double(values[k]) / 100});
     return points;
 }
+
+// Each way keeps its colour in the light and the dark theme and in print, whatever order a theme gives its series
+// colours in: those of the light theme, which read on a dark background too.
+const QColor keepColour{0x20, 0x9f, 0xdf};
+const QColor offerColour{0x99, 0xca, 0x53};
 
 } // namespace
 
@@ -68,6 +75,8 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
         = drawn ? pointsOf(cost ? comparison.keep.costSoFar : comparison.keep.balanceOwed) : QList<QPointF>{};
     const QList<QPointF> offer
         = drawn ? pointsOf(cost ? comparison.offer.costSoFar : comparison.offer.balanceOwed) : QList<QPointF>{};
+    m_keep->setName(
+        toQString(commands::comparisonColumnTitle(commands::ComparisonColumn::Keep, comparison.keep.schedules.size())));
     m_keep->replace(keep);
     m_offer->replace(offer);
     // On the offer's line where it is ahead for good; a curve that has ended stays at its last value.
@@ -80,7 +89,6 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
 
     m_timeAxis->setVisible(drawn);
     m_moneyAxis->setVisible(drawn);
-    setTitle(drawn ? QString() : QStringLiteral("Nothing to chart until the comparison can be made."));
     if (!drawn)
         return;
     double lastValue = 1;
@@ -93,6 +101,14 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale);
     // Costs so far and balances are never below 0: interest and fees only add up.
     setMoneyAxis(*m_moneyAxis, high, m_marks);
+    // A dot on an axis would be cut in half by the plot's edge: the axis starts a little before it instead.
+    if (!mark.isEmpty()) {
+        constexpr double margin = 0.03; // of the axis's range: more than the dot's radius on a chart of 200 pixels
+        if (mark.front().x() == 0)
+            m_timeAxis->setMin(-margin * m_timeAxis->max());
+        if (mark.front().y() == 0)
+            m_moneyAxis->setMin(-margin * m_moneyAxis->max());
+    }
 }
 
 void ComparisonChart::followPalette(const QPalette &palette)
@@ -109,10 +125,12 @@ void ComparisonChart::stylePens()
 {
     hideBreakEvenFromLegend(); // a theme shows every marker again
     QPen keep = m_keep->pen();
+    keep.setColor(keepColour);
     keep.setWidthF(2.5);
     keep.setStyle(Qt::SolidLine);
     m_keep->setPen(keep);
     QPen offer = m_offer->pen();
+    offer.setColor(offerColour);
     offer.setWidthF(2.5);
     offer.setStyle(Qt::DashLine);
     m_offer->setPen(offer);

@@ -6,6 +6,7 @@
 #include "display_text.h"
 #include "numtext/cents_text.h"
 #include "numtext/localized_number.h"
+#include "readable_colour.h"
 #include "screen_fit.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +51,8 @@ constexpr std::array<F, 2> paymentFields{F::Loan1Payment, F::Loan2Payment};
 constexpr std::array<std::array<F, 2>, 2> termFields{
     {{F::Loan1Years, F::Loan1Months}, {F::Loan2Years, F::Loan2Months}}};
 
+const QString followsNote = QStringLiteral("Read-only: follows from the monthly payment.");
+
 constexpr std::size_t indexOf(F field)
 {
     return std::size_t(field);
@@ -61,6 +65,47 @@ QLabel *captionAbove(const QString &text, QWidget *parent)
     caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     return caption;
 }
+
+// A group box's access key takes the focus to the group's first field. Qt's own choice is the field focused in
+// the group last, or else the next in the focus chain after the box, which the window's tab order puts anywhere.
+class FirstFieldOnAccessKey : public QObject {
+public:
+    FirstFieldOnAccessKey(QGroupBox &group, QWidget &first)
+        : QObject(&group)
+        , m_first(first)
+    {
+        group.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        m_first.setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+
+private:
+    QWidget &m_first;
+};
+
+// Ctrl+Z in a box with nothing of its own to undo goes on to the window's Undo, which can take back a Fill: the
+// box would otherwise take the key and do nothing with it.
+class UndoBeyondTyping : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *box = qobject_cast<QLineEdit *>(watched);
+        if (!box || box->isUndoAvailable() || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo))
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 // A figure that can be read, selected and reached by Tab, as every figure of the program's windows.
 QLabel *figureLabel(const QString &objectName, QWidget *parent)
@@ -80,12 +125,14 @@ ComparisonWindow::ComparisonWindow(numtext::LocaleMarks marks, std::function<voi
     , m_marks(std::move(marks))
     , m_fillFromCalculator(std::move(fillFromCalculator))
     , m_firstPaymentPicked(std::move(firstPaymentPicked))
+    , m_undoBeyondTyping(new UndoBeyondTyping(this))
 {
     setObjectName("ComparisonWindow");
     setWindowTitle(QStringLiteral("Compare with an offer - Blended Loan Calculator"));
     setAccessibleName(QStringLiteral("Compare with an offer"));
 
-    auto *fill = new QPushButton(QStringLiteral("&Fill from the calculator"), this);
+    // Not Alt+F, which people take for a File menu: a Fill replaces every input.
+    auto *fill = new QPushButton(QStringLiteral("F&ill from the calculator"), this);
     fill->setObjectName("FillFromCalculator");
     fill->setAccessibleName(QStringLiteral("Fill from the calculator"));
     connect(fill, &QPushButton::clicked, this, [this] {
@@ -130,7 +177,7 @@ ComparisonWindow::ComparisonWindow(numtext::LocaleMarks marks, std::function<voi
     }
     chainTabOrder();
     fitToScreen(*this, {1280, 760});
-    m_chart->followPalette(palette());
+    followPalette();
     compareNow();
 }
 
@@ -154,6 +201,7 @@ QWidget *ComparisonWindow::createInputs()
         for (int column = 0; column < 5; ++column)
             addInput(*loansGrid, F(int(first) + column), row, column + 1);
     }
+    new FirstFieldOnAccessKey(*loans, *m_inputs[indexOf(F::Loan1Balance)]);
 
     auto *offer = new QGroupBox(QStringLiteral("The &offer"), inputs);
     auto *offerGrid = new QGridLayout(offer);
@@ -167,6 +215,7 @@ QWidget *ComparisonWindow::createInputs()
     m_offerAmount = figureLabel("OfferAmount", offer);
     offerGrid->addWidget(m_offerAmount, 1, int(std::size(offerFields)));
     offerGrid->setColumnStretch(int(std::size(offerFields)) + 1, 1);
+    new FirstFieldOnAccessKey(*offer, *m_inputs[indexOf(F::OfferRate)]);
 
     auto *both = new QGroupBox(QStringLiteral("&Both ways"), inputs);
     auto *bothGrid = new QGridLayout(both);
@@ -188,6 +237,7 @@ QWidget *ComparisonWindow::createInputs()
     });
     bothGrid->addWidget(m_firstPayment, 1, 2);
     bothGrid->setColumnStretch(3, 1);
+    new FirstFieldOnAccessKey(*both, *m_inputs[indexOf(F::Extra)]);
 
     for (int loan = 0; loan < 2; ++loan)
         connect(m_inputs[indexOf(paymentFields[std::size_t(loan)])], &QLineEdit::textChanged, this,
@@ -204,8 +254,8 @@ QWidget *ComparisonWindow::createInputs()
                             m_typedTerms[l][part] = box->text();
                         else
                             box->setText(m_typedTerms[l][part]);
-                        box->setReadOnly(m_termFollowsPayment[l]);
                     }
+                    showTermsFollow(l);
                 });
 
     // Boxes as wide as what is typed into them, so that the chart has the room.
@@ -234,6 +284,7 @@ QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int c
         caption && row == 1)
         caption->setBuddy(box);
     connect(box, &QLineEdit::textChanged, this, [this] { compareSoon(); });
+    box->installEventFilter(m_undoBeyondTyping);
     grid.addWidget(box, row, column);
 
     // The mark beside an input that cannot be used: under it, in words, and read with the box.
@@ -263,6 +314,7 @@ QWidget *ComparisonWindow::createResults()
         title->setFont(bold);
         title->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         m_results->addWidget(title, 0, int(column) + 1);
+        m_columnTitles[column] = title;
     }
     constexpr std::array<const char *, 3> suffixes{"_keep", "_offer", "_difference"};
     compare::Comparison none;
@@ -278,6 +330,9 @@ QWidget *ComparisonWindow::createResults()
                                             + QLatin1String(suffixes[column]),
                                         results);
             cells[column]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            // A row without a figure in this column has nothing for Tab to stop at.
+            if (rows[r].texts[column].empty())
+                cells[column]->setFocusPolicy(Qt::NoFocus);
             m_results->addWidget(cells[column], int(r) + 1, int(column) + 1);
         }
     }
@@ -313,10 +368,9 @@ QWidget *ComparisonWindow::createChart()
     view->setAccessibleName(QStringLiteral("Chart of both ways over the months"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(300, 200);
-    auto *note = new QLabel(QStringLiteral("Cost so far: what a way has had you pay, fees included, and what you "
-                                           "still owe, less today's balances. The dot marks the break-even month."),
-                            panel);
-    note->setWordWrap(true);
+    m_chartNote = new QLabel(panel);
+    m_chartNote->setObjectName("ChartNote");
+    m_chartNote->setWordWrap(true);
 
     auto *choice = new QHBoxLayout;
     choice->addWidget(cost);
@@ -326,20 +380,25 @@ QWidget *ComparisonWindow::createChart()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(choice);
     layout->addWidget(view, 1);
-    layout->addWidget(note);
+    layout->addWidget(m_chartNote);
     return panel;
 }
 
-// The inputs in reading order, the month, every figure row by row, the sentence, then the chart.
+// The inputs and the offer's amount in reading order, the month, every figure row by row, the sentence, then the
+// chart.
 void ComparisonWindow::chainTabOrder()
 {
     std::vector<QWidget *> chain{findChild<QPushButton *>("FillFromCalculator")};
-    for (QLineEdit *input : m_inputs)
-        chain.push_back(input);
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        chain.push_back(m_inputs[i]);
+        if (ComparisonField(i) == F::FeesAdded)
+            chain.push_back(m_offerAmount);
+    }
     chain.push_back(m_firstPayment);
-    chain.push_back(m_offerAmount);
     for (const auto &cells : m_resultCells)
-        chain.insert(chain.end(), cells.begin(), cells.end());
+        for (QLabel *cell : cells)
+            if (cell->focusPolicy() != Qt::NoFocus)
+                chain.push_back(cell);
     chain.push_back(m_sentence);
     chain.push_back(m_chartKind->button(int(ComparisonChartKind::CostSoFar)));
     chain.push_back(findChild<QChartView *>("ComparisonChart"));
@@ -367,10 +426,9 @@ void ComparisonWindow::setTexts(const commands::ComparisonTexts &texts)
     }
     for (std::size_t l = 0; l < 2; ++l) {
         m_termFollowsPayment[l] = !texts[indexOf(paymentFields[l])].empty();
-        for (std::size_t part = 0; part < 2; ++part) {
+        for (std::size_t part = 0; part < 2; ++part)
             m_typedTerms[l][part] = QString::fromStdString(texts[indexOf(termFields[l][part])]);
-            m_inputs[indexOf(termFields[l][part])]->setReadOnly(m_termFollowsPayment[l]);
-        }
+        showTermsFollow(l);
     }
     compareNow();
 }
@@ -418,8 +476,8 @@ void ComparisonWindow::compareNow()
         m_comparison = compare::Comparison{};
         m_comparison.refusal = compare::Refusal{compare::RefusalSubject::Keep, "an input is marked"};
     }
-    showLoanTerms(reading.inputs);
-    showResults(reading.problems.empty() ? &reading.inputs : nullptr);
+    showLoanTerms(reading);
+    showResults(reading);
     updateChart();
 }
 
@@ -431,15 +489,20 @@ void ComparisonWindow::showProblems(const std::vector<commands::FieldProblem> &p
         const QString message = problem == problems.end() ? QString() : toQString(problem->message);
         m_marksBeside[i]->setText(message.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + message);
         m_marksBeside[i]->setVisible(!message.isEmpty());
-        m_inputs[i]->setAccessibleDescription(message);
+        m_inputs[i]->setAccessibleDescription(message.isEmpty() && m_inputs[i]->isReadOnly() ? followsNote : message);
         m_inputs[i]->setToolTip(message);
     }
 }
 
-// Each loan's payment box shows, greyed, the payment its term implies; where a payment is typed, the term boxes
-// show the term that follows from it.
-void ComparisonWindow::showLoanTerms(const compare::ComparisonInputs &inputs)
+// Each loan's payment box shows, greyed, the payment its term implies, where the balance, rate and term all read;
+// where a payment is typed, the term boxes show the term that follows from it.
+void ComparisonWindow::showLoanTerms(const commands::ComparisonReading &reading)
 {
+    const compare::ComparisonInputs &inputs = reading.inputs;
+    const auto marked = [&reading](F field) {
+        return std::any_of(reading.problems.begin(), reading.problems.end(),
+                           [field](const commands::FieldProblem &problem) { return problem.field == field; });
+    };
     std::size_t schedule = 0; // the keep way's schedules are those of the loans with a balance
     for (std::size_t l = 0; l < 2 && l < inputs.loans.size(); ++l) {
         const compare::LoanInputs &loan = inputs.loans[l];
@@ -448,8 +511,11 @@ void ComparisonWindow::showLoanTerms(const compare::ComparisonInputs &inputs)
         const bool withinLimits = loan.balance > 0 && loan.balance <= compare::maxAmount && loan.termMonths >= 1
             && loan.termMonths <= compare::maxTermMonths && loan.annualRatePercent >= 0
             && loan.annualRatePercent <= compare::maxRatePercent;
+        const F balanceField = l == 0 ? F::Loan1Balance : F::Loan2Balance;
+        const bool read = !marked(balanceField) && !marked(F(int(balanceField) + 1)) && !marked(termFields[l][0])
+            && !marked(termFields[l][1]);
         QString implied;
-        if (!loan.payment && withinLimits)
+        if (!loan.payment && withinLimits && read)
             implied = toQString(numtext::centsText(
                 compare::scheduledPayment(loan.balance, loan.annualRatePercent, loan.termMonths), m_marks));
         m_inputs[indexOf(paymentFields[l])]->setPlaceholderText(implied);
@@ -468,8 +534,14 @@ void ComparisonWindow::showLoanTerms(const compare::ComparisonInputs &inputs)
     }
 }
 
-void ComparisonWindow::showResults(const compare::ComparisonInputs *inputs)
+void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
 {
+    const compare::ComparisonInputs *inputs = reading.problems.empty() ? &reading.inputs : nullptr;
+    const auto loans = std::size_t(std::count_if(reading.inputs.loans.begin(), reading.inputs.loans.end(),
+                                                 [](const compare::LoanInputs &loan) { return loan.balance != 0; }));
+    for (std::size_t column = 0; column < m_columnTitles.size(); ++column)
+        m_columnTitles[column]->setText(
+            toQString(commands::comparisonColumnTitle(commands::ComparisonColumn(column), loans)));
     const QLocale shown = locale();
     const commands::MonthNamer monthName
         = [&shown](schedule::Month month) { return monthText(month, shown).toStdString(); };
@@ -478,9 +550,8 @@ void ComparisonWindow::showResults(const compare::ComparisonInputs *inputs)
         for (std::size_t column = 0; column < 3; ++column) {
             QLabel *cell = m_resultCells[r][column];
             cell->setText(toQString(rows[r].texts[column]));
-            cell->setAccessibleName(toQString(rows[r].caption) + QStringLiteral(", ")
-                                    + toQString(commands::comparisonColumnTitles[column]) + QStringLiteral(": ")
-                                    + cell->text());
+            cell->setAccessibleName(toQString(rows[r].caption) + QStringLiteral(", ") + m_columnTitles[column]->text()
+                                    + QStringLiteral(": ") + cell->text());
         }
 
     m_offerAmount->setText(m_comparison.refusal ? toQString(commands::noFigure)
@@ -495,13 +566,49 @@ void ComparisonWindow::showResults(const compare::ComparisonInputs *inputs)
 
 void ComparisonWindow::updateChart()
 {
-    m_chart->setComparison(m_comparison, firstPayment(), ComparisonChartKind(m_chartKind->checkedId()));
+    const auto kind = ComparisonChartKind(m_chartKind->checkedId());
+    m_chart->setComparison(m_comparison, firstPayment(), kind);
+    // Below the chart rather than as its title, which a narrow chart would cut short.
+    m_chartNote->setText(m_comparison.refusal ? QStringLiteral("Nothing to chart until the comparison can be made.")
+                             : kind == ComparisonChartKind::CostSoFar
+                             ? QStringLiteral("Cost so far: what a way has had you pay, fees included, and what you "
+                                              "still owe, less today's balances. The dot marks the break-even month.")
+                             : QStringLiteral("Balance owed: what is left to repay each way after each month, the "
+                                              "offer starting from its amount."));
+}
+
+// A term that follows from a typed payment cannot be typed into: it is read-only, and shows it by the window's
+// colour in place of a box's and, to a screen reader, in words.
+void ComparisonWindow::showTermsFollow(std::size_t loan)
+{
+    for (const F field : termFields[loan]) {
+        QLineEdit *box = m_inputs[indexOf(field)];
+        box->setReadOnly(m_termFollowsPayment[loan]);
+        box->setAccessibleDescription(m_termFollowsPayment[loan] ? followsNote : QString());
+        paintInput(*box);
+    }
+}
+
+void ComparisonWindow::paintInput(QLineEdit &box) const
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::PlaceholderText, placeholderColour(colours));
+    if (box.isReadOnly())
+        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    box.setPalette(colours);
+}
+
+void ComparisonWindow::followPalette()
+{
+    m_chart->followPalette(palette());
+    for (QLineEdit *input : m_inputs)
+        paintInput(*input);
 }
 
 void ComparisonWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
-        m_chart->followPalette(palette());
+        followPalette();
     QWidget::changeEvent(event);
 }
 

@@ -57,15 +57,19 @@ private:
     void compareSoon();
     void compareNow();
     void showProblems(const std::vector<commands::FieldProblem> &problems);
-    void showLoanTerms(const compare::ComparisonInputs &inputs);
-    void showResults(const compare::ComparisonInputs *inputs);
+    void showLoanTerms(const commands::ComparisonReading &reading);
+    void showResults(const commands::ComparisonReading &reading);
+    void showTermsFollow(std::size_t loan);
     void updateChart();
+    void paintInput(QLineEdit &box) const;
+    void followPalette();
     schedule::Month firstPayment() const;
 
     numtext::LocaleMarks m_marks;
     std::function<void()> m_fillFromCalculator;
     std::function<void(schedule::Month)> m_firstPaymentPicked;
     std::function<void()> m_edited;
+    QObject *m_undoBeyondTyping;
     compare::Comparison m_comparison;
 
     std::array<QLineEdit *, commands::comparisonFieldCount> m_inputs{};
@@ -76,10 +80,12 @@ private:
     QDateEdit *m_firstPayment = nullptr;
     QLabel *m_offerAmount = nullptr;
     QGridLayout *m_results = nullptr;
+    std::array<QLabel *, 3> m_columnTitles{};
     std::vector<std::array<QLabel *, 3>> m_resultCells;
     QLabel *m_sentence = nullptr;
     QButtonGroup *m_chartKind = nullptr;
     ComparisonChart *m_chart = nullptr;
+    QLabel *m_chartNote = nullptr;
     bool m_compareQueued = false;
 };
 

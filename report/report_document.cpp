@@ -147,8 +147,9 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     const commands::MonthNamer monthName
         = [&locale](schedule::Month month) { return monthText(month, locale).toStdString(); };
     std::vector<std::vector<QString>> rows{{QString()}};
-    for (const std::string_view title : commands::comparisonColumnTitles)
-        rows.front().push_back(toQString(title));
+    for (const commands::ComparisonColumn column :
+         {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer, commands::ComparisonColumn::Difference})
+        rows.front().push_back(toQString(commands::comparisonColumnTitle(column, comparison.keep.schedules.size())));
     for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, content.marks, monthName)) {
         std::vector<QString> &cells = rows.emplace_back(std::vector<QString>{toQString(row.caption)});
         for (const std::string &text : row.texts)

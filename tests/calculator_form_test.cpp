@@ -82,6 +82,8 @@ private slots:
     void a_context_menu_in_a_field_runs_no_check();
     void a_command_that_fails_says_so_and_the_window_goes_on();
     void the_comparison_opens_filled_and_keeps_what_is_typed_there();
+    void before_any_calculate_the_comparison_fills_from_the_boxes_and_undo_takes_a_fill_back();
+    void export_of_a_comparison_that_cannot_be_made_says_so_before_asking_for_a_file();
     void a_scenario_saved_and_opened_again_marks_the_title_while_it_differs();
     void a_scenario_opens_as_if_typed_with_its_comparison();
     void a_scenario_without_a_comparison_replaces_the_one_shown_and_saves_what_is_shown();
@@ -722,6 +724,57 @@ void CalculatorFormTest::the_comparison_opens_filled_and_keeps_what_is_typed_the
     schedules->findChild<QDateEdit *>("FirstPayment")->setDate({2032, 5, 1});
     QCOMPARE(comparison->findChild<QDateEdit *>("ComparisonFirstPayment")->date(), QDate(2032, 5, 1));
     QCOMPARE(m_messages, QStringList{});
+}
+
+// An empty rate is 0 % to the calculator, and so to the comparison it fills.
+void CalculatorFormTest::before_any_calculate_the_comparison_fills_from_the_boxes_and_undo_takes_a_fill_back()
+{
+    box("Text1")->setText("400000");
+    box("Text7")->clear();
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QWidget *comparison = nullptr;
+    QTRY_VERIFY((comparison = m_form->findChild<QWidget *>("ComparisonWindow")) && comparison->isVisible());
+    const auto input = [comparison](const char *name) { return comparison->findChild<QLineEdit *>(name); };
+    QCOMPARE(input("Loan1Balance")->text(), "400000");
+    QCOMPARE(input("Loan2Rate")->text(), "0");
+    QVERIFY(!comparison->findChild<QLabel *>("Loan2RateMark")->isVisible());
+
+    const QString filled = input("OfferRate")->text();
+    input("OfferRate")->setText("2.5");
+    input("Loan1Balance")->setText("390000");
+    auto *fill = comparison->findChild<QPushButton *>("FillFromCalculator");
+    for (QWidget *focus : std::initializer_list<QWidget *>{fill, input("Extra")}) {
+        QTest::mouseClick(fill, Qt::LeftButton);
+        QCOMPARE(input("OfferRate")->text(), filled);
+        focus->setFocus();
+        QTest::keySequence(comparison, QKeySequence::Undo); // in a box that has no typing of its own to undo too
+        QCOMPARE(input("OfferRate")->text(), "2.5");
+        QCOMPARE(input("Loan1Balance")->text(), "390000");
+    }
+    // One Fill back, and only while nothing else has changed since.
+    QTest::mouseClick(fill, Qt::LeftButton);
+    QTest::keyClicks(input("Extra"), "5");
+    QTest::keySequence(comparison, QKeySequence::Undo);
+    QCOMPARE(input("OfferRate")->text(), filled);
+    QCOMPARE(m_messages, QStringList{});
+}
+
+void CalculatorFormTest::export_of_a_comparison_that_cannot_be_made_says_so_before_asking_for_a_file()
+{
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QWidget *comparison = nullptr;
+    QTRY_VERIFY((comparison = m_form->findChild<QWidget *>("ComparisonWindow")) && comparison->isVisible());
+    bool asked = false;
+    m_beforeSave = [&asked] { asked = true; };
+    for (const auto &[payment, message] :
+         {std::pair{"abc", "some of its inputs are marked as unusable"}, {"1", "never covers a month's interest"}}) {
+        comparison->findChild<QLineEdit *>("Loan1Payment")->setText(payment);
+        m_messages.clear();
+        menuAction("Export &comparison as CSV\u2026")->trigger();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.front().contains(message), qPrintable(m_messages.front()));
+        QVERIFY(!asked);
+    }
 }
 
 void CalculatorFormTest::a_scenario_saved_and_opened_again_marks_the_title_while_it_differs()

@@ -43,6 +43,7 @@ const RateCase rateCases[] = {
     {"eu_two_yearly_payments_of_600", 1000, level(600, 1, 2), 1, 13.07, 13.07},
     {"payments_summing_to_the_advance_cost_nothing", 1000, level(250, 1, 4), 12, 0, 0},
     {"a_hundred_percent_a_period_is_still_solved", 1000, level(2000, 1, 1), 1, 100, 100},
+    {"eighty_percent_a_period_above_the_middle_of_the_bracket", 1000, level(1800, 1, 1), 1, 80, 80},
     {"payments_summing_to_less_than_the_advance", 1000, level(99.99, 1, 10), 12, std::nullopt},
     {"needing_more_than_a_hundred_percent_a_period", 1000, level(2000.01, 1, 1), 1, std::nullopt},
     {"an_amount_that_is_not_a_number", 1000, level(NAN, 1, 2), 12, std::nullopt},

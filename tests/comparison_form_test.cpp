@@ -44,6 +44,21 @@ TEST(ComparisonTexts, start_from_the_calculate_outcome_in_the_users_notation)
     EXPECT_EQ(textOf(texts, F::FeesAtSigning), "");
 }
 
+// The calculator reads an empty rate as 0 %; the comparison would mark it as missing.
+TEST(ComparisonTexts, bring_an_empty_rate_as_the_0_the_calculator_read)
+{
+    for (const auto &[field, rate] :
+         {std::pair{commands::Field::Text2, F::Loan1Rate}, {commands::Field::Text7, F::Loan2Rate}}) {
+        commands::TextForm form{commaPoint};
+        form.setText(field, "");
+        const commands::ComparisonTexts texts
+            = commands::comparisonTextsFrom(commands::Command1_Click(form, commaPoint), commaPoint);
+        EXPECT_EQ(textOf(texts, rate), "0");
+        for (const commands::FieldProblem &problem : commands::readComparison(texts, commaPoint, january2027).problems)
+            EXPECT_NE(problem.field, rate) << problem.message;
+    }
+}
+
 TEST(ComparisonTexts, leave_the_offer_empty_where_the_calculation_stopped_before_the_blended_rate)
 {
     commands::TextForm form{pointComma};
@@ -100,6 +115,7 @@ const ReadingCase readingCases[] = {
      "Must be less than the balances, the other fee included."},
     {"savings_rate_below_0", true, F::SavingsRate, "-1", F::SavingsRate, "Must be between 0 % and 100 %."},
     {"extra_beyond_the_limit", false, F::Extra, "1e13", F::Extra, "Must be between 0 and 1,000,000,000,000."},
+    {"years_below_0", false, F::OfferYears, "-1", F::OfferYears, "Enter a whole number."},
     // A loan 2 with no balance is no loan, and a typed payment leaves the term unread.
     {"rate_of_no_loan_2_is_not_read", false, F::Loan2Balance, "0", F::Loan2Rate, ""},
     {"term_under_a_typed_payment_is_not_read", false, F::Loan1Payment, "2000", F::Loan1Years, ""},
@@ -170,6 +186,23 @@ TEST(ComparisonRows, show_each_figure_in_its_format_and_the_sentence_states_the_
     EXPECT_EQ(commands::comparisonSentence(comparison, 0, pointComma, monthName),
               "Taking the offer costs " + shown["totalPaid"][2].substr(1) + " less in all and is ahead for good from "
                   + breakEven + "; its payment is $62.73 lower and the last one falls in the same month.");
+}
+
+// An offer no different from the loan is not "ahead from the start" of it.
+TEST(ComparisonRows, an_offer_the_same_as_the_loan_costs_the_same)
+{
+    compare::ComparisonInputs inputs;
+    inputs.loans = {{10'000'000, 6, 360, {}}};
+    inputs.offer = {6, 360, 0, 0};
+    inputs.firstPayment = january2027;
+    const compare::Comparison comparison = compare::compareWays(inputs);
+    ASSERT_EQ(comparison.breakEvenMonth, 0);
+    EXPECT_EQ(commands::comparisonSentence(comparison, 0, pointComma, monthName),
+              "Taking the offer costs the same; its payment is the same and the last one falls in the same month.");
+    inputs.offer.feesAtSigning = 1;
+    EXPECT_EQ(commands::comparisonSentence(compare::compareWays(inputs), 0, pointComma, monthName),
+              "Taking the offer costs $0.01 more in all and never comes out ahead; its payment is the same and the "
+              "last one falls in the same month.");
 }
 
 TEST(ComparisonRows, show_a_dash_for_every_figure_of_a_refused_comparison)

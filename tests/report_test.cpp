@@ -8,6 +8,7 @@
 #include "report/display_text.h"
 #include "report/help_windows.h"
 #include "report/page_flow.h"
+#include "report/readable_colour.h"
 #include "report/report_document.h"
 #include "report/report_module.h"
 #include "report/schedule_model.h"
@@ -18,8 +19,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QDateEdit>
 #include <QDialog>
@@ -33,7 +36,9 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QStackedWidget>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +126,12 @@ private slots:
     void comparison_gives_the_true_rate_of_keeping_both();
     void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
     void comparison_reads_in_a_dark_palette();
+    void comparison_greys_the_implied_payment_fainter_yet_readable_data();
+    void comparison_greys_the_implied_payment_fainter_yet_readable();
+    void comparison_implies_a_payment_only_from_inputs_that_read_data();
+    void comparison_implies_a_payment_only_from_inputs_that_read();
+    void comparison_fill_is_not_alt_f();
+    void comparison_chart_and_titles_follow_what_they_show();
     void comparison_goes_into_the_report_and_its_own_csv();
     void chart_ticks_stay_few_and_distinct_data();
     void chart_ticks_stay_few_and_distinct();
@@ -633,12 +644,24 @@ void ReportTest::comparison_follows_typing_and_marks_what_cannot_be_used()
     // A typed payment sets the term, which then shows what follows from it.
     auto *payment = window->findChild<QLineEdit *>("Loan2Payment");
     QCOMPARE(payment->placeholderText(), "$848.37");
+    auto *years = window->findChild<QLineEdit *>("Loan2Years");
+    const QColor editable = years->palette().color(QPalette::Base);
     QTest::keyClicks(payment, "1500");
-    QTRY_COMPARE(window->findChild<QLineEdit *>("Loan2Years")->text(), "9"); // 112 payments
-    QVERIFY(window->findChild<QLineEdit *>("Loan2Years")->isReadOnly());
+    QTRY_COMPARE(years->text(), "9"); // 112 payments
+    // It cannot be typed into, looks it, and says so.
+    QVERIFY(years->isReadOnly());
+    years->setFocus();
+    QTest::keyClicks(years, "10");
+    QCOMPARE(years->text(), "9");
+    QCOMPARE(years->palette().color(QPalette::Base), window->palette().color(QPalette::Window));
+    QVERIFY(years->palette().color(QPalette::Base) != editable);
+    QVERIFY(QAccessible::queryAccessibleInterface(years)->state().readOnly);
+    QCOMPARE(years->accessibleDescription(), "Read-only: follows from the monthly payment.");
     payment->clear();
-    QTRY_COMPARE(window->findChild<QLineEdit *>("Loan2Years")->text(), "20");
-    QVERIFY(!window->findChild<QLineEdit *>("Loan2Years")->isReadOnly());
+    QTRY_COMPARE(years->text(), "20");
+    QVERIFY(!years->isReadOnly());
+    QCOMPARE(years->palette().color(QPalette::Base), editable);
+    QCOMPARE(years->accessibleDescription(), QString());
 }
 
 // 200,000 at 3 % and 50,000 at 9 % over 30 years: the window's blended rate reads 5.32 %, while the two loans'
@@ -665,18 +688,49 @@ void ReportTest::comparison_is_reached_and_read_by_keyboard_and_screen_reader()
     const auto window = startingComparison();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier); // "Your loans" takes the focus to its first box
+    // A group's access key takes the focus to its first box, wherever the focus was in it before.
+    const std::pair<Qt::Key, const char *> accessKeys[]
+        = {{Qt::Key_L, "Loan1Balance"}, {Qt::Key_O, "OfferRate"}, {Qt::Key_B, "Extra"}};
+    for (const char *before : {"Loan2Years", "FeesAdded", "ComparisonFirstPayment"})
+        for (const auto &[key, first] : accessKeys) {
+            window->findChild<QWidget *>(before)->setFocus();
+            window->findChild<QWidget *>("ChartBalanceOwed")->setFocus();
+            QTest::keyClick(window.get(), key, Qt::AltModifier);
+            QTRY_COMPARE(QApplication::focusWidget()->objectName(), first);
+        }
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier);
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), "Loan1Balance");
+    // In the order they are seen, and only at what there is to read.
     QStringList visited;
-    for (int i = 0; i < 19; ++i) {
+    while (visited.size() < 60 && visited.value(visited.size() - 1) != "Sentence") {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
+        const QWidget *focus = QApplication::focusWidget();
+        visited << focus->objectName();
+        if (const auto *figure = qobject_cast<const QLabel *>(focus))
+            QVERIFY2(!figure->text().isEmpty(), qPrintable(figure->objectName()));
     }
-    QCOMPARE(visited,
-             (QStringList{"Loan1Rate", "Loan1Years", "Loan1Months", "Loan1Payment", "Loan2Balance", "Loan2Rate",
-                          "Loan2Years", "Loan2Months", "Loan2Payment", "OfferRate", "OfferYears", "OfferMonths",
-                          "FeesAtSigning", "FeesAdded", "Extra", "SavingsRate", "ComparisonFirstPayment",
-                          "ComparisonFirstPayment", "OfferAmount"}));
+    QCOMPARE(visited.mid(0, 20),
+             (QStringList{"Loan1Rate",
+                          "Loan1Years",
+                          "Loan1Months",
+                          "Loan1Payment",
+                          "Loan2Balance",
+                          "Loan2Rate",
+                          "Loan2Years",
+                          "Loan2Months",
+                          "Loan2Payment",
+                          "OfferRate",
+                          "OfferYears",
+                          "OfferMonths",
+                          "FeesAtSigning",
+                          "FeesAdded",
+                          "OfferAmount",
+                          "Extra",
+                          "SavingsRate",
+                          "ComparisonFirstPayment",
+                          "ComparisonFirstPayment",
+                          "firstPayment_keep"}));
+    QCOMPARE(visited.back(), "Sentence");
 
     // Every box is named after the caption above it, every figure after its row and column.
     for (const QLabel *caption : window->findChildren<QLabel *>())
@@ -710,6 +764,143 @@ void ReportTest::comparison_reads_in_a_dark_palette()
     QCOMPARE(window->findChild<QChartView *>("ComparisonChart")->chart()->theme(), QChart::ChartThemeDark);
 }
 
+void ReportTest::comparison_greys_the_implied_payment_fainter_yet_readable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    std::unique_ptr<QStyle> fusion{QStyleFactory::create("Fusion")};
+    QTest::newRow("light, its placeholder a faint half of the text") << fusion->standardPalette();
+    // As some dark styles give it: the placeholder in the very colour of typed text.
+    QPalette dark = fusion->standardPalette();
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::Text, QColor(0xed, 0xed, 0xed));
+    dark.setColor(QPalette::PlaceholderText, QColor(0xed, 0xed, 0xed));
+    QTest::newRow("dark, its placeholder as bright as the text") << dark;
+}
+
+// Greyed, so that it is not taken for a payment typed in, and still read at 4.5:1 at least.
+void ReportTest::comparison_greys_the_implied_payment_fainter_yet_readable()
+{
+    QFETCH(QPalette, palette);
+    const auto window = startingComparison();
+    window->setPalette(palette);
+    const QLineEdit *payment = window->findChild<QLineEdit *>("Loan1Payment");
+    QCOMPARE(payment->placeholderText(), "$1,967.04");
+    const QPalette &shownIn = payment->palette();
+    const QColor base = shownIn.color(QPalette::Base);
+    QCOMPARE(shownIn.color(QPalette::PlaceholderText).alpha(), 255);
+    const double greyed = report::contrastRatio(shownIn.color(QPalette::PlaceholderText), base);
+    const double typed = report::contrastRatio(shownIn.color(QPalette::Text), base);
+    QVERIFY2(greyed >= 4.5, qPrintable(QString::number(greyed)));
+    QVERIFY2(typed >= 1.5 * greyed, qPrintable(QStringLiteral("%1 against %2").arg(typed).arg(greyed)));
+}
+
+void ReportTest::comparison_implies_a_payment_only_from_inputs_that_read_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("payment");
+    QTest::newRow("a rate that is no number") << "Loan1Rate"
+                                              << "abc"
+                                              << "Loan1Payment";
+    QTest::newRow("an empty rate") << "Loan1Rate"
+                                   << ""
+                                   << "Loan1Payment";
+    QTest::newRow("an empty balance") << "Loan1Balance"
+                                      << ""
+                                      << "Loan1Payment";
+    QTest::newRow("years that are not whole") << "Loan1Years"
+                                              << "2.5"
+                                              << "Loan1Payment";
+    QTest::newRow("months that are no number") << "Loan1Months"
+                                               << "x"
+                                               << "Loan1Payment";
+    QTest::newRow("loan 2's empty rate") << "Loan2Rate"
+                                         << ""
+                                         << "Loan2Payment";
+}
+
+void ReportTest::comparison_implies_a_payment_only_from_inputs_that_read()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, payment);
+    const auto window = startingComparison();
+    QVERIFY(!window->findChild<QLineEdit *>(payment)->placeholderText().isEmpty());
+    window->findChild<QLineEdit *>(field)->setText(text);
+    QTRY_VERIFY(window->findChild<QLabel *>(field + "Mark")->isVisible());
+    QCOMPARE(window->findChild<QLineEdit *>(payment)->placeholderText(), QString());
+}
+
+// Alt+F is the File menu people expect; a Fill replaces every input, so it has a key of its own.
+void ReportTest::comparison_fill_is_not_alt_f()
+{
+    int fills = 0;
+    report::ComparisonWindow window{usMarks, [&fills] { ++fills; }, nullptr};
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+    QTest::qWait(300); // a button's access key clicks it after a short animation
+    QCOMPARE(fills, 0);
+    QTest::keyClick(&window, Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(fills, 1);
+}
+
+// One loan is kept, not both; the note below the chart is about the view shown; each way has one colour in the
+// light and the dark theme; a break-even dot at once is whole, not cut by the axes.
+void ReportTest::comparison_chart_and_titles_follow_what_they_show()
+{
+    const auto window = startingComparison();
+    QChart *chart = window->findChild<QChartView *>("ComparisonChart")->chart();
+    const auto series = [chart](const QString &name) {
+        for (QAbstractSeries *s : chart->series())
+            if (s->name() == name)
+                return s;
+        return static_cast<QAbstractSeries *>(nullptr);
+    };
+    const auto colours = [chart] {
+        QStringList shown;
+        for (QAbstractSeries *s : chart->series())
+            if (s->type() == QAbstractSeries::SeriesTypeLine)
+                shown << s->name() + ' ' + static_cast<QLineSeries *>(s)->pen().color().name();
+        return shown;
+    };
+    const QStringList light = colours();
+    QCOMPARE(light.size(), 2);
+    QPalette dark = window->palette();
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    window->setPalette(dark);
+    QCOMPARE(chart->theme(), QChart::ChartThemeDark);
+    QCOMPARE(colours(), light);
+
+    auto *note = window->findChild<QLabel *>("ChartNote");
+    QVERIFY(note->text().startsWith("Cost so far"));
+    window->findChild<QRadioButton *>("ChartBalanceOwed")->click();
+    QTRY_VERIFY(note->text().startsWith("Balance owed"));
+    window->findChild<QRadioButton *>("ChartCostSoFar")->click();
+    QTRY_VERIFY(note->text().startsWith("Cost so far"));
+
+    // The offer as the loan: the same cost from the start, with one loan.
+    commands::ComparisonTexts texts = window->texts();
+    textOf(texts, commands::ComparisonField::Loan2Balance) = "";
+    textOf(texts, commands::ComparisonField::OfferRate) = textOf(texts, commands::ComparisonField::Loan1Rate);
+    window->setTexts(texts);
+    QCOMPARE(window->comparison().breakEvenMonth, 0);
+    QCOMPARE(shown(*window, "Sentence"),
+             "Taking the offer costs the same; its payment is the same and the last one falls in the same month.");
+    QVERIFY(series("Keep your loan"));
+    QVERIFY(window->findChild<QLabel *>("totalPaid_keep")
+                ->accessibleName()
+                .startsWith("Total paid, fees included, Keep your loan: "));
+    QCOMPARE(static_cast<QScatterSeries *>(series("Break-even month"))->at(0), QPointF(0, 0));
+    for (QAbstractAxis *axis : chart->axes())
+        QVERIFY(static_cast<QCategoryAxis *>(axis)->min() < 0);
+
+    window->findChild<QLineEdit *>("OfferRate")->setText("abc");
+    QTRY_COMPARE(note->text(), "Nothing to chart until the comparison can be made.");
+}
+
 void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
 {
     const auto window = startingComparison();
@@ -728,6 +919,10 @@ void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
     QCOMPARE(lines.value(1), "Keep: loan 1,1,2030-01,1967.04,884.54,1082.50,353917.50\r");
     QVERIFY(lines.contains("Offer,0,2029-12,1000.00,0.00,0.00,495000.00\r"));
     QCOMPARE(lines.count("Offer,1,2030-01,2819.38,1359.93,1459.45,493540.55\r"), 1); // at 3.2968 % as shown
+    textOf(texts, commands::ComparisonField::FeesAtSigning) = "";
+    QVERIFY2(report::exportComparisonCsv(texts, january2030, folder.filePath("no-fees.csv"), usMarks, error),
+             qPrintable(error));
+    QVERIFY(!contents(folder.filePath("no-fees.csv")).contains("\nOffer,0,"));
 
     textOf(texts, commands::ComparisonField::Loan1Payment) = std::string("1");
     QVERIFY(!report::exportComparisonCsv(texts, january2030, folder.filePath("never.csv"), usMarks, error));
@@ -739,10 +934,15 @@ void ReportTest::chart_ticks_stay_few_and_distinct_data()
 {
     QTest::addColumn<int>("months");
     QTest::addColumn<double>("maximum");
-    QTest::newRow("one month, one cent") << 1 << 0.01;
-    QTest::newRow("ten months, a few cents") << 10 << 0.07;
-    QTest::newRow("twenty years") << 240 << 495000.0;
-    QTest::newRow("a hundred years, ten million") << 1200 << 1e7;
+    QTest::addColumn<QString>("topLabel");
+    QTest::newRow("one month, one cent") << 1 << 0.01 << "$0.01";
+    QTest::newRow("ten months, a few cents") << 10 << 0.07 << "$0.08";
+    QTest::newRow("twenty years") << 240 << 495000.0 << "$500,000";
+    QTest::newRow("a hundred years, ten million") << 1200 << 1e7 << "$10M";
+    QTest::newRow("steps of two and a half million") << 1200 << 1.2e7 << "$12.5M";
+    QTest::newRow("two trillion, in billions") << 1200 << 2e12 << "$2,000bn";
+    QTest::newRow("three trillion, in trillions") << 1200 << 3e12 << "$3T";
+    QTest::newRow("ten trillion, in trillions") << 1200 << 1.2e13 << "$12.5T";
 }
 
 // The axes drop a tick whose label repeats another, so every label must differ; more than about eight crowd.
@@ -759,6 +959,8 @@ void ReportTest::chart_ticks_stay_few_and_distinct()
         QCOMPARE(labels.size(), qsizetype(ticks.size()));
     }
     QVERIFY(report::moneyTicks(maximum, usMarks).back().value >= maximum);
+    QFETCH(QString, topLabel);
+    QCOMPARE(report::moneyTicks(maximum, usMarks).back().label, topLabel);
 }
 
 int main(int argc, char *argv[])

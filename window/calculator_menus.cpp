@@ -74,6 +74,9 @@ void CalculatorMenus::buildMenus(std::function<void()> exit)
     addCommand(file, "Exi&t", quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit.first(), std::move(exit));
 
     QMenu *edit = m_menuBar->addMenu("&Edit");
+    // A box's own typing is undone by the box; this takes back what a Fill replaced in the comparison.
+    m_undoFill = addCommand(edit, "&Undo fill from the calculator", QKeySequence::Undo, [this] { undoFill(); });
+    m_undoFill->setEnabled(false);
     // Plain Ctrl+C keeps copying the selection of a field.
     addCommand(edit, "C&opy results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyResults(); });
 
@@ -144,6 +147,7 @@ scenario::WindowTexts CalculatorMenus::windowTexts() const
 
 void CalculatorMenus::setWindowTexts(const scenario::WindowTexts &texts)
 {
+    forgetFill();
     for (std::size_t i = 0; i < texts.inputs.size(); ++i)
         m_fields.setText(scenario::scenarioInputFields[i], texts.inputs[i]);
     // Texts without a comparison leave none of the one before: its window, where there is one, fills from these
@@ -185,13 +189,43 @@ void CalculatorMenus::showSchedules()
     window->activateWindow();
 }
 
-// The comparison's texts as the last Calculate gives them, or, before any, as the starting inputs do.
+// The comparison's texts as the last Calculate gives them, or, before any, as a Calculate of the calculator's
+// inputs now would.
 commands::ComparisonTexts CalculatorMenus::calculatorComparisonTexts() const
 {
     if (const auto &outcome = m_last.outcome())
         return commands::comparisonTextsFrom(*outcome, m_marks);
-    commands::TextForm starting{m_marks};
-    return commands::comparisonTextsFrom(commands::Command1_Click(starting, m_marks), m_marks);
+    commands::TextForm now{m_marks};
+    for (const commands::Field field : scenario::scenarioInputFields)
+        now.setText(field, m_fields.getText(field));
+    return commands::comparisonTextsFrom(commands::Command1_Click(now, m_marks), m_marks);
+}
+
+void CalculatorMenus::fillComparison()
+{
+    const commands::ComparisonTexts before = m_comparisonWindow->texts();
+    m_comparisonWindow->setTexts(calculatorComparisonTexts());
+    m_document->edited();
+    if (m_comparisonWindow->texts() != before) {
+        m_beforeFill = before;
+        m_undoFill->setEnabled(true);
+    }
+}
+
+void CalculatorMenus::undoFill()
+{
+    if (!m_beforeFill || !m_comparisonWindow)
+        return;
+    m_comparisonWindow->setTexts(*m_beforeFill);
+    forgetFill();
+    m_document->edited();
+}
+
+// Once something else changes the comparison, a Fill is no longer the last thing to take back.
+void CalculatorMenus::forgetFill()
+{
+    m_beforeFill.reset();
+    m_undoFill->setEnabled(false);
 }
 
 void CalculatorMenus::showComparison()
@@ -201,15 +235,14 @@ void CalculatorMenus::showComparison()
         if (!module)
             return;
         m_comparisonWindow = module->createComparisonWindow(
-            m_marks, &m_window,
+            m_marks, &m_window, [this] { m_guard([this] { fillComparison(); }); },
+            [this](schedule::Month month) { firstPaymentPicked(month); },
             [this] {
                 m_guard([this] {
-                    m_comparisonWindow->setTexts(calculatorComparisonTexts());
+                    forgetFill();
                     m_document->edited();
                 });
-            },
-            [this](schedule::Month month) { firstPaymentPicked(month); },
-            [this] { m_guard([this] { m_document->edited(); }); });
+            });
         m_comparisonWindow->widget()->addActions(m_commands);
         m_comparisonWindow->setFirstPayment(m_last.firstPayment());
         // Filled when it first opens, from a scenario's comparison where one was opened; after that, what the user
@@ -234,11 +267,23 @@ void CalculatorMenus::exportComparison()
     report::ReportModule *module = reportModule();
     if (!module)
         return;
-    const QString path
-        = m_services.chooseSaveFile(m_window, "Export comparison as CSV", "loan-offer-comparison", "csv", "CSV files");
     const commands::ComparisonTexts texts = m_comparisonWindow ? m_comparisonWindow->texts()
         : m_pendingComparison                                  ? *m_pendingComparison
                                                                : calculatorComparisonTexts();
+    // Before the file is asked for, not after: a comparison that cannot be made has nothing to export.
+    const commands::ComparisonReading reading = commands::readComparison(texts, m_marks, m_last.firstPayment());
+    if (!reading.problems.empty()) {
+        say("There is no comparison to export: some of its inputs are marked as unusable. Correct them in the "
+            "comparison window first.");
+        return;
+    }
+    if (const auto refusal = compare::compareWays(reading.inputs).refusal) {
+        say(QStringLiteral("There is no comparison to export: it cannot be made, since ") + toQString(refusal->reason)
+            + '.');
+        return;
+    }
+    const QString path
+        = m_services.chooseSaveFile(m_window, "Export comparison as CSV", "loan-offer-comparison", "csv", "CSV files");
     QString error;
     if (!path.isEmpty() && !module->exportComparisonCsv(texts, m_last.firstPayment(), path, m_marks, error))
         say(error);

@@ -66,6 +66,9 @@ private:
     void firstPaymentPicked(schedule::Month month);
     void refreshSchedulesWindow();
     commands::ComparisonTexts calculatorComparisonTexts() const;
+    void fillComparison();
+    void undoFill();
+    void forgetFill();
     scenario::WindowTexts windowTexts() const;
     void setWindowTexts(const scenario::WindowTexts &texts);
     void setFirstPayment(schedule::Month month);
@@ -85,6 +88,8 @@ private:
     report::ComparisonView *m_comparisonWindow = nullptr; // owned by the window, made on first use
     // A comparison opened from a file or restored before its window was ever made, for it to start with.
     std::optional<commands::ComparisonTexts> m_pendingComparison;
+    std::optional<commands::ComparisonTexts> m_beforeFill; // what the last Fill replaced, while it can be undone
+    QAction *m_undoFill = nullptr;
     ScenarioDocument *m_document = nullptr;
 };
 
