@@ -149,7 +149,8 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     std::vector<std::vector<QString>> rows{{QString()}};
     for (const std::string_view title : commands::comparisonColumnTitles)
         rows.front().push_back(toQString(title));
-    for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, content.marks, monthName)) {
+    for (const commands::ComparisonRow &row :
+         commands::comparisonRows(comparison, content.marks, monthName, commands::FigureText::Shown)) {
         std::vector<QString> &cells = rows.emplace_back(std::vector<QString>{toQString(row.caption)});
         for (const std::string &text : row.texts)
             cells.push_back(toQString(text));
@@ -160,8 +161,8 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     for (std::size_t r = 1; r < rows.size(); ++r)
         flow.tableRow(rows[r], layout);
     flow.gap(4);
-    flow.paragraph(toQString(
-        commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, content.marks, monthName)));
+    flow.paragraph(toQString(commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, content.marks,
+                                                          monthName, commands::FigureText::Shown)));
     if (comparison.refusal)
         return;
 
