@@ -121,7 +121,7 @@ private slots:
     void a_module_of_another_build_is_refused_in_plain_words();
     void comparison_follows_typing_and_marks_what_cannot_be_used();
     void comparison_gives_the_true_rate_of_keeping_both();
-    void comparison_figures_keep_right_whatever_their_direction();
+    void figures_keep_right_whatever_their_direction();
     void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
     void comparison_reads_in_a_dark_palette();
     void comparison_goes_into_the_report_and_its_own_csv();
@@ -681,23 +681,25 @@ void ReportTest::comparison_gives_the_true_rate_of_keeping_both()
     QCOMPARE(shown(window, "apr_offer"), "5.32 %");
 }
 
-// A figure whose text runs right to left (an Arabic month name) keeps to the right of its column, as the others do.
-void ReportTest::comparison_figures_keep_right_whatever_their_direction()
+// A figure whose text runs right to left (an Arabic month name) keeps to the right of its column, as the others do:
+// in the comparison's table and in a schedule's summary.
+void ReportTest::figures_keep_right_whatever_their_direction()
 {
     const auto window = startingComparison();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    auto *cell = window->findChild<QLabel *>("payoffMonth_offer");
-    cell->setFixedWidth(400);
-    for (const char *text : {"December 2049", "\u062F\u064A\u0633\u0645\u0628\u0631 \u0662\u0660\u0664\u0669"}) {
-        cell->setText(QString::fromUtf8(text));
-        const QImage image = cell->grab().toImage();
-        const QRgb paper = image.pixel(0, 0);
-        int leftmostInk = image.width();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < leftmostInk; ++x)
-                if (image.pixel(x, y) != paper)
-                    leftmostInk = x;
-        QVERIFY2(leftmostInk > image.width() / 2, text);
+    for (QLabel *cell : {window->findChild<QLabel *>("payoffMonth_offer"), child<QLabel>("summary_payoffMonth")}) {
+        cell->setFixedWidth(400);
+        for (const char *text : {"December 2049", "\u062F\u064A\u0633\u0645\u0628\u0631 \u0662\u0660\u0664\u0669"}) {
+            cell->setText(QString::fromUtf8(text));
+            const QImage image = cell->grab().toImage();
+            const QRgb paper = image.pixel(0, 0);
+            int leftmostInk = image.width();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < leftmostInk; ++x)
+                    if (image.pixel(x, y) != paper)
+                        leftmostInk = x;
+            QVERIFY2(leftmostInk > image.width() / 2, qPrintable(cell->objectName() + ": " + text));
+        }
     }
 }
 
