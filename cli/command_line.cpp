@@ -414,9 +414,11 @@ private:
         const QLocale locale;
         const commands::MonthNamer monthName
             = [&locale](schedule::Month month) { return report::monthText(month, locale).toStdString(); };
-        std::string lines = "\t" + std::string(commands::comparisonColumnTitles[0]) + '\t'
-            + std::string(commands::comparisonColumnTitles[1]) + '\t' + std::string(commands::comparisonColumnTitles[2])
-            + '\n';
+        std::string lines;
+        for (const commands::ComparisonColumn column :
+             {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer, commands::ComparisonColumn::Difference})
+            lines += '\t' + std::string(commands::comparisonColumnTitle(column, comparison.keep.schedules.size()));
+        lines += '\n';
         for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))
             lines += std::string(row.caption) + '\t' + row.texts[0] + '\t' + row.texts[1] + '\t' + row.texts[2] + '\n';
         lines += commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, m_marks, monthName) + '\n';

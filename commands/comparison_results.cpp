@@ -2,9 +2,11 @@
 #include "comparison_results.h"
 
 #include "numtext/cents_text.h"
+#include "numtext/left_to_right_figure.h"
 #include "numtext/localized_number.h"
 #include "numtext/render.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <optional>
 
@@ -136,20 +138,34 @@ const RowSpec rowTable[] = {
     {"breakEven", "Break-even month", {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
 };
 
+// A difference of rates to the hundredth of a point it is shown to, rounded as the text is, so that its sign is
+// decided on what is shown: a difference too small to show is "0.00 points", never "+0.00 points".
+double shownPoints(double points)
+{
+    const std::string text = numtext::render(points, "0.00", numtext::LocaleMarks{});
+    double shown = 0;
+    std::from_chars(text.data(), text.data() + text.size(), shown);
+    return shown;
+}
+
 class Writer {
 public:
-    Writer(const numtext::LocaleMarks &marks, const MonthNamer &monthName)
-        : m_marks(marks)
+    Writer(const numtext::LocaleMarks &marks, const MonthNamer &monthName, FigureText figures)
+        : m_marks(figures == FigureText::Shown ? numtext::leftToRightMarks(marks) : marks)
         , m_monthName(monthName)
+        , m_figures(figures)
     { }
+
+    // Every figure goes into a text through here, its sign included.
+    std::string figure(std::string text) const
+    {
+        return m_figures == FigureText::Shown ? numtext::leftToRightFigure(std::move(text)) : text;
+    }
 
     std::string count(long long value) const { return numtext::render(double(value), "#,##0", m_marks); }
     std::string money(long long cents) const { return numtext::centsText(cents, m_marks); }
 
-    std::string signedText(long long value, const std::string &magnitude) const
-    {
-        return (value > 0 ? "+" : "") + magnitude;
-    }
+    static std::string sign(bool positive) { return positive ? "+" : ""; }
 
     // "5 years", "1 year and 3 months", "7 months".
     std::string span(long long months) const
@@ -157,7 +173,7 @@ public:
         const long long years = std::llabs(months) / 12;
         const long long rest = std::llabs(months) % 12;
         const auto part = [this](long long n, const char *one, const char *many) {
-            return numtext::localizedNumber(std::to_string(n), m_marks) + (n == 1 ? one : many);
+            return figure(numtext::localizedNumber(std::to_string(n), m_marks)) + (n == 1 ? one : many);
         };
         if (years == 0)
             return part(rest, " month", " months");
@@ -174,54 +190,54 @@ public:
     }
 
     // "month 27 (March 2029)"; month 0 is before the first payment.
-    std::string breakEven(const Figure &figure) const
+    std::string breakEven(const Figure &breakEven) const
     {
-        if (figure.whole == 0)
+        if (breakEven.whole == 0)
             return "at once";
-        return "month " + count(figure.whole) + " (" + m_monthName(figure.month) + ")";
+        return "month " + figure(count(breakEven.whole)) + " (" + figure(m_monthName(breakEven.month)) + ")";
     }
 
-    std::string text(Format format, const Figure &figure) const
+    std::string text(Format format, const Figure &value) const
     {
-        if (!figure.defined)
+        if (!value.defined)
             return format == Format::BreakEven ? "never" : "not defined";
         switch (format) {
         case Format::Money:
-            return money(figure.whole);
+            return figure(money(value.whole));
         case Format::SignedMoney:
-            return signedText(figure.whole, money(figure.whole));
+            return figure(sign(value.whole > 0) + money(value.whole));
         case Format::Count:
-            return count(figure.whole);
+            return figure(count(value.whole));
         case Format::SignedCount:
-            return signedText(figure.whole, count(figure.whole));
+            return figure(sign(value.whole > 0) + count(value.whole));
         case Format::Month:
-            return m_monthName(figure.month);
+            return figure(m_monthName(value.month));
         case Format::Percent:
-            return numtext::render(figure.real, "0.00", m_marks) + " " + m_marks.percent;
+            return figure(numtext::render(value.real, "0.00", m_marks) + " " + m_marks.percent);
         case Format::SignedPoints: {
-            const std::string points = numtext::render(figure.real, "0.00", m_marks);
-            return (points.find_first_not_of("0.,") == std::string::npos || figure.real <= 0 ? "" : "+") + points
-                + " points";
+            const double points = shownPoints(value.real);
+            return figure(sign(points > 0) + numtext::render(points, "0.00", m_marks)) + " points";
         }
         case Format::MonthsLater:
-            return later(figure.whole);
+            return later(value.whole);
         case Format::BreakEven:
-            return breakEven(figure);
+            return breakEven(value);
         }
         return {};
     }
 
 private:
-    const numtext::LocaleMarks &m_marks;
+    numtext::LocaleMarks m_marks;
     const MonthNamer &m_monthName;
+    FigureText m_figures;
 };
 
 } // namespace
 
 std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const numtext::LocaleMarks &marks,
-                                          const MonthNamer &monthName)
+                                          const MonthNamer &monthName, FigureText figures)
 {
-    const Writer write{marks, monthName};
+    const Writer write{marks, monthName, figures};
     std::vector<ComparisonRow> rows;
     for (const RowSpec &spec : rowTable) {
         ComparisonRow &row = rows.emplace_back(ComparisonRow{spec.name, spec.caption, {}});
@@ -237,13 +253,13 @@ std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const nu
 }
 
 std::string comparisonSentence(const Comparison &comparison, double savingsRatePercent,
-                               const numtext::LocaleMarks &marks, const MonthNamer &monthName)
+                               const numtext::LocaleMarks &marks, const MonthNamer &monthName, FigureText figures)
 {
     if (const auto &refusal = comparison.refusal)
         return "The comparison cannot be made: " + refusal->reason + ".";
-    const Writer write{marks, monthName};
+    const Writer write{marks, monthName, figures};
     const auto moreOrLess = [&write](long long difference, const char *more, const char *less) {
-        return write.money(std::llabs(difference)) + (difference > 0 ? more : less);
+        return write.figure(write.money(std::llabs(difference))) + (difference > 0 ? more : less);
     };
 
     std::string sentence = "Taking the offer ";

@@ -35,18 +35,23 @@ struct ComparisonRow {
 // How a month is named in the user's language: "March 2029".
 using MonthNamer = std::function<std::string(schedule::Month month)>;
 
+// How the figures sit in the texts: shown to a person, each is one left-to-right unit (numtext::leftToRightFigure);
+// for scripts and terminals, plain.
+enum class FigureText { Plain, Shown };
+
 // The dash every figure shows where the comparison could not be made.
 inline constexpr std::string_view noFigure = "\u2014";
 
 // Every row, in the order shown. A refused comparison has its rows all the same, each figure noFigure. Every
 // difference is the offer's figure less keeping both's, with its sign.
 std::vector<ComparisonRow> comparisonRows(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
-                                          const MonthNamer &monthName);
+                                          const MonthNamer &monthName, FigureText figures = FigureText::Plain);
 
 // The comparison in one plain sentence of facts, no advice: "Taking the offer costs $12,345.67 less in all and is
 // ahead for good from month 27 (March 2029); its payment is $85.10 lower and the last one is 5 years later."
 // Where the savings rate is above 0, the difference in present value follows. For a refused comparison, why.
 std::string comparisonSentence(const compare::Comparison &comparison, double savingsRatePercent,
-                               const numtext::LocaleMarks &marks, const MonthNamer &monthName);
+                               const numtext::LocaleMarks &marks, const MonthNamer &monthName,
+                               FigureText figures = FigureText::Plain);
 
 } // namespace commands

@@ -14,21 +14,6 @@ constexpr std::array<std::string_view, 3> kBidiControls = {"\u200E", "\u200F", "
 constexpr std::array<std::string_view, 3> kSpaces = {" ", "\u00A0", "\u202F"};
 constexpr std::array<std::string_view, 2> kApostrophes = {"\u2019", "'"};
 
-std::string withoutBidiControls(std::string_view mark)
-{
-    std::string out;
-    for (std::size_t pos = 0; pos < mark.size();) {
-        const auto control = std::find_if(kBidiControls.begin(), kBidiControls.end(),
-                                          [&](std::string_view c) { return mark.substr(pos).starts_with(c); });
-        if (control != kBidiControls.end()) {
-            pos += control->size();
-        } else {
-            out += mark[pos++];
-        }
-    }
-    return out;
-}
-
 void addVariant(std::vector<std::string> &variants, std::string variant)
 {
     if (!variant.empty() && std::find(variants.begin(), variants.end(), variant) == variants.end())
@@ -52,6 +37,21 @@ void longestFirst(std::vector<std::string> &variants)
 }
 
 } // namespace
+
+std::string withoutBidiControls(std::string_view mark)
+{
+    std::string out;
+    for (std::size_t pos = 0; pos < mark.size();) {
+        const auto control = std::find_if(kBidiControls.begin(), kBidiControls.end(),
+                                          [&](std::string_view c) { return mark.substr(pos).starts_with(c); });
+        if (control != kBidiControls.end()) {
+            pos += control->size();
+        } else {
+            out += mark[pos++];
+        }
+    }
+    return out;
+}
 
 std::vector<std::string> typedVariants(std::string_view mark)
 {

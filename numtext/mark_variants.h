@@ -7,6 +7,9 @@
 
 namespace numtext::detail {
 
+// `mark` without the invisible bidi controls (U+200E, U+200F, U+061C) some locales wrap their marks in.
+std::string withoutBidiControls(std::string_view mark);
+
 // The ways people type one of a locale's marks: the mark itself and the mark without the invisible bidi controls
 // some locales wrap it in (Arabic writes its minus as U+061C "-", and nobody types the U+061C). Longest first,
 // so a reader tries the full mark before a part of it; an empty mark gives none.

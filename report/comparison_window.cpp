@@ -329,7 +329,8 @@ QWidget *ComparisonWindow::createResults()
             cells[column] = figureLabel(QString::fromLatin1(rows[r].name.data(), qsizetype(rows[r].name.size()))
                                             + QLatin1String(suffixes[column]),
                                         results);
-            cells[column]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            // Absolute: a cell whose text runs right to left (an Arabic month name) stays right-aligned.
+            cells[column]->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
             // A row without a figure in this column has nothing for Tab to stop at.
             if (rows[r].texts[column].empty())
                 cells[column]->setFocusPolicy(Qt::NoFocus);
@@ -545,7 +546,7 @@ void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
     const QLocale shown = locale();
     const commands::MonthNamer monthName
         = [&shown](schedule::Month month) { return monthText(month, shown).toStdString(); };
-    const auto rows = commands::comparisonRows(m_comparison, m_marks, monthName);
+    const auto rows = commands::comparisonRows(m_comparison, m_marks, monthName, commands::FigureText::Shown);
     for (std::size_t r = 0; r < rows.size() && r < m_resultCells.size(); ++r)
         for (std::size_t column = 0; column < 3; ++column) {
             QLabel *cell = m_resultCells[r][column];
@@ -559,7 +560,8 @@ void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
     m_offerAmount->setAccessibleName(QStringLiteral("Amount of the offer: ") + m_offerAmount->text());
     const double savingsRate = inputs ? inputs->savingsRatePercent : 0;
     m_sentence->setText(
-        inputs ? toQString(commands::comparisonSentence(m_comparison, savingsRate, m_marks, monthName))
+        inputs ? toQString(
+            commands::comparisonSentence(m_comparison, savingsRate, m_marks, monthName, commands::FigureText::Shown))
                : QStringLiteral("The marked inputs cannot be used; correct them, and both ways are compared."));
     m_sentence->setAccessibleName(m_sentence->text());
 }

@@ -2,6 +2,7 @@
 #include "plan_summary.h"
 
 #include "display_text.h"
+#include "numtext/left_to_right_figure.h"
 #include "numtext/render.h"
 
 #include <QLocale>
@@ -24,7 +25,8 @@ QString differenceText(std::optional<schedule::Cents> cents, const numtext::Loca
 {
     if (!cents)
         return QStringLiteral("not available");
-    return toQString(numtext::render(double(*cents), "#,##0", marks))
+    return toQString(
+               numtext::leftToRightFigure(numtext::render(double(*cents), "#,##0", numtext::leftToRightMarks(marks))))
         + (*cents == 1 || *cents == -1 ? QStringLiteral(" cent") : QStringLiteral(" cents"));
 }
 

@@ -150,7 +150,8 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     for (const commands::ComparisonColumn column :
          {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer, commands::ComparisonColumn::Difference})
         rows.front().push_back(toQString(commands::comparisonColumnTitle(column, comparison.keep.schedules.size())));
-    for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, content.marks, monthName)) {
+    for (const commands::ComparisonRow &row :
+         commands::comparisonRows(comparison, content.marks, monthName, commands::FigureText::Shown)) {
         std::vector<QString> &cells = rows.emplace_back(std::vector<QString>{toQString(row.caption)});
         for (const std::string &text : row.texts)
             cells.push_back(toQString(text));
@@ -161,8 +162,8 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     for (std::size_t r = 1; r < rows.size(); ++r)
         flow.tableRow(rows[r], layout);
     flow.gap(4);
-    flow.paragraph(toQString(
-        commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, content.marks, monthName)));
+    flow.paragraph(toQString(commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, content.marks,
+                                                          monthName, commands::FigureText::Shown)));
     if (comparison.refusal)
         return;
 

@@ -316,7 +316,7 @@ void SchedulesWindow::showSummary(const schedule::Schedule &schedule)
         auto *caption = new QLabel(this);
         caption->setWordWrap(true);
         auto *text = new QLabel(this);
-        text->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        text->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop); // an Arabic month name too
         // Reachable by Tab, like every figure of the calculator window, between the plans and the table.
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         text->setFocusPolicy(Qt::StrongFocus);

@@ -4,6 +4,7 @@
 #include "commands/comparison_results.h"
 #include "commands/text_form.h"
 #include "notations.h"
+#include "numtext/localized_number.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
@@ -203,6 +204,189 @@ TEST(ComparisonRows, an_offer_the_same_as_the_loan_costs_the_same)
     EXPECT_EQ(commands::comparisonSentence(compare::compareWays(inputs), 0, pointComma, monthName),
               "Taking the offer costs $0.01 more in all and never comes out ahead; its payment is the same and the "
               "last one falls in the same month.");
+}
+
+// A comparison as compareWays hands it over, its figures picked to tell every row apart: the offer pays $100.00 less
+// a month for a year longer and costs $10,000.00 more in all, of which $5,000.00 is interest and $5,000.00 fees.
+compare::Comparison twoWays()
+{
+    compare::Comparison c;
+    c.keep.schedules = {{schedule::Payment{1, january2027, 150000, 0, 0, 0}}};
+    c.keep.firstPayment = 150000;
+    c.keep.payments = 300;
+    c.keep.payoffMonth = {2051, 12};
+    c.keep.totalPaid = 45'000'000;
+    c.keep.totalInterest = 5'000'000;
+    c.keep.financeCharge = 5'000'000;
+    c.keep.presentValue = 40'000'000;
+    c.keep.rate = compare::SolvedRate{0.0033, 4.00, 4.07};
+    c.offer.firstPayment = 140000;
+    c.offer.payments = 312;
+    c.offer.payoffMonth = {2052, 12};
+    c.offer.totalPaid = 46'000'000;
+    c.offer.totalInterest = 5'500'000;
+    c.offer.fees = 500'000;
+    c.offer.financeCharge = 6'000'000;
+    c.offer.presentValue = 39'000'000;
+    c.offer.rate = compare::SolvedRate{0.0038, 4.50, 4.59};
+    c.paymentDifference = -10000;
+    c.totalPaidDifference = 1'000'000;
+    c.presentValueDifference = -1'000'000;
+    c.monthsDifference = 12;
+    c.breakEvenMonth = 27;
+    return c;
+}
+
+using Shown = std::map<std::string, std::array<std::string, 3>>;
+
+Shown shownRows(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
+                const commands::MonthNamer &namer, commands::FigureText figures = commands::FigureText::Plain)
+{
+    Shown shown;
+    for (const auto &row : commands::comparisonRows(comparison, marks, namer, figures))
+        shown[std::string(row.name)] = row.texts;
+    return shown;
+}
+
+struct ResultsCase {
+    std::string name;
+    void (*change)(compare::Comparison &);
+    double savingsRate;
+    Shown expected; // the rows checked, each whole
+    std::string sentence;
+};
+
+const ResultsCase resultsCases[] = {
+    {"offer_pays_less_a_month_for_longer_and_costs_more",
+     [](compare::Comparison &) {},
+     0,
+     {{"firstPayment", {"$1,500.00", "$1,400.00", "-$100.00"}},
+      {"payments", {"300", "312", "+12"}},
+      {"payoffMonth", {"2051-12", "2052-12", "1 year later"}},
+      {"totalPaid", {"$450,000.00", "$460,000.00", "+$10,000.00"}},
+      {"totalInterest", {"$50,000.00", "$55,000.00", "+$5,000.00"}},
+      {"fees", {"$0.00", "$5,000.00", "+$5,000.00"}},
+      {"financeCharge", {"$50,000.00", "$60,000.00", "+$10,000.00"}},
+      {"presentValue", {"$400,000.00", "$390,000.00", "-$10,000.00"}},
+      {"apr", {"4.00 %", "4.50 %", "+0.50 points"}},
+      {"effectiveRate", {"4.07 %", "4.59 %", "+0.52 points"}},
+      {"breakEven", {"", "", "month 27 (2029-3)"}}},
+     "Taking the offer costs $10,000.00 more in all and is ahead for good from month 27 (2029-3); its payment is "
+     "$100.00 lower and the last one is 1 year later."},
+    {"offer_pays_more_a_month_ends_earlier_and_is_worth_more_at_a_savings_rate",
+     [](compare::Comparison &c) {
+         c.offer.firstPayment = 152500;
+         c.paymentDifference = 2500;
+         c.offer.payments = 286;
+         c.offer.payoffMonth = {2050, 10};
+         c.monthsDifference = -14;
+         c.offer.totalPaid = 44'700'000;
+         c.totalPaidDifference = -300'000;
+         c.offer.totalInterest = 4'000'000;
+         c.offer.presentValue = 40'050'000;
+         c.presentValueDifference = 50'000;
+         c.offer.rate = compare::SolvedRate{0.0032, 3.90, 3.96};
+         c.breakEvenMonth = 0;
+     },
+     2,
+     {{"firstPayment", {"$1,500.00", "$1,525.00", "+$25.00"}},
+      {"payments", {"300", "286", "-14"}},
+      {"payoffMonth", {"2051-12", "2050-10", "1 year and 2 months earlier"}},
+      {"totalPaid", {"$450,000.00", "$447,000.00", "-$3,000.00"}},
+      {"totalInterest", {"$50,000.00", "$40,000.00", "-$10,000.00"}},
+      {"presentValue", {"$400,000.00", "$400,500.00", "+$500.00"}},
+      {"apr", {"4.00 %", "3.90 %", "-0.10 points"}},
+      {"effectiveRate", {"4.07 %", "3.96 %", "-0.11 points"}},
+      {"breakEven", {"", "", "at once"}}},
+     "Taking the offer costs $3,000.00 less in all and is ahead from the start; its payment is $25.00 higher and "
+     "the last one is 1 year and 2 months earlier; at your savings rate, everything it has you pay is worth "
+     "$500.00 more today."},
+    {"offer_ends_months_later_and_is_never_ahead_and_worth_less_at_a_savings_rate",
+     [](compare::Comparison &c) {
+         c.offer.payments = 305;
+         c.offer.payoffMonth = {2052, 5};
+         c.monthsDifference = 5;
+         c.breakEvenMonth.reset();
+     },
+     0.5,
+     {{"payoffMonth", {"2051-12", "2052-5", "5 months later"}}, {"breakEven", {"", "", "never"}}},
+     "Taking the offer costs $10,000.00 more in all and never comes out ahead; its payment is $100.00 lower and the "
+     "last one is 5 months later; at your savings rate, everything it has you pay is worth $10,000.00 less today."},
+    {"a_rate_difference_too_small_to_show_has_no_sign",
+     [](compare::Comparison &c) {
+         c.offer.rate = compare::SolvedRate{0.0033, 4.004, 4.066};
+     },
+     0,
+     {{"apr", {"4.00 %", "4.00 %", "0.00 points"}}, {"effectiveRate", {"4.07 %", "4.07 %", "0.00 points"}}},
+     ""},
+};
+
+class ResultsTest : public testing::TestWithParam<ResultsCase> { };
+
+TEST_P(ResultsTest, show_each_difference_with_its_sign_and_the_sentence_its_facts)
+{
+    const ResultsCase &row = GetParam();
+    compare::Comparison comparison = twoWays();
+    row.change(comparison);
+    const Shown shown = shownRows(comparison, pointComma, monthName);
+    for (const auto &[name, texts] : row.expected)
+        EXPECT_EQ(shown.at(name), texts) << name;
+    if (!row.sentence.empty()) {
+        EXPECT_EQ(commands::comparisonSentence(comparison, row.savingsRate, pointComma, monthName), row.sentence);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ComparisonRows, ResultsTest, testing::ValuesIn(resultsCases), RowName{});
+
+// Egypt's marks, as the system gives them: Arabic-Indic digits, and a minus sign and a percent sign that carry
+// the Arabic letter mark.
+const numtext::LocaleMarks egypt{"\u066B", "\u066C", "\u062C.\u0645.\u200F", "\u0660", "\u066A\u061C", 3, 3, "\u061C-"};
+
+std::string arabicMonthName(schedule::Month month)
+{
+    return "\u0634\u0647\u0631 " + numtext::localizedNumber(std::to_string(month.month), egypt);
+}
+
+// The sign of a rate difference follows its rounded value in every notation, not the digits it is written in.
+TEST(ComparisonRows, a_rate_difference_that_rounds_to_zero_shows_no_sign_in_arabic_digits)
+{
+    for (const double offerRate : {4.001, 3.999, 4.0049}) {
+        compare::Comparison comparison = twoWays();
+        comparison.offer.rate = compare::SolvedRate{0.0033, offerRate, 4.07};
+        EXPECT_EQ(shownRows(comparison, egypt, arabicMonthName).at("apr")[2], "\u0660\u066B\u0660\u0660 points")
+            << offerRate;
+    }
+}
+
+// Shown to a person, every figure is one left-to-right unit, its minus sign in front: under an Arabic locale the
+// bidirectional algorithm would otherwise turn "-$100.00" into "١٠٠٫٠٠$-" and carry "month 27" past its month.
+TEST(ComparisonRows, shown_figures_are_left_to_right_units_and_plain_text_stays_plain)
+{
+    const compare::Comparison comparison = twoWays();
+    const std::string lri = "\u2066", pdi = "\u2069";
+    const Shown shown = shownRows(comparison, egypt, arabicMonthName, commands::FigureText::Shown);
+    EXPECT_EQ(shown.at("firstPayment")[2], lri + "-$\u0661\u0660\u0660\u066B\u0660\u0660" + pdi);
+    EXPECT_EQ(shown.at("apr")[2], lri + "+\u0660\u066B\u0665\u0660" + pdi + " points");
+    EXPECT_EQ(shown.at("apr")[0], lri + "\u0664\u066B\u0660\u0660 \u066A\u061C" + pdi);
+    EXPECT_EQ(shown.at("payoffMonth")[2], lri + "\u0661" + pdi + " year later");
+    const std::string breakEven
+        = "month " + lri + "\u0662\u0667" + pdi + " (" + lri + arabicMonthName({2029, 3}) + pdi + ")";
+    EXPECT_EQ(shown.at("breakEven")[2], breakEven);
+    EXPECT_EQ(commands::comparisonSentence(comparison, 1, egypt, arabicMonthName, commands::FigureText::Shown),
+              "Taking the offer costs " + lri + "$\u0661\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660" + pdi
+                  + " more in all and is ahead for good from " + breakEven + "; its payment is " + lri
+                  + "$\u0661\u0660\u0660\u066B\u0660\u0660" + pdi + " lower and the last one is " + lri + "\u0661" + pdi
+                  + " year later; at your savings rate, everything it has you pay is worth " + lri
+                  + "$\u0661\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660" + pdi + " less today.");
+
+    // For scripts and terminals: no isolates, and the locale's own minus sign.
+    EXPECT_EQ(shownRows(comparison, egypt, arabicMonthName).at("firstPayment")[2],
+              "\u061C-$\u0661\u0660\u0660\u066B\u0660\u0660");
+    // In a left-to-right locale nothing changes.
+    EXPECT_EQ(shownRows(comparison, pointComma, monthName, commands::FigureText::Shown),
+              shownRows(comparison, pointComma, monthName));
+    EXPECT_EQ(commands::comparisonSentence(comparison, 1, pointComma, monthName, commands::FigureText::Shown),
+              commands::comparisonSentence(comparison, 1, pointComma, monthName));
 }
 
 TEST(ComparisonRows, show_a_dash_for_every_figure_of_a_refused_comparison)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notations.h"
 #include "numtext/display_patterns.h"
+#include "numtext/left_to_right_figure.h"
 #include "numtext/render.h"
 #include "row_name.h"
 
@@ -133,6 +134,25 @@ TEST(Render, refuses_patterns_it_cannot_lay_out)
 TEST(IntegerText, writes_one_as_a_field_reset_shows_it)
 {
     EXPECT_EQ(numtext::integerText(1), "1");
+}
+
+// Isolated only where right-to-left layout would move something, so a left-to-right locale's text is unchanged.
+TEST(LeftToRightFigure, isolates_figures_that_right_to_left_layout_would_move)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"-$1,967.04", false},
+        {"M\u00E4rz 2029", false},
+        {"\u20AC1.967,04", false},
+        {"$\u0661\u0669\u0666\u0667", true}, // Arabic-Indic digits
+        {"\u05D3\u05E6\u05DE\u05D1\u05E8 2049", true}, // a Hebrew month name
+        {"\u200F-1", true}, // a right-to-left mark
+        {"\U0001E951\U0001E950", true}, // Adlam digits, beyond the Basic Multilingual Plane
+    };
+    for (const auto &[figure, isolated] : cases)
+        EXPECT_EQ(numtext::leftToRightFigure(figure),
+                  isolated ? "\u2066" + std::string(figure) + "\u2069" : std::string(figure))
+            << figure;
+    EXPECT_EQ(numtext::leftToRightMarks({".", ",", "$", "0", "%", 3, 3, "\u061C-"}).minus, "-");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "report/display_text.h"
 #include "report/help_windows.h"
 #include "report/page_flow.h"
+#include "report/plan_summary.h"
 #include "report/readable_colour.h"
 #include "report/report_document.h"
 #include "report/report_module.h"
@@ -108,6 +109,7 @@ private slots:
     void the_chart_starts_each_line_at_its_principal();
     void arabic_locales_write_every_figure_in_arabic_digits_data();
     void arabic_locales_write_every_figure_in_arabic_digits();
+    void a_summary_difference_keeps_its_minus_sign_in_front_in_arabic();
     void pdf_tables_show_the_widest_figures_whole();
     void a_table_never_leaves_fewer_than_three_rows_on_a_page_data();
     void a_table_never_leaves_fewer_than_three_rows_on_a_page();
@@ -124,6 +126,7 @@ private slots:
     void a_module_of_another_build_is_refused_in_plain_words();
     void comparison_follows_typing_and_marks_what_cannot_be_used();
     void comparison_gives_the_true_rate_of_keeping_both();
+    void figures_keep_right_whatever_their_direction();
     void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
     void comparison_reads_in_a_dark_palette();
     void comparison_greys_the_implied_payment_fainter_yet_readable_data();
@@ -371,6 +374,24 @@ void ReportTest::arabic_locales_write_every_figure_in_arabic_digits()
              qPrintable(text));
     for (const report::Tick &tick : report::timeTicks(january2030, 1200, egypt))
         QVERIFY2(!tick.label.contains(QRegularExpression("[0-9]")), qPrintable(tick.label));
+}
+
+// Whole cents composed with words: in a right-to-left locale the figure is one left-to-right unit, or "-3 cents"
+// would show as "cents ٣-".
+void ReportTest::a_summary_difference_keeps_its_minus_sign_in_front_in_arabic()
+{
+    schedule::Schedule plan;
+    plan.payments = {{1, january2030, 10000, 100, 9900, 0}};
+    plan.totalPaid = 10000;
+    plan.totalInterest = 100;
+    plan.exactInterest = 1.03;
+    const numtext::LocaleMarks egypt{"\u066B", "\u066C", "$", "\u0660", "\u066A\u061C", 3, 3, "\u061C-"};
+    for (const report::SummaryRow &row : report::planSummary(plan, egypt, QLocale("ar_EG")))
+        if (row.name == std::string_view("interestDifference"))
+            QCOMPARE(row.text, QString::fromUtf8("\u2066-\u0663\u2069 cents"));
+    for (const report::SummaryRow &row : report::planSummary(plan, usMarks, QLocale::c()))
+        if (row.name == std::string_view("interestDifference"))
+            QCOMPARE(row.text, "-3 cents");
 }
 
 // The widest amounts a schedule can hold (2^53 cents, as a balance or a last payment) under German marks.
@@ -681,6 +702,28 @@ void ReportTest::comparison_gives_the_true_rate_of_keeping_both()
     window.setTexts(commands::comparisonTextsFrom(outcome, usMarks));
     QCOMPARE(shown(window, "apr_keep"), "4.36 %");
     QCOMPARE(shown(window, "apr_offer"), "5.32 %");
+}
+
+// A figure whose text runs right to left (an Arabic month name) keeps to the right of its column, as the others do:
+// in the comparison's table and in a schedule's summary.
+void ReportTest::figures_keep_right_whatever_their_direction()
+{
+    const auto window = startingComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (QLabel *cell : {window->findChild<QLabel *>("payoffMonth_offer"), child<QLabel>("summary_payoffMonth")}) {
+        cell->setFixedWidth(400);
+        for (const char *text : {"December 2049", "\u062F\u064A\u0633\u0645\u0628\u0631 \u0662\u0660\u0664\u0669"}) {
+            cell->setText(QString::fromUtf8(text));
+            const QImage image = cell->grab().toImage();
+            const QRgb paper = image.pixel(0, 0);
+            int leftmostInk = image.width();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < leftmostInk; ++x)
+                    if (image.pixel(x, y) != paper)
+                        leftmostInk = x;
+            QVERIFY2(leftmostInk > image.width() / 2, qPrintable(cell->objectName() + ": " + text));
+        }
+    }
 }
 
 void ReportTest::comparison_is_reached_and_read_by_keyboard_and_screen_reader()
