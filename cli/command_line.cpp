@@ -416,7 +416,8 @@ private:
             = [&locale](schedule::Month month) { return report::monthText(month, locale).toStdString(); };
         std::string lines;
         for (const commands::ComparisonColumn column :
-             {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer, commands::ComparisonColumn::Difference})
+             {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer,
+              commands::ComparisonColumn::Difference})
             lines += '\t' + std::string(commands::comparisonColumnTitle(column, comparison.keep.schedules.size()));
         lines += '\n';
         for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))

@@ -27,6 +27,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -34,6 +35,21 @@
 namespace report {
 
 namespace {
+
+// A box with room for this many characters of text inside whatever frame and padding its style draws around them.
+int boxWidthFor(const QLineEdit &box, int characters)
+{
+    box.ensurePolished(); // some styles set their text padding as they polish a box
+    constexpr int lineEditTextMargin = 2; // QLineEdit's own, on each side of its text
+    const QMargins padding = box.textMargins();
+    const QSize text{box.fontMetrics().averageCharWidth() * characters + 2 * lineEditTextMargin + padding.left()
+                         + padding.right(),
+                     box.fontMetrics().height()};
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+    return box.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &box).width();
+}
 
 using commands::ComparisonField;
 using F = ComparisonField;
@@ -258,14 +274,15 @@ QWidget *ComparisonWindow::createInputs()
                     showTermsFollow(l);
                 });
 
-    // Boxes as wide as what is typed into them, so that the chart has the room.
+    // Boxes as wide as what is typed into them, so that the chart has the room, and never narrower whatever the
+    // style pads them with.
     for (const F field : {F::Loan1Years, F::Loan1Months, F::Loan2Years, F::Loan2Months, F::OfferYears, F::OfferMonths})
-        m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 7);
+        m_inputs[indexOf(field)]->setFixedWidth(boxWidthFor(*m_inputs[indexOf(field)], 7));
     for (const F field : {F::Loan1Rate, F::Loan2Rate, F::OfferRate, F::SavingsRate})
-        m_inputs[indexOf(field)]->setMaximumWidth(fontMetrics().averageCharWidth() * 10);
+        m_inputs[indexOf(field)]->setFixedWidth(boxWidthFor(*m_inputs[indexOf(field)], 10));
     for (QLineEdit *input : m_inputs)
         if (input->maximumWidth() == QWIDGETSIZE_MAX)
-            input->setMaximumWidth(fontMetrics().averageCharWidth() * 18);
+            input->setFixedWidth(boxWidthFor(*input, 18));
 
     layout->addWidget(loans);
     layout->addWidget(offer);

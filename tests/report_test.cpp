@@ -38,8 +38,10 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScatterSeries>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +131,8 @@ private slots:
     void figures_keep_right_whatever_their_direction();
     void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
     void comparison_reads_in_a_dark_palette();
+    void comparison_boxes_hold_what_is_typed_under_every_style_data();
+    void comparison_boxes_hold_what_is_typed_under_every_style();
     void comparison_greys_the_implied_payment_fainter_yet_readable_data();
     void comparison_greys_the_implied_payment_fainter_yet_readable();
     void comparison_implies_a_payment_only_from_inputs_that_read_data();
@@ -805,6 +809,35 @@ void ReportTest::comparison_reads_in_a_dark_palette()
                  qPrintable(label->objectName()));
     }
     QCOMPARE(window->findChild<QChartView *>("ComparisonChart")->chart()->theme(), QChart::ChartThemeDark);
+}
+
+void ReportTest::comparison_boxes_hold_what_is_typed_under_every_style_data()
+{
+    QTest::addColumn<QString>("style");
+    for (const QString &style : QStyleFactory::keys())
+        QTest::newRow(qPrintable(style)) << style;
+}
+
+// A rate's ten characters, a term's seven and an amount's eighteen fit inside the frame and padding of the style.
+void ReportTest::comparison_boxes_hold_what_is_typed_under_every_style()
+{
+    QFETCH(QString, style);
+    const QString previous = qApp->style()->name();
+    QApplication::setStyle(QStyleFactory::create(style));
+    const auto restore = qScopeGuard([&previous] { QApplication::setStyle(QStyleFactory::create(previous)); });
+    const auto window = startingComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (const auto &[name, characters] :
+         {std::pair{"OfferRate", 10}, std::pair{"OfferYears", 7}, std::pair{"Loan1Balance", 18}}) {
+        const auto *box = window->findChild<QLineEdit *>(name);
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const int textWidth = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width()
+            - box->textMargins().left() - box->textMargins().right() - 2 * 2;
+        QVERIFY2(textWidth >= box->fontMetrics().averageCharWidth() * characters,
+                 qPrintable(QString("%1: %2 px for %3 characters").arg(name).arg(textWidth).arg(characters)));
+    }
 }
 
 void ReportTest::comparison_greys_the_implied_payment_fainter_yet_readable_data()
