@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cli {
@@ -274,6 +275,20 @@ private:
         return std::get<scenario::Scenario>(read);
     }
 
+    // An output that is the scenario read would be replaced by the very thing made from it.
+    void refuseWritingOverTheScenario(const QString &output) const
+    {
+        if (m_file.isEmpty() || m_file == QLatin1String("-"))
+            return;
+        struct stat read { };
+        struct stat written { };
+        if (::stat(QFile::encodeName(m_file).constData(), &read) == 0
+            && ::stat(QFile::encodeName(output).constData(), &written) == 0 && read.st_dev == written.st_dev
+            && read.st_ino == written.st_ino)
+            usage(
+                QStringLiteral("\u201C%1\u201D is the scenario read: the output would replace it").arg(shown(output)));
+    }
+
     // The starting inputs, then the file's, then the options': what the window would hold.
     commands::TextForm inputs(const std::optional<scenario::Scenario> &file)
     {
@@ -360,6 +375,8 @@ private:
         const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), firstMonth(file));
         const std::string csv = schedule::schedulesCsv(schedules, m_marks.decimal);
         QString error;
+        if (output != QLatin1String("-"))
+            refuseWritingOverTheScenario(output);
         if (output == QLatin1String("-"))
             print(QByteArray::fromStdString(csv));
         else if (!scenario::saveBytesAtomically(output, csv, error))
@@ -433,8 +450,11 @@ private:
         if (!file)
             usage(QStringLiteral("report needs a scenario FILE"));
         const QString output = m_parser.value(QStringLiteral("output"));
-        if (output.isEmpty() || output == QLatin1String("-"))
+        if (output.isEmpty())
             usage(QStringLiteral("report needs -o OUT.pdf"));
+        if (output == QLatin1String("-"))
+            usage(QStringLiteral("report writes a PDF file, not standard output: give -o OUT.pdf"));
+        refuseWritingOverTheScenario(output);
         commands::TextForm form = inputs(file);
         const commands::CalculationOutcome outcome = calculateChecked(form);
         QString error;
@@ -458,10 +478,11 @@ private:
     std::optional<schedule::Month> m_firstMonth;
 };
 
-// Qt's widgets draw the report's chart, so `report` needs a GUI; where there is no display, the offscreen one.
-void chooseOffscreenWithoutDisplay()
+// Qt's widgets draw the report's chart, so `report` needs a GUI, but never a screen: the offscreen one, so that a
+// display that cannot be reached (a stale DISPLAY over ssh or in cron) cannot end it, unless a platform is named.
+void chooseOffscreenPlatform()
 {
-    if (!hasDisplay())
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
@@ -486,7 +507,7 @@ int run(int argc, char *argv[])
 {
     const bool needsGui = argc > 1 && std::string_view(argv[1]) == "report";
     if (needsGui)
-        chooseOffscreenWithoutDisplay();
+        chooseOffscreenPlatform();
     std::optional<QCoreApplication> core;
     std::optional<QApplication> gui;
     if (needsGui)

@@ -116,6 +116,8 @@ Scenario readDocument(const QByteArray &bytes)
 {
     if (bytes.size() > largestFile)
         refuse(QStringLiteral("it is larger than 1 MiB, far larger than any scenario"));
+    if (bytes.trimmed().isEmpty())
+        refuse(QStringLiteral("it is empty"));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)

@@ -121,6 +121,19 @@ expect 2 "" "no space left on device" schedules -o "$full"
 "$program" calculate - --rate2 3 <"$scenarios/offer.loanblend" 2>/dev/null | grep -qF "Monthly Payment 1${tab}\$843.21" \
     || { echo "FAILED: calculate - read no scenario"; failures=$((failures + 1)); }
 echo garbage | "$program" calculate >/dev/null 2>&1 || { echo "FAILED: calculate read standard input"; failures=$((failures + 1)); }
+# Nothing is written over the scenario it was made from; the file stays as it was.
+cp "$scenarios/offer.loanblend" "$work/mine.loanblend"
+expect 2 "" "is the scenario read" schedules "$work/mine.loanblend" -o "$work/mine.loanblend"
+expect 2 "" "is the scenario read" report "$work/mine.loanblend" -o "$work/mine.loanblend"
+cmp -s "$scenarios/offer.loanblend" "$work/mine.loanblend" || { echo "FAILED: a scenario was written over"; failures=$((failures + 1)); }
+expect 2 "" "not standard output" report "$scenarios/offer.loanblend" -o -
+# A closed or empty standard input is an empty scenario, never a wait.
+timeout 10 "$program" calculate - <&- 2>"$work/err"
+[ $? = 2 ] && grep -qF "it is empty" "$work/err" || { echo "FAILED: calculate - with standard input closed"; failures=$((failures + 1)); }
+expect 2 "" "it is empty" calculate -
+# report draws offscreen, whatever display is named; the window refuses what is no Qt option and no FILE.
+DISPLAY=:99 expect 0 "" "" report "$scenarios/offer.loanblend" --rate2 3 -o "$work/stale-display.pdf"
+QT_QPA_PLATFORM=offscreen expect 2 "" "Unknown option 'bogus'" --bogus
 # Neither calculate nor --version loads a platform plugin: one that does not exist would stop them.
 QT_QPA_PLATFORM=nonexistent expect 0 "\"failure\": null" "" calculate --format json
 QT_QPA_PLATFORM=nonexistent expect 0 "loanblend 1.0.0" "" --version
