@@ -280,6 +280,10 @@ bool ScenarioDocument::hasRecovery()
     if (m_offered)
         return true;
     const QDir folder{recoveryFolder()};
+    // Earlier versions kept one recovery file beside the folder: it is offered as any copy's would be.
+    const QString single = QDir(folder.filePath(QStringLiteral(".."))).filePath(QStringLiteral("recovery.json"));
+    if (QFileInfo::exists(single) && !QFileInfo::exists(recoveryFile(QStringLiteral("0-earlier-version"))))
+        QFile::rename(single, recoveryFile(QStringLiteral("0-earlier-version")));
     // The locks of copies gone without a recovery are only in the way.
     for (const QFileInfo &lock : folder.entryInfoList({QStringLiteral("*.lock")}, QDir::Files))
         if (const QString id = lock.completeBaseName(); id != m_instance && !QFileInfo::exists(recoveryFile(id)))
