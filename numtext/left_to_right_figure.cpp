@@ -46,7 +46,7 @@ std::string leftToRightFigure(std::string figure)
 {
     for (std::size_t pos = 0; pos < figure.size();)
         if (movedByRightToLeftLayout(codePointAt(figure, pos)))
-            return "\u2066" + std::move(figure) + "\u2069";
+            return "\u2068" + std::move(figure) + "\u2069";
     return figure;
 }
 

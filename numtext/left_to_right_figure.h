@@ -16,10 +16,11 @@ namespace numtext {
 // put before it (Arabic's U+061C), which inside the unit would carry the sign to the figure's far end.
 LocaleMarks leftToRightMarks(LocaleMarks marks);
 
-// `figure` as one left-to-right unit: between U+2066 LEFT-TO-RIGHT ISOLATE and U+2069 POP DIRECTIONAL ISOLATE
-// where it holds a character that right-to-left layout moves (a letter of a right-to-left script, an Arabic-Indic
-// digit, a right-to-left mark); otherwise unchanged, so that a left-to-right locale's text stays as it is. What is
-// inside keeps its own order: a month name in Arabic still reads right to left within its unit.
+// `figure` as one unit: between U+2068 FIRST STRONG ISOLATE and U+2069 POP DIRECTIONAL ISOLATE where it holds a
+// character that right-to-left layout moves (a letter of a right-to-left script, an Arabic-Indic digit, a
+// right-to-left mark); otherwise unchanged, so that a left-to-right locale's text stays as it is. A number has no
+// strong letter, so its unit runs left to right and keeps its sign in front; a month and year in Arabic run right
+// to left, as an Arabic reader reads them everywhere else.
 std::string leftToRightFigure(std::string figure);
 
 } // namespace numtext

@@ -363,20 +363,20 @@ TEST(ComparisonRows, a_rate_difference_that_rounds_to_zero_shows_no_sign_in_arab
 TEST(ComparisonRows, shown_figures_are_left_to_right_units_and_plain_text_stays_plain)
 {
     const compare::Comparison comparison = twoWays();
-    const std::string lri = "\u2066", pdi = "\u2069";
+    const std::string fsi = "\u2068", pdi = "\u2069";
     const Shown shown = shownRows(comparison, egypt, arabicMonthName, commands::FigureText::Shown);
-    EXPECT_EQ(shown.at("firstPayment")[2], lri + "-$\u0661\u0660\u0660\u066B\u0660\u0660" + pdi);
-    EXPECT_EQ(shown.at("apr")[2], lri + "+\u0660\u066B\u0665\u0660" + pdi + " points");
-    EXPECT_EQ(shown.at("apr")[0], lri + "\u0664\u066B\u0660\u0660 \u066A\u061C" + pdi);
-    EXPECT_EQ(shown.at("payoffMonth")[2], lri + "\u0661" + pdi + " year later");
+    EXPECT_EQ(shown.at("firstPayment")[2], fsi + "-$\u0661\u0660\u0660\u066B\u0660\u0660" + pdi);
+    EXPECT_EQ(shown.at("apr")[2], fsi + "+\u0660\u066B\u0665\u0660" + pdi + " points");
+    EXPECT_EQ(shown.at("apr")[0], fsi + "\u0664\u066B\u0660\u0660 \u066A\u061C" + pdi);
+    EXPECT_EQ(shown.at("payoffMonth")[2], fsi + "\u0661" + pdi + " year later");
     const std::string breakEven
-        = "month " + lri + "\u0662\u0667" + pdi + " (" + lri + arabicMonthName({2029, 3}) + pdi + ")";
+        = "month " + fsi + "\u0662\u0667" + pdi + " (" + fsi + arabicMonthName({2029, 3}) + pdi + ")";
     EXPECT_EQ(shown.at("breakEven")[2], breakEven);
     EXPECT_EQ(commands::comparisonSentence(comparison, 1, egypt, arabicMonthName, commands::FigureText::Shown),
-              "Taking the offer costs " + lri + "$\u0661\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660" + pdi
-                  + " more in all and is ahead for good from " + breakEven + "; its payment is " + lri
-                  + "$\u0661\u0660\u0660\u066B\u0660\u0660" + pdi + " lower and the last one is " + lri + "\u0661" + pdi
-                  + " year later; at your savings rate, everything it has you pay is worth " + lri
+              "Taking the offer costs " + fsi + "$\u0661\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660" + pdi
+                  + " more in all and is ahead for good from " + breakEven + "; its payment is " + fsi
+                  + "$\u0661\u0660\u0660\u066B\u0660\u0660" + pdi + " lower and the last one is " + fsi + "\u0661" + pdi
+                  + " year later; at your savings rate, everything it has you pay is worth " + fsi
                   + "$\u0661\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660" + pdi + " less today.");
 
     // For scripts and terminals: no isolates, and the locale's own minus sign.

@@ -150,7 +150,7 @@ TEST(LeftToRightFigure, isolates_figures_that_right_to_left_layout_would_move)
     };
     for (const auto &[figure, isolated] : cases)
         EXPECT_EQ(numtext::leftToRightFigure(figure),
-                  isolated ? "\u2066" + std::string(figure) + "\u2069" : std::string(figure))
+                  isolated ? "\u2068" + std::string(figure) + "\u2069" : std::string(figure))
             << figure;
     EXPECT_EQ(numtext::leftToRightMarks({".", ",", "$", "0", "%", 3, 3, "\u061C-"}).minus, "-");
 }
