@@ -4,6 +4,7 @@
 #include "form_geometry.h"
 
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace window {
@@ -48,13 +49,25 @@ void ResultField::paintEvent(QPaintEvent *event)
     QLineEdit::paintEvent(event);
     if (!overflows() || (hasFocus() && cursorPosition() != 0))
         return;
-    // From just inside the text area to its edge.
-    QRect mark = textAreaOf(*this);
-    mark.setLeft(textArea().right() - fontMetrics().horizontalAdvance(continuationMark) - lineEditTextMargin);
+    // The mark just inside the text area's edge; the characters wholly before it stay, and the one it would cut goes
+    // with the rest, so that no sliver of a digit shows (at fractional scales a cut glyph leaves one).
+    const QRectF area = textArea();
+    const QFontMetricsF metrics{font(), this};
+    const qreal markLeft = area.right() - metrics.horizontalAdvance(continuationMark) - lineEditTextMargin;
+    qreal kept = 0;
+    for (qsizetype length = 1; length <= text().size(); ++length) {
+        const qreal advance = metrics.horizontalAdvance(text().left(length));
+        if (area.left() + advance > markLeft)
+            break;
+        kept = advance;
+    }
+    QRectF cover = textAreaOf(*this);
+    cover.setLeft(area.left() + kept);
     QPainter painter(this);
-    painter.fillRect(mark, palette().color(QPalette::Base));
+    painter.fillRect(cover, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(mark.adjusted(lineEditTextMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, continuationMark);
+    painter.drawText(QRectF(markLeft, cover.top(), cover.right() - markLeft, cover.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, continuationMark);
 }
 
 void ResultField::resizeEvent(QResizeEvent *event)
