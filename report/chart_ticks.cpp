@@ -5,6 +5,7 @@
 #include "numtext/render.h"
 
 #include <QCategoryAxis>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ namespace report {
 
 namespace {
 
-constexpr int maximumTicks = 8;
+constexpr int maximumTicks = 8; // as timeTicks gives by default
 
 // The value at which the payment of `month` stands on the time axis.
 int valueOf(schedule::Month month, schedule::Month firstPayment)
@@ -21,9 +22,9 @@ int valueOf(schedule::Month month, schedule::Month firstPayment)
     return (month.year - firstPayment.year) * 12 + (month.month - firstPayment.month) + 1;
 }
 
-std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
+std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale, int most)
 {
-    for (const int step : {1, 2, 5, 10, 20, 25, 50}) {
+    for (const int step : {1, 2, 5, 10, 20, 25, 50, 100}) {
         std::vector<Tick> ticks;
         for (int year = firstPayment.year + 1;; ++year) {
             if (year % step != 0)
@@ -33,13 +34,13 @@ std::vector<Tick> yearTicks(schedule::Month firstPayment, int lastValue, const Q
                 break;
             ticks.push_back({wholeNumberText(year, locale), double(value)});
         }
-        if (ticks.size() <= maximumTicks)
+        if (ticks.size() <= std::size_t(most))
             return ticks;
     }
     return {};
 }
 
-std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
+std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale, int most)
 {
     for (const int step : {1, 2, 3, 6, 12}) {
         std::vector<Tick> ticks;
@@ -49,7 +50,7 @@ std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const 
                                  + wholeNumberText(month.year, locale),
                              double(value)});
         }
-        if (ticks.size() <= maximumTicks)
+        if (ticks.size() <= std::size_t(most))
             return ticks;
     }
     return {};
@@ -57,12 +58,13 @@ std::vector<Tick> monthTicks(schedule::Month firstPayment, int lastValue, const 
 
 } // namespace
 
-std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale)
+std::vector<Tick> timeTicks(schedule::Month firstPayment, int lastValue, const QLocale &locale, int most)
 {
-    std::vector<Tick> ticks = yearTicks(firstPayment, lastValue, locale);
-    if (ticks.size() >= 3)
+    std::vector<Tick> ticks = yearTicks(firstPayment, lastValue, locale, most);
+    if (ticks.size() >= std::min<std::size_t>(3, std::size_t(most)))
         return ticks;
-    return monthTicks(firstPayment, lastValue, locale);
+    std::vector<Tick> months = monthTicks(firstPayment, lastValue, locale, most);
+    return months.empty() ? ticks : months;
 }
 
 std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
@@ -109,7 +111,14 @@ namespace {
 
 void setTicks(QCategoryAxis &axis, const std::vector<Tick> &ticks)
 {
-    for (const QString &label : axis.categoriesLabels())
+    // The same labels again would lay the chart out again, and its plot area's change call for them once more.
+    const QStringList labels = axis.categoriesLabels();
+    if (std::size_t(labels.size()) == ticks.size()
+        && std::equal(ticks.begin(), ticks.end(), labels.begin(), [&axis](const Tick &tick, const QString &label) {
+               return tick.label == label && axis.endValue(label) == tick.value;
+           }))
+        return;
+    for (const QString &label : labels)
         axis.remove(label);
     for (const Tick &tick : ticks)
         axis.append(tick.label, tick.value);
@@ -117,9 +126,29 @@ void setTicks(QCategoryAxis &axis, const std::vector<Tick> &ticks)
 
 } // namespace
 
-void setTimeAxis(QCategoryAxis &axis, schedule::Month firstPayment, int lastValue, const QLocale &locale)
+void labelTimeAxis(QCategoryAxis &axis, schedule::Month firstPayment, int lastValue, const QLocale &locale,
+                   double width)
 {
-    setTicks(axis, timeTicks(firstPayment, lastValue, locale));
+    const QFontMetricsF metrics{axis.labelsFont()};
+    constexpr double gap = 2; // the width of two digits between neighbouring labels
+    std::vector<Tick> chosen;
+    for (int most = maximumTicks; most >= 1; --most) {
+        std::vector<Tick> ticks = timeTicks(firstPayment, lastValue, locale, most);
+        if (ticks.empty())
+            break; // fewer cannot be had: the fewest there were
+        chosen = std::move(ticks);
+        double widest = 0;
+        for (const Tick &tick : chosen)
+            widest = std::max(widest, metrics.horizontalAdvance(tick.label));
+        if (width <= 0 || double(chosen.size()) * (widest + gap * metrics.averageCharWidth()) <= width)
+            break;
+    }
+    setTicks(axis, chosen);
+}
+
+void setTimeAxis(QCategoryAxis &axis, schedule::Month firstPayment, int lastValue, const QLocale &locale, double width)
+{
+    labelTimeAxis(axis, firstPayment, lastValue, locale, width);
     axis.setStartValue(0);
     axis.setRange(0, lastValue);
 }

@@ -49,6 +49,11 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     addAxis(m_timeAxis, Qt::AlignBottom);
     addAxis(m_moneyAxis, Qt::AlignLeft);
+    // As many years as the plot's width shows side by side: a narrow chart (a large scale) shows fewer.
+    connect(this, &QChart::plotAreaChanged, this, [this](const QRectF &area) {
+        if (m_lastValue > 0)
+            labelTimeAxis(*m_timeAxis, m_firstPayment, m_lastValue, m_locale, area.width());
+    });
     for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_keep, m_offer, m_breakEven}) {
         addSeries(series);
         series->attachAxis(m_timeAxis);
@@ -98,7 +103,9 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
             lastValue = std::max(lastValue, point.x());
             high = std::max(high, point.y());
         }
-    setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale);
+    m_firstPayment = firstPayment;
+    m_lastValue = int(lastValue);
+    setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale, plotArea().width());
     // Costs so far and balances are never below 0: interest and fees only add up.
     setMoneyAxis(*m_moneyAxis, high, m_marks);
     // A dot on an axis would be cut in half by the plot's edge: the axis starts a little before it instead.

@@ -39,6 +39,8 @@ private:
 
     numtext::LocaleMarks m_marks;
     QLocale m_locale;
+    schedule::Month m_firstPayment{}; // of the time axis shown, to label it again as the plot's width changes
+    int m_lastValue = 0;
     QLineSeries *m_keep = nullptr;
     QLineSeries *m_offer = nullptr;
     QScatterSeries *m_breakEven = nullptr;

@@ -101,6 +101,11 @@ ScheduleChart::ScheduleChart(numtext::LocaleMarks marks, QGraphicsItem *parent)
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     addAxis(m_timeAxis, Qt::AlignBottom);
     addAxis(m_moneyAxis, Qt::AlignLeft);
+    // As many years as the plot's width shows side by side: a narrow chart (a large scale) shows fewer.
+    connect(this, &QChart::plotAreaChanged, this, [this](const QRectF &area) {
+        if (m_lastValue > 0)
+            labelTimeAxis(*m_timeAxis, m_firstPayment, m_lastValue, m_locale, area.width());
+    });
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         Line &line = m_lines[i];
         line.curve = new QLineSeries;
@@ -148,7 +153,9 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
                 return s.payments.front().month;
         return defaultFirstPayment();
     }();
-    setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale);
+    m_firstPayment = firstPayment;
+    m_lastValue = int(lastValue);
+    setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale, plotArea().width());
     setMoneyAxis(*m_moneyAxis, maximum, m_marks);
 }
 

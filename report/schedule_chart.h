@@ -61,6 +61,8 @@ private:
 
     numtext::LocaleMarks m_marks;
     QLocale m_locale;
+    schedule::Month m_firstPayment{}; // of the time axis shown, to label it again as the plot's width changes
+    int m_lastValue = 0;
     std::array<Line, lineCount> m_lines{};
     std::array<std::optional<schedule::Month>, lineCount> m_payoffs{};
     QCategoryAxis *m_timeAxis = nullptr;

@@ -392,7 +392,7 @@ void ReportTest::a_summary_difference_keeps_its_minus_sign_in_front_in_arabic()
     const numtext::LocaleMarks egypt{"\u066B", "\u066C", "$", "\u0660", "\u066A\u061C", 3, 3, "\u061C-"};
     for (const report::SummaryRow &row : report::planSummary(plan, egypt, QLocale("ar_EG")))
         if (row.name == std::string_view("interestDifference"))
-            QCOMPARE(row.text, QString::fromUtf8("\u2066-\u0663\u2069 cents"));
+            QCOMPARE(row.text, QString::fromUtf8("\u2068-\u0663\u2069 cents"));
     for (const report::SummaryRow &row : report::planSummary(plan, usMarks, QLocale::c()))
         if (row.name == std::string_view("interestDifference"))
             QCOMPARE(row.text, "-3 cents");
@@ -1035,6 +1035,17 @@ void ReportTest::chart_ticks_stay_few_and_distinct()
         QCOMPARE(labels.size(), qsizetype(ticks.size()));
     }
     QVERIFY(report::moneyTicks(maximum, usMarks).back().value >= maximum);
+    // A narrow plot takes no more labels than it shows side by side, and always one at least.
+    QCategoryAxis axis;
+    for (const double width : {120.0, 400.0}) {
+        report::labelTimeAxis(axis, january2030, months, QLocale(), width);
+        const QStringList shown = axis.categoriesLabels();
+        qreal widest = 0;
+        for (const QString &label : shown)
+            widest = std::max(widest, QFontMetricsF(axis.labelsFont()).horizontalAdvance(label));
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(shown.size() == 1 || double(shown.size()) * widest <= width, qPrintable(shown.join(' ')));
+    }
     QFETCH(QString, topLabel);
     QCOMPARE(report::moneyTicks(maximum, usMarks).back().label, topLabel);
 }
