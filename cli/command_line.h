@@ -16,8 +16,15 @@ namespace cli {
 // word that is neither a command nor a file, or anything at all where there is no display for the window.
 bool wantsCommandLine(int argc, char *argv[]);
 
-// Runs the command line and gives its exit status. Only `report` starts Qt's GUI, on the offscreen platform where
-// there is no display; the others need no display and load no platform plugin.
+// Whether the command needs Qt's widgets: `report`, whose chart they draw. It runs in the QApplication the window's
+// module makes; the others need no display and load no platform plugin.
+bool needsWidgets(int argc, char *argv[]);
+
+// Where there is no display, names Qt's offscreen platform for the QApplication `report` runs in.
+void chooseOffscreenWithoutDisplay();
+
+// Runs the command line and gives its exit status, under the QCoreApplication it makes, or under the
+// QApplication that already exists for `report`.
 int run(int argc, char *argv[]);
 
 } // namespace cli

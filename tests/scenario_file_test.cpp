@@ -2,7 +2,7 @@
 #include "commands/commands.h"
 #include "commands/text_form.h"
 #include "row_name.h"
-#include "scenario/atomic_save.h"
+#include "saving/atomic_save.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_texts.h"
 
@@ -291,12 +291,12 @@ TEST(AtomicSave, writes_a_fifo_in_place)
     const QByteArray name = QFile::encodeName(fifo);
     ASSERT_EQ(::mkfifo(name.constData(), 0600), 0);
     QString error;
-    EXPECT_FALSE(scenario::saveBytesAtomically(fifo, "unread", error));
+    EXPECT_FALSE(saving::saveBytesAtomically(fifo, "unread", error));
     EXPECT_EQ(error, "The file could not be saved: nothing is reading from it.");
 
     const int reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    EXPECT_TRUE(scenario::saveBytesAtomically(fifo, "a,b\n", error)) << error.toStdString();
+    EXPECT_TRUE(saving::saveBytesAtomically(fifo, "a,b\n", error)) << error.toStdString();
     char buffer[16] = {};
     EXPECT_EQ(::read(reader, buffer, sizeof buffer), 4);
     ::close(reader);
@@ -305,7 +305,7 @@ TEST(AtomicSave, writes_a_fifo_in_place)
     ASSERT_EQ(::stat(name.constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
 
-    EXPECT_FALSE(scenario::saveBytesAtomically(folder.path(), "x", error));
+    EXPECT_FALSE(saving::saveBytesAtomically(folder.path(), "x", error));
     EXPECT_EQ(error, "The file could not be saved: a folder of that name is in the way.");
 }
 
