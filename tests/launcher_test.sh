@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program apart from its modules: a copy of it in a folder of its own, with neither module beside it, still
-# runs a command, and where a display is named, says why the window cannot open and fails rather than draw nothing.
-# Usage: launcher_test.sh PROGRAM
+# runs a command, and where a display is named, says why the window cannot open and fails rather than draw nothing;
+# beside a window module of another build, it refuses that module in plain words and never runs it.
+# Usage: launcher_test.sh PROGRAM STALE_WINDOW_MODULE
 set -u
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -30,4 +31,13 @@ for case in "the window could not be opened:" \
         failures=$((failures + 1))
     fi
 done
+mkdir -p "$work/lib/loanblend"
+cp "$2" "$work/lib/loanblend/loanblend-window.so"
+QT_QPA_PLATFORM=offscreen timeout 20 "$work/bin/loanblend" >"$work/out" 2>"$work/err"
+status=$?
+if [ "$status" != 2 ] || ! grep -q "loanblend-window.so belongs to another build of the program (0.9.0+" "$work/err"; then
+    echo "FAILED: loanblend beside a window module of another build (exit $status, expected 2)"
+    sed 's/^/  err: /' "$work/err" | head -5
+    failures=$((failures + 1))
+fi
 exit $((failures > 0))
