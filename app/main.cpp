@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program on Qt Core alone: a command runs here, and the window, or `report`, which draws with Qt's widgets,
+// runs in the window module, so that a command never loads Qt's GUI, its platform plugin or D-Bus.
 #include "cli/command_line.h"
-#include "loanblend_version.h"
-#include "window/calculator_form.h"
-#include "window/system_marks.h"
+#include "window_module.h"
 
-#include <QApplication>
-#include <QCommandLineParser>
-#include <QLocale>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -31,30 +28,17 @@ int main(int argc, char *argv[])
 {
     reopenClosedStandardStreams();
     // A command, --help or --version is answered without a window, and without a display where there is none.
-    if (cli::wantsCommandLine(argc, argv))
+    if (cli::wantsCommandLine(argc, argv) && !cli::needsWidgets(argc, argv))
         return cli::run(argc, argv);
-
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("loanblend"));
-    QApplication::setApplicationName(QStringLiteral("loanblend"));
-    QApplication::setApplicationVersion(QString::fromLatin1(loanblendVersion));
-    // Lets the desktop match the window to its entry and icon.
-    QGuiApplication::setDesktopFileName("org.loanblend.LoanBlend");
-    QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scenario to open."),
-                                 QStringLiteral("[FILE]"));
-    // What is left once Qt has taken its own options (-style, -platform) is a FILE at most.
-    if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
-        const QString problem
-            = parser.errorText().isEmpty() ? QStringLiteral("only one FILE can be opened") : parser.errorText();
-        std::fprintf(stderr, "loanblend: %s\n%s", qPrintable(problem),
-                     "Usage: loanblend [FILE] | loanblend COMMAND ... (loanblend --help lists the commands)\n");
-        return 2;
-    }
-
-    window::CalculatorForm form{window::marksOf(QLocale::system()), window::DesktopServices::system()};
-    form.show();
-    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-        form.openScenario(files.front());
-    return app.exec();
+    QStringList reasons;
+    if (const QFunctionPointer entry
+        = modules::loadModuleFrom(modules::moduleCandidates(windowModule), windowModule, reasons))
+        return reinterpret_cast<WindowMain>(entry)(argc, argv);
+    const QString what = cli::needsWidgets(argc, argv) ? QStringLiteral("the report could not be drawn")
+                                                       : QStringLiteral("the window could not be opened");
+    const QByteArray message = QStringLiteral("loanblend: %1: its part of the program could not be loaded.\n%2\n")
+                                   .arg(what, reasons.join('\n'))
+                                   .toLocal8Bit();
+    std::fwrite(message.constData(), 1, std::size_t(message.size()), stderr);
+    return 2;
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a plain Qt window holding the same widgets at the same places with the same texts,
 // under a menu bar with the same menus and items and inside a scroll area, and nothing of ours (no fonts,
-// colours, focus checks, accessible names, shortcuts or caption fitting).
+// colours, focus checks, accessible names, shortcuts or caption fitting). bench/startup.sh preloads first_paint into
+// it.
 #include "commands/form_table.h"
-#include "first_paint.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -61,8 +61,6 @@ int main(int argc, char *argv[])
     // As large as the program's window opens: its content, or the screen less the frame it leaves room for.
     const QSize content = client->size() + QSize(0, menuBar->sizeHint().height());
     bare.resize(content.boundedTo(bare.screen()->availableSize() - QSize(16, 48)));
-    FirstPaint firstPaint;
-    bare.installEventFilter(&firstPaint);
     bare.show();
     return app.exec();
 }

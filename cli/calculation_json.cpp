@@ -5,7 +5,7 @@
 #include "commands/form_table.h"
 #include "commands/report_rows.h"
 #include "commands/result_map.h"
-#include "report/display_text.h"
+#include "localtext/display_text.h"
 
 #include <QJsonArray>
 
@@ -13,7 +13,7 @@ namespace cli {
 
 namespace {
 
-using report::toQString;
+using localtext::toQString;
 
 QJsonValue number(const std::optional<double> &value)
 {

@@ -11,16 +11,16 @@
 #include "commands/result_map.h"
 #include "commands/text_form.h"
 #include "loanblend_version.h"
-#include "report/display_text.h"
+#include "localtext/display_text.h"
+#include "localtext/system_marks.h"
 #include "report/report_module.h"
-#include "scenario/atomic_save.h"
+#include "saving/atomic_save.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_texts.h"
 #include "schedule/schedules_csv.h"
-#include "window/system_marks.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -134,7 +134,7 @@ constexpr InputOption inputOptions[] = {
 class CommandLine {
 public:
     explicit CommandLine(const QStringList &arguments)
-        : m_marks(window::marksOf(QLocale::system()))
+        : m_marks(localtext::marksOf(QLocale::system()))
     {
         m_parser.setApplicationDescription(
             QStringLiteral("Blends two loans into one and compares the ways to repay them.\n\n") + commandList()
@@ -309,10 +309,10 @@ private:
     {
         for (const auto check : {commands::Text1_LostFocus, commands::Text2_LostFocus, commands::Text3_LostFocus})
             if (!check(form, m_marks))
-                usage(report::toQString(form.messages().back()));
+                usage(localtext::toQString(form.messages().back()));
         commands::CalculationOutcome outcome = commands::Command1_Click(form, m_marks);
         if (outcome.unreadable)
-            usage(report::toQString(form.messages().back()));
+            usage(localtext::toQString(form.messages().back()));
         return outcome;
     }
 
@@ -324,14 +324,14 @@ private:
         const QDate date = QDate::fromString(m_parser.value(QStringLiteral("first-month")), QStringLiteral("yyyy-MM"));
         if (!date.isValid() || date.year() < 1900 || date.year() > 2999)
             usage(QStringLiteral("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
-        return report::monthOf(date);
+        return localtext::monthOf(date);
     }
 
     schedule::Month firstMonth(const std::optional<scenario::Scenario> &file) const
     {
         if (m_firstMonth)
             return *m_firstMonth;
-        return file ? file->firstMonth : report::defaultFirstPayment();
+        return file ? file->firstMonth : localtext::defaultFirstPayment();
     }
 
     // Where a figure could not be calculated, the window's message; the figures before it are out already.
@@ -339,7 +339,7 @@ private:
     {
         if (!outcome.stop)
             return int(Exit::Success);
-        printError(report::toQString(commands::calculationFailureMessage(*outcome.stop)));
+        printError(localtext::toQString(commands::calculationFailureMessage(*outcome.stop)));
         return int(Exit::NotCalculated);
     }
 
@@ -379,7 +379,7 @@ private:
             refuseWritingOverTheScenario(output);
         if (output == QLatin1String("-"))
             print(QByteArray::fromStdString(csv));
-        else if (!scenario::saveBytesAtomically(output, csv, error))
+        else if (!saving::saveBytesAtomically(output, csv, error))
             usage(error);
         return finish(outcome);
     }
@@ -399,8 +399,8 @@ private:
         if (reading.problems.empty())
             return {};
         const commands::FieldProblem &first = reading.problems.front();
-        return QStringLiteral("%1: %2").arg(report::toQString(commands::comparisonFieldName(first.field)),
-                                            report::toQString(first.message));
+        return QStringLiteral("%1: %2").arg(localtext::toQString(commands::comparisonFieldName(first.field)),
+                                            localtext::toQString(first.message));
     }
 
     QJsonObject comparisonJson(const scenario::Scenario &file) const
@@ -430,7 +430,7 @@ private:
         }
         const QLocale locale;
         const commands::MonthNamer monthName
-            = [&locale](schedule::Month month) { return report::monthText(month, locale).toStdString(); };
+            = [&locale](schedule::Month month) { return localtext::monthText(month, locale).toStdString(); };
         std::string lines;
         for (const commands::ComparisonColumn column :
              {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer,
@@ -478,6 +478,13 @@ private:
     std::optional<schedule::Month> m_firstMonth;
 };
 
+} // namespace
+
+bool needsWidgets(int argc, char *argv[])
+{
+    return argc > 1 && std::string_view(argv[1]) == "report";
+}
+
 // Qt's widgets draw the report's chart, so `report` needs a GUI, but never a screen: the offscreen one, so that a
 // display that cannot be reached (a stale DISPLAY over ssh or in cron) cannot end it, unless a platform is named.
 void chooseOffscreenPlatform()
@@ -485,8 +492,6 @@ void chooseOffscreenPlatform()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
-
-} // namespace
 
 bool wantsCommandLine(int argc, char *argv[])
 {
@@ -505,15 +510,14 @@ bool wantsCommandLine(int argc, char *argv[])
 
 int run(int argc, char *argv[])
 {
-    const bool needsGui = argc > 1 && std::string_view(argv[1]) == "report";
-    if (needsGui)
-        chooseOffscreenPlatform();
     std::optional<QCoreApplication> core;
-    std::optional<QApplication> gui;
-    if (needsGui)
-        gui.emplace(argc, argv);
-    else
+    if (!QCoreApplication::instance())
         core.emplace(argc, argv);
+    if (needsWidgets(argc, argv) && !QCoreApplication::instance()->inherits("QApplication")) {
+        printError(
+            QStringLiteral("report draws with Qt's widgets, which only the window's part of the program starts"));
+        return int(Exit::Usage);
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("loanblend"));
     QCoreApplication::setApplicationName(QStringLiteral("loanblend"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(loanblendVersion));

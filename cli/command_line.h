@@ -16,8 +16,16 @@ namespace cli {
 // word that is neither a command nor a file, or anything at all where there is no display for the window.
 bool wantsCommandLine(int argc, char *argv[]);
 
-// Runs the command line and gives its exit status. Only `report` starts Qt's GUI, on the offscreen platform where
-// there is no display; the others need no display and load no platform plugin.
+// Whether the command needs Qt's widgets: `report`, whose chart they draw. It runs in the QApplication the window's
+// module makes; the others need no display and load no platform plugin.
+bool needsWidgets(int argc, char *argv[]);
+
+// Names Qt's offscreen platform for the QApplication `report` runs in, unless QT_QPA_PLATFORM names one: the report
+// needs no screen, and a display that cannot be reached would end it.
+void chooseOffscreenPlatform();
+
+// Runs the command line and gives its exit status, under the QCoreApplication it makes, or under the
+// QApplication that already exists for `report`.
 int run(int argc, char *argv[]);
 
 } // namespace cli

@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's version, from project(), as `#include "loanblend_version.h"`: link loanblend_version.
 #
-# With it, a fingerprint of the interface the program and its report module share: the module answers the program
-# with its own, and one built from other headers, such as an older installed package's, is never taken.
+# With it, a fingerprint of the interface the program and its modules (the window and the report) share: a module
+# answers the program with its own, and one built from other headers, such as an older installed package's, is
+# never taken.
 set(_module_interface_headers
+    app/window_module.h modules/module_loader.h
     report/report_module.h report/report_content.h report/schedules_view.h report/comparison_view.h
     commands/comparison_form.h compare/comparison.h
     schedule/repayment_schedule.h schedule/cents.h numtext/locale_marks.h)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured build tree and checks that it holds the program, its desktop
-# entry, metainfo, icon, manual page, documentation and report module; that it depends on its Qt runtime and fonts; and that
-# the package, its changelog and its metainfo all name the project's version.
+# entry, metainfo, icon, manual page, documentation, window module and report module; that it depends on its Qt
+# runtime and fonts; that the program as unpacked finds its modules where they are installed; and that the package,
+# its changelog and its metainfo all name the project's version.
 # Usage: check-deb.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
@@ -26,8 +27,11 @@ for path in ./usr/bin/loanblend \
             ./usr/share/doc/loanblend/changelog.gz; do
     grep -q " $path\$" <<<"$contents" || { echo "missing from $deb: $path"; status=1; }
 done
-# The schedules and report module, loaded on first use from the library folder.
-grep -q " ./usr/lib/.*loanblend/loanblend-report.so\$" <<<"$contents" || { echo "missing from $deb: the report module"; status=1; }
+# The window module and the schedules and report module, each loaded when it is used, from the library folder.
+for module in window report; do
+    grep -q " ./usr/lib/.*loanblend/loanblend-$module.so\$" <<<"$contents" \
+        || { echo "missing from $deb: the $module module"; status=1; }
+done
 for package in libqt6widgets6 libqt6gui6 libqt6charts6 libqt6printsupport6 fonts-liberation2; do
     grep -q "$package" <<<"$depends" || { echo "$deb does not depend on $package: $depends"; status=1; }
 done
@@ -35,6 +39,13 @@ done
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb --extract "$deb" "$unpacked"
+# `report` runs in the window module and draws through the report module: both found by the installed program.
+if ! env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$unpacked/config" \
+    "$unpacked/usr/bin/loanblend" report "$(dirname "$0")/../tests/scenarios/offer.loanblend" --rate2 3 \
+    -o "$unpacked/report.pdf" >/dev/null; then
+    echo "the unpacked program could not draw a report through its installed modules"
+    status=1
+fi
 package_version=$(dpkg-deb --field "$deb" Version)
 changelog_version=$(gzip -dc "$unpacked/usr/share/doc/loanblend/changelog.gz" | sed -n '1s/^loanblend (\([^)]*\)).*/\1/p')
 metainfo_version=$(grep -o -m 1 '<release version="[^"]*"' "$unpacked/usr/share/metainfo/org.loanblend.LoanBlend.metainfo.xml" |

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_ticks.h"
 
-#include "display_text.h"
+#include "localtext/display_text.h"
 #include "numtext/render.h"
 
 #include <QCategoryAxis>
@@ -11,6 +11,9 @@
 #include <cmath>
 
 namespace report {
+
+using localtext::toQString;
+using localtext::wholeNumberText;
 
 namespace {
 

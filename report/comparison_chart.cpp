@@ -3,7 +3,7 @@
 
 #include "chart_ticks.h"
 #include "commands/comparison_results.h"
-#include "display_text.h"
+#include "localtext/display_text.h"
 
 #include <QCategoryAxis>
 #include <QLegendMarker>
@@ -13,6 +13,8 @@
 #include <algorithm>
 
 namespace report {
+
+using localtext::toQString;
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "commands/comparison_results.h"
 #include "comparison_chart.h"
-#include "display_text.h"
+#include "localtext/display_text.h"
 #include "numtext/cents_text.h"
 #include "numtext/localized_number.h"
 #include "readable_colour.h"
@@ -33,6 +33,12 @@
 #include <algorithm>
 
 namespace report {
+
+using localtext::defaultFirstPayment;
+using localtext::firstDayOf;
+using localtext::monthOf;
+using localtext::monthText;
+using localtext::toQString;
 
 namespace {
 

@@ -2,16 +2,18 @@
 #include "csv_export.h"
 
 #include "compare/comparison_csv.h"
-#include "display_text.h"
-#include "scenario/atomic_save.h"
+#include "localtext/display_text.h"
+#include "saving/atomic_save.h"
 #include "schedule/schedules_csv.h"
 
 namespace report {
 
+using localtext::toQString;
+
 bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
                         const numtext::LocaleMarks &marks, QString &error)
 {
-    return scenario::saveBytesAtomically(path, schedule::schedulesCsv(schedules, marks.decimal), error);
+    return saving::saveBytesAtomically(path, schedule::schedulesCsv(schedules, marks.decimal), error);
 }
 
 bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment, const QString &path,
@@ -28,8 +30,7 @@ bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month
             + toQString(comparison.refusal->reason) + '.';
         return false;
     }
-    return scenario::saveBytesAtomically(path, compare::comparisonCsv(comparison, reading.inputs, marks.decimal),
-                                         error);
+    return saving::saveBytesAtomically(path, compare::comparisonCsv(comparison, reading.inputs, marks.decimal), error);
 }
 
 } // namespace report

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_summary.h"
 
-#include "display_text.h"
+#include "localtext/display_text.h"
 #include "numtext/left_to_right_figure.h"
 #include "numtext/render.h"
 
@@ -9,6 +9,10 @@
 #include <cmath>
 
 namespace report {
+
+using localtext::moneyText;
+using localtext::monthText;
+using localtext::toQString;
 
 namespace {
 

@@ -3,9 +3,11 @@
 
 #include "commands/form_table.h"
 #include "commands/report_rows.h"
-#include "display_text.h"
+#include "localtext/display_text.h"
 
 namespace report {
+
+using localtext::toQString;
 
 ReportContent reportContentOf(const commands::CalculationOutcome &outcome, std::vector<schedule::Schedule> schedules,
                               std::optional<commands::ComparisonTexts> comparison, schedule::Month firstPayment,

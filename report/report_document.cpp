@@ -4,10 +4,10 @@
 #include "chart_legend.h"
 #include "commands/comparison_results.h"
 #include "comparison_chart.h"
-#include "display_text.h"
+#include "localtext/display_text.h"
 #include "page_flow.h"
 #include "plan_summary.h"
-#include "scenario/atomic_save.h"
+#include "saving/atomic_save.h"
 #include "schedule_chart.h"
 #include "schedule_model.h"
 
@@ -21,6 +21,9 @@
 #include <array>
 
 namespace report {
+
+using localtext::monthText;
+using localtext::toQString;
 
 namespace {
 
@@ -221,7 +224,7 @@ QPageLayout reportPageLayout(const QLocale &locale)
 
 bool saveReportPdf(const ReportContent &content, const QString &path, const QPageLayout &layout, QString &error)
 {
-    return scenario::saveAtomically(
+    return saving::saveAtomically(
         path,
         [&content, &path, &layout](QIODevice &file, QString &writeError) {
             QPdfWriter writer{&file};
@@ -231,7 +234,7 @@ bool saveReportPdf(const ReportContent &content, const QString &path, const QPag
             writer.setPageLayout(layout);
             if (paintReport(content, writer))
                 return true;
-            writeError = scenario::saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
+            writeError = saving::saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
             return false;
         },
         error);

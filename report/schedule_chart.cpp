@@ -2,7 +2,7 @@
 #include "schedule_chart.h"
 
 #include "chart_ticks.h"
-#include "display_text.h"
+#include "localtext/display_text.h"
 
 #include <QCategoryAxis>
 #include <QLineSeries>
@@ -11,6 +11,9 @@
 #include <algorithm>
 
 namespace report {
+
+using localtext::defaultFirstPayment;
+using localtext::monthText;
 
 namespace {
 

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule_model.h"
 
-#include "display_text.h"
+#include "localtext/display_text.h"
 
 namespace report {
+
+using localtext::moneyText;
+using localtext::monthText;
+using localtext::wholeNumberText;
 
 ScheduleModel::ScheduleModel(numtext::LocaleMarks marks, QObject *parent)
     : QAbstractTableModel(parent)

@@ -2,7 +2,7 @@
 #include "schedules_window.h"
 
 #include "chart_legend.h"
-#include "display_text.h"
+#include "localtext/display_text.h"
 #include "plan_summary.h"
 #include "schedule_chart.h"
 #include "schedule_model.h"
@@ -31,6 +31,11 @@
 #include <algorithm>
 
 namespace report {
+
+using localtext::defaultFirstPayment;
+using localtext::firstDayOf;
+using localtext::monthOf;
+using localtext::toQString;
 
 namespace {
 

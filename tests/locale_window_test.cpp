@@ -3,10 +3,10 @@
 // them: it starts with its inputs in that notation, and Calculate turns them into the usual figures, written with
 // the locale's marks.
 #include "default_run.h"
+#include "localtext/system_marks.h"
 #include "notations.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
-#include "window/system_marks.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ private:
 void LocaleWindowTest::init()
 {
     m_messages.clear();
-    m_marks = window::marksOf(QLocale::system());
+    m_marks = localtext::marksOf(QLocale::system());
     window::DesktopServices recording{
         [this](QWidget &, const QString &text) { m_messages << text; }, [] {}, [] {}, {}, {}};
     m_form = std::make_unique<window::CalculatorForm>(m_marks, std::move(recording));

@@ -8,10 +8,10 @@
 // the system locale's. MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and repeated in any failure.
 #include "calculate_oracle.h"
 #include "commands/commands.h"
+#include "localtext/system_marks.h"
 #include "numtext/localized_number.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
-#include "window/system_marks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -115,7 +115,7 @@ void Monkey::initTestCase()
     services.endProgram = [this] { m_ended = true; };
     services.chooseSaveFile = [this](QWidget &, const QString &, const QString &baseName, const QString &extension,
                                      const QString &) { return m_saveFolder.filePath(baseName + '.' + extension); };
-    m_marks = window::marksOf(QLocale::system());
+    m_marks = localtext::marksOf(QLocale::system());
     m_form = std::make_unique<window::CalculatorForm>(m_marks, std::move(services));
     m_form->show();
     m_form->activateWindow();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "localtext/system_marks.h"
 #include "numtext/read_number.h"
 #include "reading_table.h"
 #include "row_name.h"
-#include "window/system_marks.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace {
 
 numtext::LocaleMarks marksOfLocale(const char *name)
 {
-    return window::marksOf(QLocale(QString::fromLatin1(name)));
+    return localtext::marksOf(QLocale(QString::fromLatin1(name)));
 }
 
 class ReadingRuleTest : public testing::TestWithParam<ReadingRow> { };

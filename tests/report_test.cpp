@@ -2,10 +2,10 @@
 #include "commands/commands.h"
 #include "commands/text_form.h"
 #include "default_run.h"
+#include "localtext/display_text.h"
 #include "report/chart_ticks.h"
 #include "report/comparison_window.h"
 #include "report/csv_export.h"
-#include "report/display_text.h"
 #include "report/help_windows.h"
 #include "report/page_flow.h"
 #include "report/plan_summary.h"
@@ -14,7 +14,7 @@
 #include "report/report_module.h"
 #include "report/schedule_model.h"
 #include "report/schedules_window.h"
-#include "scenario/atomic_save.h"
+#include "saving/atomic_save.h"
 #include "schedule/calculated_plans.h"
 #include "schedule/schedules_csv.h"
 
@@ -231,10 +231,10 @@ void ReportTest::shows_each_plan_as_the_builder_builds_it()
             QCOMPARE(cell(int(row), column),
                      report::ScheduleModel::cellText(expected.payments[row], column, usMarks, QLocale()));
     QCOMPARE(text("summary_payments"), QString::number(expected.payments.size()));
-    QCOMPARE(text("summary_finalPayment"), report::moneyText(expected.payments.back().amount, usMarks));
-    QCOMPARE(text("summary_totalPaid"), report::moneyText(expected.totalPaid, usMarks));
-    QCOMPARE(text("summary_totalInterest"), report::moneyText(expected.totalInterest, usMarks));
-    QCOMPARE(text("summary_payoffMonth"), report::monthText(expected.payments.back().month, QLocale()));
+    QCOMPARE(text("summary_finalPayment"), localtext::moneyText(expected.payments.back().amount, usMarks));
+    QCOMPARE(text("summary_totalPaid"), localtext::moneyText(expected.totalPaid, usMarks));
+    QCOMPARE(text("summary_totalInterest"), localtext::moneyText(expected.totalInterest, usMarks));
+    QCOMPARE(text("summary_payoffMonth"), localtext::monthText(expected.payments.back().month, QLocale()));
     QVERIFY(text("summary_interestDifference").startsWith(QString::number(*schedule::interestDifference(expected))));
 }
 
@@ -541,7 +541,7 @@ void ReportTest::a_failed_save_keeps_the_existing_file_and_says_why()
             printer.setOutputFileName(path);
             saved = report::printReport(reportContent(), printer, error);
         } else if (kind == "scenario") {
-            saved = scenario::saveBytesAtomically(path, QByteArray(2000, 'x'), error);
+            saved = saving::saveBytesAtomically(path, QByteArray(2000, 'x'), error);
         } else {
             saved = kind == "pdf"
                 ? report::saveReportPdf(reportContent(), path, report::reportPageLayout(QLocale()), error)

@@ -2,7 +2,6 @@
 #include "commands/commands.h"
 #include "commands/text_form.h"
 #include "row_name.h"
-#include "scenario/atomic_save.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_texts.h"
 
@@ -280,33 +279,6 @@ TEST(ScenarioFile, opens_only_a_regular_file)
         ASSERT_TRUE(std::holds_alternative<QString>(read)) << path.toStdString();
         EXPECT_EQ(std::get<QString>(read), reason);
     }
-}
-
-// A FIFO named as the file to save takes the bytes in place and stays a FIFO; with no one reading, the save fails
-// at once rather than wait. A folder is never saved over.
-TEST(AtomicSave, writes_a_fifo_in_place)
-{
-    QTemporaryDir folder;
-    const QString fifo = folder.filePath("out.csv");
-    const QByteArray name = QFile::encodeName(fifo);
-    ASSERT_EQ(::mkfifo(name.constData(), 0600), 0);
-    QString error;
-    EXPECT_FALSE(scenario::saveBytesAtomically(fifo, "unread", error));
-    EXPECT_EQ(error, "The file could not be saved: nothing is reading from it.");
-
-    const int reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
-    ASSERT_GE(reader, 0);
-    EXPECT_TRUE(scenario::saveBytesAtomically(fifo, "a,b\n", error)) << error.toStdString();
-    char buffer[16] = {};
-    EXPECT_EQ(::read(reader, buffer, sizeof buffer), 4);
-    ::close(reader);
-    EXPECT_EQ(std::string(buffer), "a,b\n");
-    struct stat status { };
-    ASSERT_EQ(::stat(name.constData(), &status), 0);
-    EXPECT_TRUE(S_ISFIFO(status.st_mode));
-
-    EXPECT_FALSE(scenario::saveBytesAtomically(folder.path(), "x", error));
-    EXPECT_EQ(error, "The file could not be saved: a folder of that name is in the way.");
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 #include "commands/commands.h"
 #include "commands/form_table.h"
 #include "form_geometry.h"
+#include "localtext/display_text.h"
 #include "numtext/localized_number.h"
 #include "recovery_bar.h"
-#include "report/display_text.h"
 #include "result_field.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@
 namespace window {
 
 using commands::Field;
-using report::toQString;
+using localtext::toQString;
 namespace form = commands::form;
 
 namespace {

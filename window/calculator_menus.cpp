@@ -5,7 +5,7 @@
 #include "commands/form_table.h"
 #include "commands/report_rows.h"
 #include "commands/text_form.h"
-#include "report/display_text.h"
+#include "localtext/display_text.h"
 #include "report/report_module.h"
 
 #include <QAction>
@@ -17,7 +17,7 @@
 
 namespace window {
 
-using report::toQString;
+using localtext::toQString;
 
 CalculatorMenus::CalculatorMenus(QWidget &window, commands::WindowOperations &fields, numtext::LocaleMarks marks,
                                  DesktopServices &services, Guard guard, std::function<void()> exit,
@@ -29,7 +29,7 @@ CalculatorMenus::CalculatorMenus(QWidget &window, commands::WindowOperations &fi
     , m_services(services)
     , m_guard(std::move(guard))
     , m_menuBar(new QMenuBar(&window))
-    , m_last(report::defaultFirstPayment())
+    , m_last(localtext::defaultFirstPayment())
 {
     m_document = new ScenarioDocument(window, m_marks, services,
                                       {[this] { return windowTexts(); },

@@ -2,7 +2,7 @@
 #include "desktop_services.h"
 
 #include "commands/form_table.h"
-#include "report/display_text.h"
+#include "localtext/display_text.h"
 #include "save_file_dialog.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@
 
 namespace window {
 
-using report::toQString;
+using localtext::toQString;
 
 namespace {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_window_operations.h"
 
-#include "report/display_text.h"
+#include "localtext/display_text.h"
 
 #include <QLineEdit>
 
 namespace window {
 
 using commands::Field;
-using report::toQString;
+using localtext::toQString;
 
 QtWindowOperations::QtWindowOperations(QWidget &window, const std::array<QLineEdit *, commands::fieldCount> &textBoxes,
                                        const DesktopServices &services)

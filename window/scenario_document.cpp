@@ -2,8 +2,8 @@
 #include "scenario_document.h"
 
 #include "commands/form_table.h"
-#include "report/display_text.h"
-#include "scenario/atomic_save.h"
+#include "localtext/display_text.h"
+#include "saving/atomic_save.h"
 #include "scenario/scenario_file.h"
 
 #include <QAction>
@@ -25,7 +25,7 @@ namespace window {
 
 namespace {
 
-using report::toQString;
+using localtext::toQString;
 
 const QString recentKey = QStringLiteral("files/recent");
 constexpr qsizetype recentCount = 8;
@@ -73,7 +73,7 @@ std::optional<Recovery> readRecovery(const QString &id)
     const QDate month = QDate::fromString(root.value("firstMonth").toString(), QStringLiteral("yyyy-MM"));
     if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month.isValid())
         return std::nullopt;
-    recovery.texts.firstMonth = report::monthOf(month);
+    recovery.texts.firstMonth = localtext::monthOf(month);
     if (root.value("comparison").isArray()) {
         recovery.texts.comparison.emplace();
         if (!readTexts(root.value("comparison"), *recovery.texts.comparison))
@@ -189,7 +189,7 @@ bool ScenarioDocument::saveTo(const QString &path)
         return false;
     }
     QString error;
-    if (!scenario::saveBytesAtomically(path, scenario::writeScenario(std::get<scenario::Scenario>(saved)), error)) {
+    if (!saving::saveBytesAtomically(path, scenario::writeScenario(std::get<scenario::Scenario>(saved)), error)) {
         say(error);
         return false;
     }
@@ -359,8 +359,8 @@ void ScenarioDocument::writeRecovery()
         {"comparison", texts.comparison ? QJsonValue(textArray(*texts.comparison)) : QJsonValue(QJsonValue::Null)}};
     QString error;
     // A recovery that cannot be written is no reason to interrupt the typing: the next edit tries again.
-    if (!scenario::saveBytesAtomically(recoveryFile(m_instance), QJsonDocument(root).toJson(QJsonDocument::Compact),
-                                       error))
+    if (!saving::saveBytesAtomically(recoveryFile(m_instance), QJsonDocument(root).toJson(QJsonDocument::Compact),
+                                     error))
         return;
     // Typing on instead of restoring replaces the earlier session's recovery, once this one's is safe.
     if (m_offered) {

@@ -9,8 +9,8 @@
 
 class QLocale;
 
-// How the schedules window and the report write amounts and months, so that both read the same.
-namespace report {
+// How the windows, the report and the command line write amounts and months, so that all read the same.
+namespace localtext {
 
 // Whole cents as the window writes money: "$1,967.04" in the user's marks and digits. Written from the integer,
 // so every cent is exact however large the amount.
@@ -31,4 +31,4 @@ schedule::Month defaultFirstPayment(QDate today = QDate::currentDate());
 // The UTF-8 text of the plain C++ libraries as a QString: the one way text crosses from them to Qt.
 QString toQString(std::string_view text);
 
-} // namespace report
+} // namespace localtext

@@ -5,10 +5,10 @@
 
 class QLocale;
 
-namespace window {
+namespace localtext {
 
 // The number notation of a Qt locale, for the readers and the renderer: its decimal and grouping marks, currency
 // symbol, digits, percent and minus signs, and the sizes of its digit groups.
 numtext::LocaleMarks marksOf(const QLocale &locale);
 
-} // namespace window
+} // namespace localtext

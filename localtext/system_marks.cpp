@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QStringList>
 
-namespace window {
+namespace localtext {
 
 namespace {
 
@@ -41,4 +41,4 @@ numtext::LocaleMarks marksOf(const QLocale &locale)
     return marks;
 }
 
-} // namespace window
+} // namespace localtext

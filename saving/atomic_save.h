@@ -7,7 +7,7 @@
 
 class QIODevice;
 
-namespace scenario {
+namespace saving {
 
 // Writes a file through a temporary beside it that replaces the file only once it is complete, so a save that
 // fails or is abandoned part-way leaves any file already there untouched. `write` returns false to abandon the
@@ -23,4 +23,4 @@ bool saveBytesAtomically(const QString &path, QByteArrayView bytes, QString &err
 // `systemReason` (the operating system's words) is the last resort.
 QString saveFailureMessage(const QString &path, const QString &systemReason);
 
-} // namespace scenario
+} // namespace saving

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace scenario {
+namespace saving {
 
 namespace {
 
@@ -154,4 +154,4 @@ bool saveBytesAtomically(const QString &path, QByteArrayView bytes, QString &err
         error);
 }
 
-} // namespace scenario
+} // namespace saving

@@ -5,7 +5,7 @@
 
 #include <QLocale>
 
-namespace report {
+namespace localtext {
 
 QString moneyText(schedule::Cents cents, const numtext::LocaleMarks &marks)
 {
@@ -44,4 +44,4 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-} // namespace report
+} // namespace localtext

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "module_loader.h"
+
+#include "loanblend_version.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace modules {
+
+QStringList moduleCandidates(const ModuleNames &names)
+{
+    // The kernel's link to the running program, as Qt's applicationDirPath reads it, with no application object.
+    const QDir programDir{QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()};
+    const QString file = QString::fromLatin1(names.file);
+    return {programDir.absoluteFilePath(QStringLiteral(LOANBLEND_BUILT_MODULE_DIR "/") + file),
+            programDir.absoluteFilePath(QStringLiteral(LOANBLEND_INSTALLED_MODULE_DIR "/") + file)};
+}
+
+QFunctionPointer loadModuleFrom(const QStringList &paths, const ModuleNames &names, QStringList &reasons)
+{
+    using Interface = const char *(*)();
+    for (const QString &path : paths) {
+        QLibrary library{path};
+        const auto interface = reinterpret_cast<Interface>(library.resolve(names.interface));
+        const QFunctionPointer entry = library.resolve(names.entry);
+        if (!interface || !entry) {
+            if (QFileInfo::exists(path + QStringLiteral(".so"))) // an absent candidate is no news
+                reasons << library.errorString();
+            library.unload();
+            continue;
+        }
+        if (qstrcmp(interface(), loanblendModuleInterface) != 0) {
+            reasons << QStringLiteral("%1 belongs to another build of the program (%2, where this one is %3).")
+                           .arg(QDir::toNativeSeparators(library.fileName()), QString::fromLatin1(interface()),
+                                QString::fromLatin1(loanblendModuleInterface));
+            library.unload();
+            continue;
+        }
+        // Never unloaded: what the module made lives as long as the program.
+        library.setLoadHints(QLibrary::PreventUnloadHint);
+        library.load();
+        return entry;
+    }
+    if (reasons.isEmpty())
+        reasons << QStringLiteral("It is not installed beside the program.");
+    return nullptr;
+}
+
+} // namespace modules
