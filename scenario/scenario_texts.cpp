@@ -17,14 +17,8 @@ namespace {
 
 using F = commands::ComparisonField;
 
-struct LoanFields {
-    F balance, rate, years, months, payment;
-};
-
-constexpr std::array<LoanFields, 2> loanFields{{
-    {F::Loan1Balance, F::Loan1Rate, F::Loan1Years, F::Loan1Months, F::Loan1Payment},
-    {F::Loan2Balance, F::Loan2Rate, F::Loan2Years, F::Loan2Months, F::Loan2Payment},
-}};
+using commands::LoanFields;
+using commands::loanFields;
 
 // Where a text is not a number: the words to say so with.
 struct Unreadable {
@@ -157,29 +151,10 @@ std::string typed(const Number &number, const numtext::LocaleMarks &marks)
 
 commands::ComparisonTexts comparisonTexts(const ScenarioComparison &comparison, const numtext::LocaleMarks &marks)
 {
+    const commands::ComparisonValues values = comparisonValues(comparison);
     commands::ComparisonTexts texts;
-    const auto set = [&](F field, const Number &number) { commands::textOf(texts, field) = typed(number, marks); };
-    const auto setTerm = [&](F years, F months, const Number &termMonths) {
-        if (!termMonths)
-            return;
-        const double whole = std::trunc(*termMonths / 12);
-        set(years, whole);
-        set(months, *termMonths - whole * 12);
-    };
-    for (std::size_t l = 0; l < comparison.loans.size() && l < loanFields.size(); ++l) {
-        const ScenarioLoan &loan = comparison.loans[l];
-        const LoanFields &f = loanFields[l];
-        set(f.balance, loan.balance);
-        set(f.rate, loan.rate);
-        setTerm(f.years, f.months, loan.termMonths);
-        set(f.payment, loan.payment);
-    }
-    set(F::OfferRate, comparison.offer.rate);
-    setTerm(F::OfferYears, F::OfferMonths, comparison.offer.termMonths);
-    set(F::FeesAtSigning, comparison.offer.feesAtSigning);
-    set(F::FeesAdded, comparison.offer.feesAdded);
-    set(F::Extra, comparison.extra);
-    set(F::SavingsRate, comparison.savingsRate);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        texts[i] = typed(values[i], marks);
     return texts;
 }
 
@@ -208,6 +183,35 @@ commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> 
     for (std::size_t i = 0; i < inputs.size(); ++i)
         form.setText(scenarioInputFields[i], inputs[i]);
     return commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
+}
+
+commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison)
+{
+    commands::ComparisonValues values;
+    const auto set = [&values](F field, const Number &number) { values[std::size_t(field)] = number; };
+    // A term is kept in months and shown as whole years and the months beyond them.
+    const auto setTerm = [&set](F years, F months, const Number &termMonths) {
+        if (!termMonths)
+            return;
+        const double whole = std::trunc(*termMonths / 12);
+        set(years, whole);
+        set(months, *termMonths - whole * 12);
+    };
+    for (std::size_t l = 0; l < comparison.loans.size() && l < loanFields.size(); ++l) {
+        const ScenarioLoan &loan = comparison.loans[l];
+        const LoanFields &f = loanFields[l];
+        set(f.balance, loan.balance);
+        set(f.rate, loan.rate);
+        setTerm(f.years, f.months, loan.termMonths);
+        set(f.payment, loan.payment);
+    }
+    set(F::OfferRate, comparison.offer.rate);
+    setTerm(F::OfferYears, F::OfferMonths, comparison.offer.termMonths);
+    set(F::FeesAtSigning, comparison.offer.feesAtSigning);
+    set(F::FeesAdded, comparison.offer.feesAdded);
+    set(F::Extra, comparison.extra);
+    set(F::SavingsRate, comparison.savingsRate);
+    return values;
 }
 
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks)

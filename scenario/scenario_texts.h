@@ -35,6 +35,9 @@ std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const n
 commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
                                                const numtext::LocaleMarks &marks);
 
+// The comparison's numbers by input, for it to be read as they are, without writing them as texts first.
+commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison);
+
 // The texts a user of these marks would type for the scenario: "2,99" where the decimal mark is a comma.
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks);
 
