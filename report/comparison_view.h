@@ -22,8 +22,8 @@ public:
     virtual void setTexts(const commands::ComparisonTexts &texts) = 0;
     virtual void setFirstPayment(schedule::Month month) = 0;
     // The comparison of the inputs as they stand, made once after each change: what the window shows, and what
-    // the CSV and the report take.
-    virtual const commands::ComparisonOutcome &outcome() const = 0;
+    // the CSV and the report take. A change still waiting to be compared is compared first.
+    virtual const commands::ComparisonOutcome &outcome() = 0;
 };
 
 } // namespace report

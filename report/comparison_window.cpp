@@ -467,7 +467,17 @@ void ComparisonWindow::compareSoon()
         m_edited();
     if (std::exchange(m_compareQueued, true))
         return;
-    QTimer::singleShot(0, this, [this] { compareNow(); });
+    QTimer::singleShot(0, this, [this] {
+        if (m_compareQueued)
+            compareNow();
+    });
+}
+
+const commands::ComparisonOutcome &ComparisonWindow::outcome()
+{
+    if (m_compareQueued)
+        compareNow();
+    return m_outcome;
 }
 
 void ComparisonWindow::compareNow()

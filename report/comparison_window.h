@@ -40,7 +40,7 @@ public:
     // Called after every change the user makes to an input or the month.
     void setEdited(std::function<void()> edited) { m_edited = std::move(edited); }
 
-    const commands::ComparisonOutcome &outcome() const override { return m_outcome; }
+    const commands::ComparisonOutcome &outcome() override;
     // What the window shows now; refused while an input is marked.
     const compare::Comparison &comparison() const { return m_outcome.result; }
     // How many times the window has compared since it was made: once for each change, however it came.
