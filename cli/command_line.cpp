@@ -17,6 +17,7 @@
 #include "scenario/atomic_save.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_texts.h"
+#include "schedule/month_text.h"
 #include "schedule/schedules_csv.h"
 #include "window/system_marks.h"
 
@@ -307,10 +308,11 @@ private:
     {
         if (!m_parser.isSet(QStringLiteral("first-month")))
             return std::nullopt;
-        const QDate date = QDate::fromString(m_parser.value(QStringLiteral("first-month")), QStringLiteral("yyyy-MM"));
-        if (!date.isValid() || date.year() < 1900 || date.year() > 2999)
+        const std::optional<schedule::Month> month
+            = schedule::readMonth(m_parser.value(QStringLiteral("first-month")).toStdString());
+        if (!month)
             usage(QStringLiteral("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
-        return report::monthOf(date);
+        return *month;
     }
 
     schedule::Month firstMonth(const std::optional<scenario::Scenario> &file) const

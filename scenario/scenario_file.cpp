@@ -2,6 +2,7 @@
 #include "scenario_file.h"
 
 #include "commands/failure_messages.h"
+#include "schedule/month_text.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -27,10 +28,6 @@ QJsonValue numberValue(const Number &number)
     return number ? QJsonValue(cNumber(*number)) : QJsonValue(QJsonValue::Null);
 }
 
-QString monthText(schedule::Month month)
-{
-    return QStringLiteral("%1-%2").arg(month.year, 4, 10, QLatin1Char('0')).arg(month.month, 2, 10, QLatin1Char('0'));
-}
 
 // Why a file is refused: thrown by the reading below, caught once.
 struct Refusal {
@@ -76,15 +73,10 @@ Number numberMember(const QJsonObject &object, const char *key, const QString &w
 schedule::Month monthMember(const QJsonObject &object)
 {
     const QJsonValue value = member(object, "firstMonth", QStringLiteral("the scenario"));
-    const QString text = value.toString();
-    const auto parts = text.split('-');
-    bool yearRead = false;
-    bool monthRead = false;
-    const int year = parts.size() == 2 && parts[0].size() == 4 ? parts[0].toInt(&yearRead) : 0;
-    const int month = parts.size() == 2 && parts[1].size() == 2 ? parts[1].toInt(&monthRead) : 0;
-    if (!value.isString() || !yearRead || !monthRead || year < 1900 || year > 2999 || month < 1 || month > 12)
+    const std::optional<schedule::Month> month = schedule::readMonth(value.toString().toStdString());
+    if (!value.isString() || !month)
         refuse(QStringLiteral("its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
-    return {year, month};
+    return *month;
 }
 
 ScenarioComparison readComparison(const QJsonObject &object)
@@ -210,7 +202,7 @@ QByteArray writeScenario(const Scenario &scenario)
         {"format", QLatin1String(fileFormat)},
         {"version", fileVersion},
         {"inputs", inputs},
-        {"firstMonth", monthText(scenario.firstMonth)},
+        {"firstMonth", QString::fromStdString(schedule::monthText(scenario.firstMonth))},
     };
     if (const auto &comparison = scenario.comparison) {
         QJsonArray loans;

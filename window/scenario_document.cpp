@@ -5,6 +5,7 @@
 #include "report/display_text.h"
 #include "scenario/atomic_save.h"
 #include "scenario/scenario_file.h"
+#include "schedule/month_text.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -70,10 +71,10 @@ std::optional<Recovery> readRecovery(const QString &id)
         return std::nullopt;
     const QJsonObject root = QJsonDocument::fromJson(file.read(scenario::largestFile)).object();
     Recovery recovery{root.value("file").toString(), {}};
-    const QDate month = QDate::fromString(root.value("firstMonth").toString(), QStringLiteral("yyyy-MM"));
-    if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month.isValid())
+    const std::optional<schedule::Month> month = schedule::readMonth(root.value("firstMonth").toString().toStdString());
+    if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month)
         return std::nullopt;
-    recovery.texts.firstMonth = report::monthOf(month);
+    recovery.texts.firstMonth = *month;
     if (root.value("comparison").isArray()) {
         recovery.texts.comparison.emplace();
         if (!readTexts(root.value("comparison"), *recovery.texts.comparison))
@@ -349,10 +350,7 @@ bool ScenarioDocument::writeRecovery()
     QJsonObject root{
         {"file", m_file},
         {"inputs", textArray(texts.inputs)},
-        {"firstMonth",
-         QStringLiteral("%1-%2")
-             .arg(texts.firstMonth.year, 4, 10, QLatin1Char('0'))
-             .arg(texts.firstMonth.month, 2, 10, QLatin1Char('0'))},
+        {"firstMonth", QString::fromStdString(schedule::monthText(texts.firstMonth))},
         {"comparison", texts.comparison ? QJsonValue(textArray(*texts.comparison)) : QJsonValue(QJsonValue::Null)}};
     // A recovery that cannot be written is no reason to interrupt the typing: the next edit tries again.
     // Typing on instead of restoring replaces the earlier session's recovery, once this one's is safe: the writer
