@@ -2,6 +2,8 @@
 #include "scenario_file.h"
 
 #include "commands/failure_messages.h"
+#include "commands/form_table.h"
+#include "scenario_texts.h"
 #include "schedule/month_text.h"
 
 #include <QFile>
@@ -21,7 +23,11 @@ namespace scenario {
 
 namespace {
 
-constexpr std::array<const char *, 5> inputKeys{"Text1", "Text2", "Text3", "Text6", "Text7"};
+// An input's key is its field's name.
+const char *inputKey(std::size_t input)
+{
+    return commands::form::textBox(scenarioInputFields[input]).name.data();
+}
 
 QJsonValue numberValue(const Number &number)
 {
@@ -132,8 +138,8 @@ Scenario readDocument(const QByteArray &bytes)
 
     Scenario scenario;
     const QJsonObject inputs = objectMember(root, "inputs", QStringLiteral("the scenario"));
-    for (std::size_t i = 0; i < inputKeys.size(); ++i)
-        scenario.inputs[i] = numberMember(inputs, inputKeys[i], QStringLiteral("the inputs"));
+    for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
+        scenario.inputs[i] = numberMember(inputs, inputKey(i), QStringLiteral("the inputs"));
     scenario.firstMonth = monthMember(root);
     if (root.contains(QStringLiteral("comparison")))
         scenario.comparison = readComparison(objectMember(root, "comparison", QStringLiteral("the scenario")));
@@ -196,8 +202,8 @@ std::variant<Scenario, QString> readScenarioBytes(const std::variant<QByteArray,
 QByteArray writeScenario(const Scenario &scenario)
 {
     QJsonObject inputs;
-    for (std::size_t i = 0; i < inputKeys.size(); ++i)
-        inputs.insert(QLatin1String(inputKeys[i]), numberValue(scenario.inputs[i]));
+    for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
+        inputs.insert(QLatin1String(inputKey(i)), numberValue(scenario.inputs[i]));
     QJsonObject root{
         {"format", QLatin1String(fileFormat)},
         {"version", fileVersion},
