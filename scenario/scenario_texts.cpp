@@ -20,23 +20,19 @@ using F = commands::ComparisonField;
 using commands::LoanFields;
 using commands::loanFields;
 
-// Where a text is not a number: the words to say so with.
-struct Unreadable {
-    std::string message;
-};
-
 class Reader {
 public:
     explicit Reader(const numtext::LocaleMarks &marks)
         : m_marks(marks)
     { }
 
-    Number input(commands::Field field, const std::string &text) const
+    // A calculator input's number, or the sentence that says it is none.
+    std::variant<Number, std::string> input(commands::Field field, const std::string &text) const
     {
         try {
             return read(text);
         } catch (const numtext::ReadError &error) {
-            throw Unreadable{commands::unreadableInputMessage(error.kind(), field, text, m_marks)};
+            return commands::unreadableInputMessage(error.kind(), field, text, m_marks);
         }
     }
 
@@ -94,13 +90,15 @@ Number amountOf(compare::Cents cents)
 
 // The values the comparison window compares, read by its own reading: the file never holds what the window
 // refuses, nor a value other than the one it uses ("2.5" years is refused, not kept as 30 months; "1.005" is the
-// 1.01 it compares). An empty input stays empty, which the window reads as it did.
-ScenarioComparison comparisonOf(const commands::ComparisonTexts &texts, const Reader &read,
-                                const numtext::LocaleMarks &marks, schedule::Month firstMonth)
+// 1.01 it compares). An empty input stays empty, which the window reads as it did. Where the window marks an input,
+// the sentence that names the first.
+std::variant<ScenarioComparison, std::string> comparisonOf(const commands::ComparisonTexts &texts, const Reader &read,
+                                                           const numtext::LocaleMarks &marks,
+                                                           schedule::Month firstMonth)
 {
     const commands::ComparisonReading reading = commands::readComparison(texts, marks, firstMonth);
     if (!reading.problems.empty())
-        throw Unreadable{markedMessage(texts, reading.problems.front())};
+        return markedMessage(texts, reading.problems.front());
     const auto typed = [&texts](F field) { return !commands::textOf(texts, field).empty(); };
     const auto given = [&typed](F field, Number used) { return typed(field) ? used : std::nullopt; };
 
@@ -164,13 +162,17 @@ std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const n
 {
     const Reader read{marks};
     Scenario scenario;
-    try {
-        for (std::size_t i = 0; i < scenarioInputFields.size(); ++i)
-            scenario.inputs[i] = read.input(scenarioInputFields[i], texts.inputs[i]);
-        if (texts.comparison)
-            scenario.comparison = comparisonOf(*texts.comparison, read, marks, texts.firstMonth);
-    } catch (const Unreadable &unreadable) {
-        return unreadable.message;
+    for (std::size_t i = 0; i < scenarioInputFields.size(); ++i) {
+        auto input = read.input(scenarioInputFields[i], texts.inputs[i]);
+        if (std::string *unreadable = std::get_if<std::string>(&input))
+            return std::move(*unreadable);
+        scenario.inputs[i] = std::get<Number>(input);
+    }
+    if (texts.comparison) {
+        auto comparison = comparisonOf(*texts.comparison, read, marks, texts.firstMonth);
+        if (std::string *marked = std::get_if<std::string>(&comparison))
+            return std::move(*marked);
+        scenario.comparison = std::move(std::get<ScenarioComparison>(comparison));
     }
     scenario.firstMonth = texts.firstMonth;
     return scenario;
