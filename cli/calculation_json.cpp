@@ -47,9 +47,9 @@ QJsonObject calculationJson(const commands::CalculationOutcome &outcome,
 {
     QJsonObject inputs;
     for (const commands::Field field : commands::inputFields)
-        inputs.insert(toQString(commands::form::textBox(field).name), outcome.inputText(field).empty()
-                          ? QJsonValue(QJsonValue::Null)
-                          : QJsonValue(outcome.inputValue(field)));
+        inputs.insert(toQString(commands::form::textBox(field).name),
+                      outcome.inputText(field).empty() ? QJsonValue(QJsonValue::Null)
+                                                       : QJsonValue(outcome.inputValue(field)));
 
     QJsonArray results;
     for (const commands::ReportGroup &group : commands::reportGroups(outcome, marks))

@@ -423,7 +423,8 @@ private:
         lines += '\n';
         for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))
             lines += std::string(row.caption) + '\t' + row.texts[0] + '\t' + row.texts[1] + '\t' + row.texts[2] + '\n';
-        lines += commands::comparisonSentence(comparison, outcome.reading.inputs.savingsRatePercent, m_marks, monthName) + '\n';
+        lines += commands::comparisonSentence(comparison, outcome.reading.inputs.savingsRatePercent, m_marks, monthName)
+            + '\n';
         print(QByteArray::fromStdString(lines));
         return int(Exit::Success);
     }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "calculation.h"
-#include "comparison_table.h"
 #include "compare/comparison.h"
+#include "comparison_table.h"
 #include "numtext/locale_marks.h"
 
 #include <array>

@@ -568,7 +568,7 @@ void ComparisonWindow::showResults()
         }
 
     m_offerAmount->setText(comparison.refusal ? toQString(commands::noFigure)
-                                                : toQString(numtext::centsText(comparison.offerAmount, m_marks)));
+                                              : toQString(numtext::centsText(comparison.offerAmount, m_marks)));
     m_offerAmount->setAccessibleName(QStringLiteral("Amount of the offer: ") + m_offerAmount->text());
     const double savingsRate = inputs ? inputs->savingsRatePercent : 0;
     m_sentence->setText(

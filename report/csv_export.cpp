@@ -27,8 +27,8 @@ bool exportComparisonCsv(const commands::ComparisonOutcome &outcome, const QStri
             + toQString(comparison.refusal->reason) + '.';
         return false;
     }
-    return scenario::saveBytesAtomically(path, compare::comparisonCsv(comparison, outcome.reading.inputs, marks.decimal),
-                                         error);
+    return scenario::saveBytesAtomically(
+        path, compare::comparisonCsv(comparison, outcome.reading.inputs, marks.decimal), error);
 }
 
 } // namespace report

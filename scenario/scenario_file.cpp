@@ -34,7 +34,6 @@ QJsonValue numberValue(const Number &number)
     return number ? QJsonValue(cNumber(*number)) : QJsonValue(QJsonValue::Null);
 }
 
-
 // Why a file is refused: thrown by the reading below, caught once.
 struct Refusal {
     QString reason;

@@ -203,8 +203,11 @@ INSTANTIATE_TEST_SUITE_P(ComparisonValues, ValuesReadingTest, testing::ValuesIn(
 TEST(ComparisonValues, refuse_a_number_too_large_for_a_text_as_its_text_is_refused)
 {
     commands::ComparisonValues values;
-    for (const auto &[field, value] : {std::pair{F::Loan1Balance, 1000.0}, {F::Loan1Rate, 5.0}, {F::Loan1Years, 10.0},
-                                       {F::OfferRate, 4.0}, {F::OfferYears, 10.0}})
+    for (const auto &[field, value] : {std::pair{F::Loan1Balance, 1000.0},
+                                       {F::Loan1Rate, 5.0},
+                                       {F::Loan1Years, 10.0},
+                                       {F::OfferRate, 4.0},
+                                       {F::OfferYears, 10.0}})
         values[std::size_t(field)] = value;
     values[std::size_t(F::Extra)] = std::numeric_limits<double>::infinity();
     const commands::ComparisonOutcome outcome = commands::compareValues(values, january2027);

@@ -68,10 +68,16 @@ struct Case {
 
 const Case cases[] = {
     {"removal_after_a_save_under_way_leaves_no_file", true, {Ask::Save1, Ask::Remove}, nullptr, {"own.json=1"}},
-    {"removal_after_a_waiting_save_leaves_no_file_and_the_save_is_not_made", false, {Ask::Save1, Ask::Remove},
-     nullptr, {"other.json=0"}},
+    {"removal_after_a_waiting_save_leaves_no_file_and_the_save_is_not_made",
+     false,
+     {Ask::Save1, Ask::Remove},
+     nullptr,
+     {"other.json=0"}},
     {"waiting_saves_give_way_to_the_newest", false, {Ask::Save1, Ask::Save2}, "2", {"other.json=0", "own.json=2"}},
-    {"save_after_a_removal_brings_the_file_back", false, {Ask::Remove, Ask::Save2}, "2",
+    {"save_after_a_removal_brings_the_file_back",
+     false,
+     {Ask::Remove, Ask::Save2},
+     "2",
      {"other.json=0", "own.json=2"}},
     {"save_under_way_then_a_newer_one", true, {Ask::Save1, Ask::Save2}, "2", {"own.json=1", "own.json=2"}},
 };

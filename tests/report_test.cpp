@@ -990,19 +990,22 @@ void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
     QVERIFY(report::saveReportPdf(content, folder.filePath("report.pdf"), report::reportPageLayout(QLocale()), error));
     QVERIFY(contents(folder.filePath("report.pdf")).startsWith("%PDF"));
 
-    QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030), folder.filePath("offer.csv"), usMarks, error),
+    QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
+                                         folder.filePath("offer.csv"), usMarks, error),
              qPrintable(error));
     const QList<QByteArray> lines = contents(folder.filePath("offer.csv")).split('\n');
     QCOMPARE(lines.value(1), "Keep: loan 1,1,2030-01,1967.04,884.54,1082.50,353917.50\r");
     QVERIFY(lines.contains("Offer,0,2029-12,1000.00,0.00,0.00,495000.00\r"));
     QCOMPARE(lines.count("Offer,1,2030-01,2819.38,1359.93,1459.45,493540.55\r"), 1); // at 3.2968 % as shown
     textOf(texts, commands::ComparisonField::FeesAtSigning) = "";
-    QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030), folder.filePath("no-fees.csv"), usMarks, error),
+    QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
+                                         folder.filePath("no-fees.csv"), usMarks, error),
              qPrintable(error));
     QVERIFY(!contents(folder.filePath("no-fees.csv")).contains("\nOffer,0,"));
 
     textOf(texts, commands::ComparisonField::Loan1Payment) = std::string("1");
-    QVERIFY(!report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030), folder.filePath("never.csv"), usMarks, error));
+    QVERIFY(!report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
+                                         folder.filePath("never.csv"), usMarks, error));
     QVERIFY2(error.contains("never repaid"), qPrintable(error));
     QVERIFY(!QFile::exists(folder.filePath("never.csv")));
 }
