@@ -46,14 +46,10 @@ QJsonObject calculationJson(const commands::CalculationOutcome &outcome,
                             const std::optional<QJsonObject> &comparison, const numtext::LocaleMarks &marks)
 {
     QJsonObject inputs;
-    const std::array<double, 5> values{outcome.terms.loan1.principal, outcome.terms.loan2.principal,
-                                       outcome.terms.loan1.annualRatePercent, outcome.terms.loan2.annualRatePercent,
-                                       outcome.terms.loan1.years};
-    for (std::size_t i = 0; i < commands::inputFields.size(); ++i) {
-        const commands::Field field = commands::inputFields[i];
+    for (const commands::Field field : commands::inputFields)
         inputs.insert(toQString(commands::form::textBox(field).name),
-                      outcome.inputText(field).empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(values[i]));
-    }
+                      outcome.inputText(field).empty() ? QJsonValue(QJsonValue::Null)
+                                                       : QJsonValue(outcome.inputValue(field)));
 
     QJsonArray results;
     for (const commands::ReportGroup &group : commands::reportGroups(outcome, marks))

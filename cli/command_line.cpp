@@ -3,6 +3,7 @@
 
 #include "calculation_json.h"
 #include "commands/commands.h"
+#include "commands/comparison_outcome.h"
 #include "commands/comparison_results.h"
 #include "commands/failure_messages.h"
 #include "commands/form_table.h"
@@ -17,6 +18,7 @@
 #include "saving/atomic_save.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_texts.h"
+#include "schedule/month_text.h"
 #include "schedule/schedules_csv.h"
 
 #include <QCommandLineParser>
@@ -321,10 +323,11 @@ private:
     {
         if (!m_parser.isSet(QStringLiteral("first-month")))
             return std::nullopt;
-        const QDate date = QDate::fromString(m_parser.value(QStringLiteral("first-month")), QStringLiteral("yyyy-MM"));
-        if (!date.isValid() || date.year() < 1900 || date.year() > 2999)
+        const std::optional<schedule::Month> month
+            = schedule::readMonth(m_parser.value(QStringLiteral("first-month")).toStdString());
+        if (!month)
             usage(QStringLiteral("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
-        return localtext::monthOf(date);
+        return *month;
     }
 
     schedule::Month firstMonth(const std::optional<scenario::Scenario> &file) const
@@ -384,31 +387,29 @@ private:
         return finish(outcome);
     }
 
-    // The file's comparison, read in C notation as the file writes it, so its figures are the same in every
-    // locale, by the window's reading and limits.
-    commands::ComparisonReading comparisonReading(const scenario::Scenario &file) const
+    // The file's comparison, compared once from its numbers by the window's reading and limits, so its figures
+    // are the same in every locale and none is made from what the window refuses.
+    commands::ComparisonOutcome comparisonOutcome(const scenario::Scenario &file) const
     {
-        const numtext::LocaleMarks c;
-        const scenario::WindowTexts texts = scenario::textsOf(file, c);
-        return commands::readComparison(*texts.comparison, c, firstMonth(file));
+        return commands::compareValues(scenario::comparisonValues(*file.comparison), firstMonth(file));
     }
 
     // What the window would mark beside the first input it refuses, or nothing.
-    static QString firstProblem(const commands::ComparisonReading &reading)
+    static QString firstProblem(const commands::ComparisonOutcome &outcome)
     {
-        if (reading.problems.empty())
+        if (outcome.reading.problems.empty())
             return {};
-        const commands::FieldProblem &first = reading.problems.front();
+        const commands::FieldProblem &first = outcome.reading.problems.front();
         return QStringLiteral("%1: %2").arg(localtext::toQString(commands::comparisonFieldName(first.field)),
                                             localtext::toQString(first.message));
     }
 
     QJsonObject comparisonJson(const scenario::Scenario &file) const
     {
-        const commands::ComparisonReading reading = comparisonReading(file);
-        if (const QString problem = firstProblem(reading); !problem.isEmpty())
+        const commands::ComparisonOutcome outcome = comparisonOutcome(file);
+        if (const QString problem = firstProblem(outcome); !problem.isEmpty())
             return {{"refused", problem}};
-        return comparisonFigures(compare::compareWays(reading.inputs));
+        return comparisonFigures(outcome.result);
     }
 
     int compare()
@@ -419,11 +420,11 @@ private:
         if (!file->comparison)
             usage(QStringLiteral("the scenario \u201C%1\u201D has no comparison with an offer").arg(shown(m_file)));
         // An input the window marks is refused here as it is there, in every format: no figure is made from it.
-        const commands::ComparisonReading reading = comparisonReading(*file);
-        if (const QString problem = firstProblem(reading); !problem.isEmpty())
+        const commands::ComparisonOutcome outcome = comparisonOutcome(*file);
+        if (const QString problem = firstProblem(outcome); !problem.isEmpty())
             usage(QStringLiteral("the comparison in \u201C%1\u201D has an input the window refuses: %2")
                       .arg(shown(m_file), problem));
-        const compare::Comparison comparison = compare::compareWays(reading.inputs);
+        const compare::Comparison &comparison = outcome.result;
         if (m_json) {
             print(QJsonDocument(comparisonFigures(comparison)).toJson(QJsonDocument::Indented));
             return int(Exit::Success);
@@ -439,7 +440,8 @@ private:
         lines += '\n';
         for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))
             lines += std::string(row.caption) + '\t' + row.texts[0] + '\t' + row.texts[1] + '\t' + row.texts[2] + '\n';
-        lines += commands::comparisonSentence(comparison, reading.inputs.savingsRatePercent, m_marks, monthName) + '\n';
+        lines += commands::comparisonSentence(comparison, outcome.reading.inputs.savingsRatePercent, m_marks, monthName)
+            + '\n';
         print(QByteArray::fromStdString(lines));
         return int(Exit::Success);
     }
@@ -463,9 +465,14 @@ private:
             usage(error);
         const schedule::Month month = firstMonth(file);
         const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), month);
-        const scenario::WindowTexts texts = scenario::textsOf(*file, m_marks);
+        std::optional<commands::ComparisonOutcome> comparison;
+        if (file->comparison) {
+            comparison = comparisonOutcome(*file);
+            // Listed as the window would show them, in the user's notation.
+            comparison->texts = *scenario::textsOf(*file, m_marks).comparison;
+        }
         const report::ReportContent content = report::reportContentOf(
-            outcome, {schedules.begin(), schedules.end()}, texts.comparison, month, m_marks, QDate::currentDate());
+            outcome, {schedules.begin(), schedules.end()}, std::move(comparison), month, m_marks, QDate::currentDate());
         if (!module->saveReportPdf(content, output, error))
             usage(error);
         return finish(outcome);

@@ -115,6 +115,25 @@ const std::string &CalculationOutcome::inputText(Field field) const
     return inputTexts[std::size_t(input - inputFields.begin())];
 }
 
+double CalculationOutcome::inputValue(Field field) const
+{
+    switch (field) {
+    case Field::Text1:
+        return terms.loan1.principal;
+    case Field::Text2:
+        return terms.loan1.annualRatePercent;
+    case Field::Text3:
+        return terms.loan1.years;
+    case Field::Text6:
+        return terms.loan2.principal;
+    case Field::Text7:
+        return terms.loan2.annualRatePercent;
+    default:
+        break;
+    }
+    throw std::out_of_range("not an input field");
+}
+
 void calculate(CalculationOutcome &outcome, const std::function<void(const CalculationOutcome &, Step)> &stepDone)
 {
     Run run{outcome.terms};

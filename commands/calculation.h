@@ -83,6 +83,8 @@ struct CalculationOutcome {
     std::optional<CalculationStop> stop; // the step whose arithmetic failed; none when every step was done
 
     const std::string &inputText(Field field) const;
+    // The number an input was read as, from `terms`: 0 for one left empty (loan 2's period is loan 1's).
+    double inputValue(Field field) const;
     bool reached(Step step) const { return done[std::size_t(step)]; }
 };
 

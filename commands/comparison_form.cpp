@@ -15,79 +15,44 @@ namespace {
 
 using F = ComparisonField;
 
-// What an empty box means: nothing to read (the comparison cannot go on) or a number.
-enum class WhenEmpty { Missing, Zero };
+// One input as read: its number, or why there is none (Empty where nothing was typed).
+struct Read {
+    bool typed = false; // a text that is not empty, blanks and all, or a number given
+    std::optional<double> number;
+    numtext::ReadErrorKind error = numtext::ReadErrorKind::Empty;
+};
 
-constexpr std::array<F, 2> balanceFields{F::Loan1Balance, F::Loan2Balance};
-constexpr std::array<F, 2> rateFields{F::Loan1Rate, F::Loan2Rate};
-constexpr std::array<F, 2> yearsFields{F::Loan1Years, F::Loan2Years};
-constexpr std::array<F, 2> monthsFields{F::Loan1Months, F::Loan2Months};
-constexpr std::array<F, 2> paymentFields{F::Loan1Payment, F::Loan2Payment};
-
-F fieldOf(compare::Input input)
-{
-    switch (input) {
-    case compare::Input::Loan1Balance:
-        return F::Loan1Balance;
-    case compare::Input::Loan1Rate:
-        return F::Loan1Rate;
-    case compare::Input::Loan1Term:
-        return F::Loan1Years;
-    case compare::Input::Loan1Payment:
-        return F::Loan1Payment;
-    case compare::Input::Loan2Balance:
-        return F::Loan2Balance;
-    case compare::Input::Loan2Rate:
-        return F::Loan2Rate;
-    case compare::Input::Loan2Term:
-        return F::Loan2Years;
-    case compare::Input::Loan2Payment:
-        return F::Loan2Payment;
-    case compare::Input::OfferRate:
-        return F::OfferRate;
-    case compare::Input::OfferTerm:
-        return F::OfferYears;
-    case compare::Input::FeesAtSigning:
-        return F::FeesAtSigning;
-    case compare::Input::FeesAdded:
-        return F::FeesAdded;
-    case compare::Input::Extra:
-        return F::Extra;
-    case compare::Input::SavingsRate:
-        break;
-    }
-    return F::SavingsRate;
-}
+using Reads = std::array<Read, comparisonFieldCount>;
 
 class Reader {
 public:
-    Reader(const ComparisonTexts &texts, const numtext::LocaleMarks &marks)
-        : m_texts(texts)
-        , m_marks(marks)
+    explicit Reader(const Reads &reads)
+        : m_reads(reads)
     { }
 
+    bool typed(F field) const { return m_reads[std::size_t(field)].typed; }
+
     // The number in a box, or none after noting why there is none.
-    std::optional<double> number(F field, WhenEmpty whenEmpty)
+    std::optional<double> number(F field)
     {
-        try {
-            return numtext::readNumber(textOf(m_texts, field), m_marks);
-        } catch (const numtext::ReadError &error) {
-            if (error.kind() == numtext::ReadErrorKind::Empty && whenEmpty == WhenEmpty::Zero)
-                return 0.0;
-            if (error.kind() == numtext::ReadErrorKind::Empty)
-                problem(field, "Enter a number.");
-            else if (error.kind() == numtext::ReadErrorKind::OutOfRange)
-                problem(field, "Too large to be a number.");
-            else
-                problem(field, "Not a number.");
-        }
+        const Read &read = m_reads[std::size_t(field)];
+        if (read.number)
+            return read.number;
+        if (read.error == numtext::ReadErrorKind::Empty && comparisonInput(field).whenEmpty == WhenEmpty::Zero)
+            return 0.0;
+        if (read.error == numtext::ReadErrorKind::Empty)
+            problem(field, "Enter a number.");
+        else if (read.error == numtext::ReadErrorKind::OutOfRange)
+            problem(field, "Too large to be a number.");
+        else
+            problem(field, "Not a number.");
         return std::nullopt;
     }
 
     // An amount in cents; one too large for cents is left for the limits to refuse.
-    std::optional<compare::Cents> amount(F field, WhenEmpty whenEmpty)
+    std::optional<compare::Cents> amount(F field)
     {
-        const std::optional<double> value = number(field, whenEmpty);
+        const std::optional<double> value = number(field);
         if (!value)
             return std::nullopt;
         return schedule::toCents(*value).value_or(std::numeric_limits<compare::Cents>::max());
@@ -126,7 +91,7 @@ public:
 private:
     std::optional<double> whole(F field)
     {
-        const std::optional<double> value = number(field, WhenEmpty::Zero);
+        const std::optional<double> value = number(field);
         if (value && (*value < 0 || std::floor(*value) != *value)) {
             problem(field, "Enter a whole number.");
             return std::nullopt;
@@ -134,81 +99,83 @@ private:
         return value;
     }
 
-    const ComparisonTexts &m_texts;
-    const numtext::LocaleMarks &m_marks;
+    const Reads &m_reads;
     std::vector<FieldProblem> m_problems;
 };
 
-constexpr std::array<std::string_view, comparisonFieldCount> fieldNames{
-    "Balance, loan 1",
-    "Annual rate (%), loan 1",
-    "Remaining term in years, loan 1",
-    "Months beyond the years, loan 1",
-    "Monthly payment, loan 1",
-    "Balance, loan 2",
-    "Annual rate (%), loan 2",
-    "Remaining term in years, loan 2",
-    "Months beyond the years, loan 2",
-    "Monthly payment, loan 2",
-    "Annual rate (%), the offer",
-    "Term in years, the offer",
-    "Months beyond the years, the offer",
-    "Fees paid at signing, the offer",
-    "Fees added to the loan, the offer",
-    "Extra paid each month, both ways",
-    "Your savings rate (%), for present values",
-};
-
-} // namespace
-
-std::string_view comparisonFieldName(ComparisonField field)
+ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
 {
-    return fieldNames[std::size_t(field)];
-}
-
-ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
-                                 schedule::Month firstPayment)
-{
-    Reader read{texts, marks};
+    Reader read{reads};
     ComparisonReading reading;
     compare::ComparisonInputs &inputs = reading.inputs;
     inputs.firstPayment = firstPayment;
-    for (std::size_t l = 0; l < balanceFields.size(); ++l) {
+    for (std::size_t l = 0; l < loanFields.size(); ++l) {
+        const LoanFields &fields = loanFields[l];
         compare::LoanInputs loan;
-        const std::optional<compare::Cents> balance
-            = read.amount(balanceFields[l], l == 0 ? WhenEmpty::Missing : WhenEmpty::Zero);
+        const std::optional<compare::Cents> balance = read.amount(fields.balance);
         loan.balance = balance.value_or(0);
         // A loan 2 with no balance is no loan: nothing else typed for it is read.
         if (l > 0 && balance == 0) {
             inputs.loans.push_back(loan);
             continue;
         }
-        loan.annualRatePercent = read.number(rateFields[l], WhenEmpty::Missing).value_or(0);
-        if (!textOf(texts, paymentFields[l]).empty())
-            loan.payment = read.amount(paymentFields[l], WhenEmpty::Zero);
+        loan.annualRatePercent = read.number(fields.rate).value_or(0);
+        if (read.typed(fields.payment))
+            loan.payment = read.amount(fields.payment);
         else
-            loan.termMonths = read.term(yearsFields[l], monthsFields[l]).value_or(0);
+            loan.termMonths = read.term(fields.years, fields.months).value_or(0);
         inputs.loans.push_back(loan);
     }
-    inputs.offer.annualRatePercent = read.number(F::OfferRate, WhenEmpty::Missing).value_or(0);
+    inputs.offer.annualRatePercent = read.number(F::OfferRate).value_or(0);
     inputs.offer.termMonths = read.term(F::OfferYears, F::OfferMonths).value_or(0);
-    inputs.offer.feesAtSigning = read.amount(F::FeesAtSigning, WhenEmpty::Zero).value_or(0);
-    inputs.offer.feesAdded = read.amount(F::FeesAdded, WhenEmpty::Zero).value_or(0);
-    inputs.extra = read.amount(F::Extra, WhenEmpty::Zero).value_or(0);
-    inputs.savingsRatePercent = read.number(F::SavingsRate, WhenEmpty::Zero).value_or(0);
+    inputs.offer.feesAtSigning = read.amount(F::FeesAtSigning).value_or(0);
+    inputs.offer.feesAdded = read.amount(F::FeesAdded).value_or(0);
+    inputs.extra = read.amount(F::Extra).value_or(0);
+    inputs.savingsRatePercent = read.number(F::SavingsRate).value_or(0);
 
     // Limits only for what could be read: a text that is no number already has its message, and a term whose
     // months are no number is not out of range for it.
     for (const compare::InputProblem &problem : compare::checkInputs(inputs)) {
-        const F field = fieldOf(problem.input);
-        const bool monthsUnread = (field == F::Loan1Years && read.noted(F::Loan1Months))
-            || (field == F::Loan2Years && read.noted(F::Loan2Months))
-            || (field == F::OfferYears && read.noted(F::OfferMonths));
+        const F field = fieldCheckedAs(problem.input);
+        const ComparisonInput &input = comparisonInput(field);
+        const ComparisonInput *months = inputOf(input.group, input.scenarioKey, InputKind::Months);
+        const bool monthsUnread = input.kind == InputKind::Years && months && read.noted(months->field);
         if (!monthsUnread)
             read.problem(field, "Must be " + problem.message + ".");
     }
     reading.problems = std::move(read).problems();
     return reading;
+}
+
+} // namespace
+
+ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
+                                 schedule::Month firstPayment)
+{
+    Reads reads;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        reads[i].typed = !texts[i].empty();
+        try {
+            reads[i].number = numtext::readNumber(texts[i], marks);
+        } catch (const numtext::ReadError &error) {
+            reads[i].error = error.kind();
+        }
+    }
+    return readAll(reads, firstPayment);
+}
+
+ComparisonReading readComparison(const ComparisonValues &values, schedule::Month firstPayment)
+{
+    Reads reads;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        reads[i].typed = values[i].has_value();
+        // A number a text could not hold (an infinity) is refused as its text would be.
+        if (values[i] && std::isinf(*values[i]))
+            reads[i].error = numtext::ReadErrorKind::OutOfRange;
+        else
+            reads[i].number = values[i];
+    }
+    return readAll(reads, firstPayment);
 }
 
 ComparisonTexts comparisonTextsFrom(const CalculationOutcome &outcome, const numtext::LocaleMarks &marks)

@@ -3,6 +3,7 @@
 
 #include "calculation.h"
 #include "compare/comparison.h"
+#include "comparison_table.h"
 #include "numtext/locale_marks.h"
 
 #include <array>
@@ -15,31 +16,11 @@
 // reading rule, each in the user's notation, every problem named beside the input it is with.
 namespace commands {
 
-// Every input box of the comparison, in the order the window shows them.
-enum class ComparisonField {
-    Loan1Balance,
-    Loan1Rate,
-    Loan1Years,
-    Loan1Months,
-    Loan1Payment,
-    Loan2Balance,
-    Loan2Rate,
-    Loan2Years,
-    Loan2Months,
-    Loan2Payment,
-    OfferRate,
-    OfferYears,
-    OfferMonths,
-    FeesAtSigning,
-    FeesAdded,
-    Extra,
-    SavingsRate,
-};
-
-inline constexpr std::size_t comparisonFieldCount = 17;
-
 // The texts of every input, by ComparisonField.
 using ComparisonTexts = std::array<std::string, comparisonFieldCount>;
+
+// The numbers of every input, by ComparisonField, as a scenario keeps them: none for an input left empty.
+using ComparisonValues = std::array<std::optional<double>, comparisonFieldCount>;
 
 inline std::string &textOf(ComparisonTexts &texts, ComparisonField field)
 {
@@ -52,7 +33,10 @@ inline const std::string &textOf(const ComparisonTexts &texts, ComparisonField f
 }
 
 // What a person calls an input, "Balance, loan 1": the window's name for its box and the report's caption.
-std::string_view comparisonFieldName(ComparisonField field);
+constexpr std::string_view comparisonFieldName(ComparisonField field)
+{
+    return comparisonInput(field).accessibleName;
+}
 
 struct FieldProblem {
     ComparisonField field;
@@ -70,6 +54,10 @@ struct ComparisonReading {
 // compare::checkInputs.
 ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
                                  schedule::Month firstPayment);
+
+// The same reading of numbers already read, as a scenario file holds them: what the window would refuse of their
+// texts is refused here in the same words, and the numbers are never written out as texts to be read again.
+ComparisonReading readComparison(const ComparisonValues &values, schedule::Month firstPayment);
 
 // The texts a comparison starts from after a Calculate: each loan's balance and rate as typed (an empty rate as 0,
 // as the calculator reads it), the remaining term the schedules count over loan 1's period, the offer at the

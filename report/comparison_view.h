@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "commands/comparison_form.h"
+#include "commands/comparison_outcome.h"
 
 class QWidget;
 
@@ -21,6 +21,9 @@ public:
     // Replaces every input, and compares afresh.
     virtual void setTexts(const commands::ComparisonTexts &texts) = 0;
     virtual void setFirstPayment(schedule::Month month) = 0;
+    // The comparison of the inputs as they stand, made once after each change: what the window shows, and what
+    // the CSV and the report take. A change still waiting to be compared is compared first.
+    virtual const commands::ComparisonOutcome &outcome() = 0;
 };
 
 } // namespace report

@@ -60,18 +60,17 @@ int boxWidthFor(const QLineEdit &box, int characters)
 using commands::ComparisonField;
 using F = ComparisonField;
 
-// Object names, in ComparisonField order.
-constexpr const char *inputNames[] = {
-    "Loan1Balance", "Loan1Rate",     "Loan1Years",  "Loan1Months",  "Loan1Payment", "Loan2Balance",
-    "Loan2Rate",    "Loan2Years",    "Loan2Months", "Loan2Payment", "OfferRate",    "OfferYears",
-    "OfferMonths",  "FeesAtSigning", "FeesAdded",   "Extra",        "SavingsRate",
-};
+using commands::loanFields;
 
-static_assert(std::size(inputNames) == commands::comparisonFieldCount, "every input has a name");
+constexpr std::array<F, 2> termOf(std::size_t loan)
+{
+    return {loanFields[loan].years, loanFields[loan].months};
+}
 
-constexpr std::array<F, 2> paymentFields{F::Loan1Payment, F::Loan2Payment};
-constexpr std::array<std::array<F, 2>, 2> termFields{
-    {{F::Loan1Years, F::Loan1Months}, {F::Loan2Years, F::Loan2Months}}};
+QString captionOf(F field)
+{
+    return toQString(commands::comparisonInput(field).caption);
+}
 
 const QString followsNote = QStringLiteral("Read-only: follows from the monthly payment.");
 
@@ -211,29 +210,28 @@ QWidget *ComparisonWindow::createInputs()
 
     auto *loans = new QGroupBox(QStringLiteral("Your &loans"), inputs);
     auto *loansGrid = new QGridLayout(loans);
-    const QStringList loanCaptions{"Balance", "Annual rate (%)", "Remaining term in years", "Months beyond the years",
-                                   "Monthly payment"};
-    for (int column = 0; column < loanCaptions.size(); ++column)
-        loansGrid->addWidget(captionAbove(loanCaptions[column], loans), 0, column + 1);
-    loansGrid->setColumnStretch(6, 1);
-    for (int loan = 0; loan < 2; ++loan) {
-        const int row = 1 + 2 * loan;
+    for (std::size_t loan = 0; loan < loanFields.size(); ++loan) {
+        const commands::LoanFields &fields = loanFields[loan];
+        const int row = 1 + 2 * int(loan);
         loansGrid->addWidget(new QLabel(QStringLiteral("Loan %1").arg(loan + 1), loans), row, 0);
-        const F first = loan == 0 ? F::Loan1Balance : F::Loan2Balance;
-        for (int column = 0; column < 5; ++column)
-            addInput(*loansGrid, F(int(first) + column), row, column + 1);
+        int column = 1;
+        for (const F field : {fields.balance, fields.rate, fields.years, fields.months, fields.payment}) {
+            if (loan == 0)
+                loansGrid->addWidget(captionAbove(captionOf(field), loans), 0, column);
+            addInput(*loansGrid, field, row, column++);
+        }
     }
+    loansGrid->setColumnStretch(6, 1);
     new FirstFieldOnAccessKey(*loans, *m_inputs[indexOf(F::Loan1Balance)]);
 
     auto *offer = new QGroupBox(QStringLiteral("The &offer"), inputs);
     auto *offerGrid = new QGridLayout(offer);
-    const QStringList offerCaptions{"Annual rate (%)",      "Term in years",          "Months beyond the years",
-                                    "Fees paid at signing", "Fees added to the loan", "Amount of the offer"};
-    for (int column = 0; column < offerCaptions.size(); ++column)
-        offerGrid->addWidget(captionAbove(offerCaptions[column], offer), 0, column);
     const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::FeesAtSigning, F::FeesAdded};
-    for (int column = 0; column < int(std::size(offerFields)); ++column)
+    for (int column = 0; column < int(std::size(offerFields)); ++column) {
+        offerGrid->addWidget(captionAbove(captionOf(offerFields[column]), offer), 0, column);
         addInput(*offerGrid, offerFields[column], 1, column);
+    }
+    offerGrid->addWidget(captionAbove(QStringLiteral("Amount of the offer"), offer), 0, int(std::size(offerFields)));
     m_offerAmount = figureLabel("OfferAmount", offer);
     offerGrid->addWidget(m_offerAmount, 1, int(std::size(offerFields)));
     offerGrid->setColumnStretch(int(std::size(offerFields)) + 1, 1);
@@ -241,11 +239,11 @@ QWidget *ComparisonWindow::createInputs()
 
     auto *both = new QGroupBox(QStringLiteral("&Both ways"), inputs);
     auto *bothGrid = new QGridLayout(both);
-    const QStringList bothCaptions{"Extra paid each month", "Your savings rate (%)", "First payment"};
-    for (int column = 0; column < bothCaptions.size(); ++column)
-        bothGrid->addWidget(captionAbove(bothCaptions[column], both), 0, column);
-    addInput(*bothGrid, F::Extra, 1, 0);
-    addInput(*bothGrid, F::SavingsRate, 1, 1);
+    for (const F field : {F::Extra, F::SavingsRate}) {
+        bothGrid->addWidget(captionAbove(captionOf(field), both), 0, int(field) - int(F::Extra));
+        addInput(*bothGrid, field, 1, int(field) - int(F::Extra));
+    }
+    bothGrid->addWidget(captionAbove(QStringLiteral("First payment"), both), 0, 2);
     m_firstPayment = new QDateEdit(firstDayOf(defaultFirstPayment()), both);
     m_firstPayment->setObjectName("ComparisonFirstPayment");
     m_firstPayment->setAccessibleName(QStringLiteral("First payment month, both ways and the schedules"));
@@ -262,7 +260,7 @@ QWidget *ComparisonWindow::createInputs()
     new FirstFieldOnAccessKey(*both, *m_inputs[indexOf(F::Extra)]);
 
     for (int loan = 0; loan < 2; ++loan)
-        connect(m_inputs[indexOf(paymentFields[std::size_t(loan)])], &QLineEdit::textChanged, this,
+        connect(m_inputs[indexOf(loanFields[std::size_t(loan)].payment)], &QLineEdit::textChanged, this,
                 [this, loan](const QString &payment) {
                     // Typing a payment hands the term over to it; clearing the payment gives the term back.
                     const auto l = std::size_t(loan);
@@ -270,7 +268,7 @@ QWidget *ComparisonWindow::createInputs()
                         return;
                     m_termFollowsPayment[l] = !payment.isEmpty();
                     for (std::size_t part = 0; part < 2; ++part) {
-                        QLineEdit *box = m_inputs[indexOf(termFields[l][part])];
+                        QLineEdit *box = m_inputs[indexOf(termOf(l)[part])];
                         const QSignalBlocker quiet{box};
                         if (m_termFollowsPayment[l])
                             m_typedTerms[l][part] = box->text();
@@ -282,13 +280,9 @@ QWidget *ComparisonWindow::createInputs()
 
     // Boxes as wide as what is typed into them, so that the chart has the room, and never narrower whatever the
     // style pads them with.
-    for (const F field : {F::Loan1Years, F::Loan1Months, F::Loan2Years, F::Loan2Months, F::OfferYears, F::OfferMonths})
-        m_inputs[indexOf(field)]->setFixedWidth(boxWidthFor(*m_inputs[indexOf(field)], 7));
-    for (const F field : {F::Loan1Rate, F::Loan2Rate, F::OfferRate, F::SavingsRate})
-        m_inputs[indexOf(field)]->setFixedWidth(boxWidthFor(*m_inputs[indexOf(field)], 10));
-    for (QLineEdit *input : m_inputs)
-        if (input->maximumWidth() == QWIDGETSIZE_MAX)
-            input->setFixedWidth(boxWidthFor(*input, 18));
+    for (const commands::ComparisonInput &input : commands::comparisonInputs)
+        m_inputs[indexOf(input.field)]->setFixedWidth(
+            boxWidthFor(*m_inputs[indexOf(input.field)], input.boxCharacters));
 
     layout->addWidget(loans);
     layout->addWidget(offer);
@@ -298,7 +292,8 @@ QWidget *ComparisonWindow::createInputs()
 
 QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int column)
 {
-    const QLatin1String name{inputNames[indexOf(field)]};
+    const std::string_view objectName = commands::comparisonInput(field).objectName;
+    const QLatin1String name{objectName.data(), qsizetype(objectName.size())};
     auto *box = new QLineEdit(grid.parentWidget());
     box->setObjectName(name);
     box->setAccessibleName(toQString(commands::comparisonFieldName(field)));
@@ -438,7 +433,7 @@ commands::ComparisonTexts ComparisonWindow::texts() const
     for (std::size_t l = 0; l < 2; ++l)
         if (m_termFollowsPayment[l])
             for (std::size_t part = 0; part < 2; ++part)
-                texts[indexOf(termFields[l][part])] = m_typedTerms[l][part].toStdString();
+                texts[indexOf(termOf(l)[part])] = m_typedTerms[l][part].toStdString();
     return texts;
 }
 
@@ -449,9 +444,9 @@ void ComparisonWindow::setTexts(const commands::ComparisonTexts &texts)
         m_inputs[i]->setText(QString::fromStdString(texts[i]));
     }
     for (std::size_t l = 0; l < 2; ++l) {
-        m_termFollowsPayment[l] = !texts[indexOf(paymentFields[l])].empty();
+        m_termFollowsPayment[l] = !texts[indexOf(loanFields[l].payment)].empty();
         for (std::size_t part = 0; part < 2; ++part)
-            m_typedTerms[l][part] = QString::fromStdString(texts[indexOf(termFields[l][part])]);
+            m_typedTerms[l][part] = QString::fromStdString(texts[indexOf(termOf(l)[part])]);
         showTermsFollow(l);
     }
     compareNow();
@@ -478,30 +473,27 @@ void ComparisonWindow::compareSoon()
         m_edited();
     if (std::exchange(m_compareQueued, true))
         return;
-    QTimer::singleShot(0, this, [this] { compareNow(); });
+    QTimer::singleShot(0, this, [this] {
+        if (m_compareQueued)
+            compareNow();
+    });
+}
+
+const commands::ComparisonOutcome &ComparisonWindow::outcome()
+{
+    if (m_compareQueued)
+        compareNow();
+    return m_outcome;
 }
 
 void ComparisonWindow::compareNow()
 {
     m_compareQueued = false;
-    const commands::ComparisonReading reading = commands::readComparison(texts(), m_marks, firstPayment());
-    showProblems(reading.problems);
-    if (reading.problems.empty()) {
-        m_comparison = compare::compareWays(reading.inputs);
-        if (const auto &refusal = m_comparison.refusal) {
-            // Beside what stops it: a loan's payment, the offer's rate, or the extra both ways share.
-            const F beside = refusal->subject == compare::RefusalSubject::Loan1 ? F::Loan1Payment
-                : refusal->subject == compare::RefusalSubject::Loan2            ? F::Loan2Payment
-                : refusal->subject == compare::RefusalSubject::Offer            ? F::OfferRate
-                                                                                : F::Extra;
-            showProblems({{beside, "Cannot be compared: " + refusal->reason + "."}});
-        }
-    } else {
-        m_comparison = compare::Comparison{};
-        m_comparison.refusal = compare::Refusal{compare::RefusalSubject::Keep, "an input is marked"};
-    }
-    showLoanTerms(reading);
-    showResults(reading);
+    m_outcome = commands::compareTexts(texts(), m_marks, firstPayment());
+    ++m_comparisonsMade;
+    showProblems(m_outcome.marked());
+    showLoanTerms();
+    showResults();
     updateChart();
 }
 
@@ -520,8 +512,10 @@ void ComparisonWindow::showProblems(const std::vector<commands::FieldProblem> &p
 
 // Each loan's payment box shows, greyed, the payment its term implies, where the balance, rate and term all read;
 // where a payment is typed, the term boxes show the term that follows from it.
-void ComparisonWindow::showLoanTerms(const commands::ComparisonReading &reading)
+void ComparisonWindow::showLoanTerms()
 {
+    const commands::ComparisonReading &reading = m_outcome.reading;
+    const compare::Comparison &comparison = m_outcome.result;
     const compare::ComparisonInputs &inputs = reading.inputs;
     const auto marked = [&reading](F field) {
         return std::any_of(reading.problems.begin(), reading.problems.end(),
@@ -530,23 +524,22 @@ void ComparisonWindow::showLoanTerms(const commands::ComparisonReading &reading)
     std::size_t schedule = 0; // the keep way's schedules are those of the loans with a balance
     for (std::size_t l = 0; l < 2 && l < inputs.loans.size(); ++l) {
         const compare::LoanInputs &loan = inputs.loans[l];
-        const bool repaid = !m_comparison.refusal && loan.balance > 0 && schedule < m_comparison.keep.schedules.size();
+        const bool repaid = !comparison.refusal && loan.balance > 0 && schedule < comparison.keep.schedules.size();
         // Only for terms within the limits: beyond them a month's interest may be too large for cents at all.
         const bool withinLimits = loan.balance > 0 && loan.balance <= compare::maxAmount && loan.termMonths >= 1
             && loan.termMonths <= compare::maxTermMonths && loan.annualRatePercent >= 0
             && loan.annualRatePercent <= compare::maxRatePercent;
-        const F balanceField = l == 0 ? F::Loan1Balance : F::Loan2Balance;
-        const bool read = !marked(balanceField) && !marked(F(int(balanceField) + 1)) && !marked(termFields[l][0])
-            && !marked(termFields[l][1]);
+        const bool read = !marked(loanFields[l].balance) && !marked(loanFields[l].rate) && !marked(termOf(l)[0])
+            && !marked(termOf(l)[1]);
         QString implied;
         if (!loan.payment && withinLimits && read)
             implied = toQString(numtext::centsText(
                 compare::scheduledPayment(loan.balance, loan.annualRatePercent, loan.termMonths), m_marks));
-        m_inputs[indexOf(paymentFields[l])]->setPlaceholderText(implied);
+        m_inputs[indexOf(loanFields[l].payment)]->setPlaceholderText(implied);
         if (m_termFollowsPayment[l]) {
-            const int months = repaid ? int(m_comparison.keep.schedules[schedule].size()) : -1;
+            const int months = repaid ? int(comparison.keep.schedules[schedule].size()) : -1;
             for (std::size_t part = 0; part < 2; ++part) {
-                QLineEdit *box = m_inputs[indexOf(termFields[l][part])];
+                QLineEdit *box = m_inputs[indexOf(termOf(l)[part])];
                 const QSignalBlocker quiet{box};
                 box->setText(months < 0 ? QString()
                                         : toQString(numtext::localizedNumber(
@@ -558,8 +551,10 @@ void ComparisonWindow::showLoanTerms(const commands::ComparisonReading &reading)
     }
 }
 
-void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
+void ComparisonWindow::showResults()
 {
+    const commands::ComparisonReading &reading = m_outcome.reading;
+    const compare::Comparison &comparison = m_outcome.result;
     const compare::ComparisonInputs *inputs = reading.problems.empty() ? &reading.inputs : nullptr;
     const auto loans = std::size_t(std::count_if(reading.inputs.loans.begin(), reading.inputs.loans.end(),
                                                  [](const compare::LoanInputs &loan) { return loan.balance != 0; }));
@@ -569,7 +564,7 @@ void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
     const QLocale shown = locale();
     const commands::MonthNamer monthName
         = [&shown](schedule::Month month) { return monthText(month, shown).toStdString(); };
-    const auto rows = commands::comparisonRows(m_comparison, m_marks, monthName, commands::FigureText::Shown);
+    const auto rows = commands::comparisonRows(comparison, m_marks, monthName, commands::FigureText::Shown);
     for (std::size_t r = 0; r < rows.size() && r < m_resultCells.size(); ++r)
         for (std::size_t column = 0; column < 3; ++column) {
             QLabel *cell = m_resultCells[r][column];
@@ -578,13 +573,13 @@ void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
                                     + QStringLiteral(": ") + cell->text());
         }
 
-    m_offerAmount->setText(m_comparison.refusal ? toQString(commands::noFigure)
-                                                : toQString(numtext::centsText(m_comparison.offerAmount, m_marks)));
+    m_offerAmount->setText(comparison.refusal ? toQString(commands::noFigure)
+                                              : toQString(numtext::centsText(comparison.offerAmount, m_marks)));
     m_offerAmount->setAccessibleName(QStringLiteral("Amount of the offer: ") + m_offerAmount->text());
     const double savingsRate = inputs ? inputs->savingsRatePercent : 0;
     m_sentence->setText(
         inputs ? toQString(
-            commands::comparisonSentence(m_comparison, savingsRate, m_marks, monthName, commands::FigureText::Shown))
+            commands::comparisonSentence(comparison, savingsRate, m_marks, monthName, commands::FigureText::Shown))
                : QStringLiteral("The marked inputs cannot be used; correct them, and both ways are compared."));
     m_sentence->setAccessibleName(m_sentence->text());
 }
@@ -592,9 +587,9 @@ void ComparisonWindow::showResults(const commands::ComparisonReading &reading)
 void ComparisonWindow::updateChart()
 {
     const auto kind = ComparisonChartKind(m_chartKind->checkedId());
-    m_chart->setComparison(m_comparison, firstPayment(), kind);
+    m_chart->setComparison(m_outcome.result, firstPayment(), kind);
     // Below the chart rather than as its title, which a narrow chart would cut short.
-    m_chartNote->setText(m_comparison.refusal ? QStringLiteral("Nothing to chart until the comparison can be made.")
+    m_chartNote->setText(m_outcome.result.refusal ? QStringLiteral("Nothing to chart until the comparison can be made.")
                              : kind == ComparisonChartKind::CostSoFar
                              ? QStringLiteral("Cost so far: what a way has had you pay, fees included, and what you "
                                               "still owe, less today's balances. The dot marks the break-even month.")
@@ -606,7 +601,7 @@ void ComparisonWindow::updateChart()
 // colour in place of a box's and, to a screen reader, in words.
 void ComparisonWindow::showTermsFollow(std::size_t loan)
 {
-    for (const F field : termFields[loan]) {
+    for (const F field : termOf(loan)) {
         QLineEdit *box = m_inputs[indexOf(field)];
         box->setReadOnly(m_termFollowsPayment[loan]);
         box->setAccessibleDescription(m_termFollowsPayment[loan] ? followsNote : QString());

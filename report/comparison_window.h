@@ -40,8 +40,11 @@ public:
     // Called after every change the user makes to an input or the month.
     void setEdited(std::function<void()> edited) { m_edited = std::move(edited); }
 
+    const commands::ComparisonOutcome &outcome() override;
     // What the window shows now; refused while an input is marked.
-    const compare::Comparison &comparison() const { return m_comparison; }
+    const compare::Comparison &comparison() const { return m_outcome.result; }
+    // How many times the window has compared since it was made: once for each change, however it came.
+    int comparisonsMade() const { return m_comparisonsMade; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -57,8 +60,8 @@ private:
     void compareSoon();
     void compareNow();
     void showProblems(const std::vector<commands::FieldProblem> &problems);
-    void showLoanTerms(const commands::ComparisonReading &reading);
-    void showResults(const commands::ComparisonReading &reading);
+    void showLoanTerms();
+    void showResults();
     void showTermsFollow(std::size_t loan);
     void updateChart();
     void paintInput(QLineEdit &box) const;
@@ -70,7 +73,8 @@ private:
     std::function<void(schedule::Month)> m_firstPaymentPicked;
     std::function<void()> m_edited;
     QObject *m_undoBeyondTyping;
-    compare::Comparison m_comparison;
+    commands::ComparisonOutcome m_outcome;
+    int m_comparisonsMade = 0;
 
     std::array<QLineEdit *, commands::comparisonFieldCount> m_inputs{};
     std::array<QLabel *, commands::comparisonFieldCount> m_marksBeside{};

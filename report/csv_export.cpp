@@ -16,21 +16,21 @@ bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const 
     return saving::saveBytesAtomically(path, schedule::schedulesCsv(schedules, marks.decimal), error);
 }
 
-bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment, const QString &path,
+bool exportComparisonCsv(const commands::ComparisonOutcome &outcome, const QString &path,
                          const numtext::LocaleMarks &marks, QString &error)
 {
-    const commands::ComparisonReading reading = commands::readComparison(texts, marks, firstPayment);
-    if (!reading.problems.empty()) {
+    if (!outcome.reading.problems.empty()) {
         error = QStringLiteral("The comparison was not saved: some of its inputs are marked as unusable.");
         return false;
     }
-    const compare::Comparison comparison = compare::compareWays(reading.inputs);
+    const compare::Comparison &comparison = outcome.result;
     if (comparison.refusal) {
         error = QStringLiteral("The comparison was not saved: it cannot be made, since ")
             + toQString(comparison.refusal->reason) + '.';
         return false;
     }
-    return saving::saveBytesAtomically(path, compare::comparisonCsv(comparison, reading.inputs, marks.decimal), error);
+    return saving::saveBytesAtomically(
+        path, compare::comparisonCsv(comparison, outcome.reading.inputs, marks.decimal), error);
 }
 
 } // namespace report

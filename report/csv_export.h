@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "commands/comparison_form.h"
+#include "commands/comparison_outcome.h"
 #include "numtext/locale_marks.h"
 #include "schedule/repayment_schedule.h"
 
@@ -17,7 +17,7 @@ bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const 
 
 // Both ways of a comparison as one CSV file (compare::comparisonCsv), saved the same way. A comparison that cannot
 // be made is not saved, and `error` says why.
-bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment, const QString &path,
+bool exportComparisonCsv(const commands::ComparisonOutcome &outcome, const QString &path,
                          const numtext::LocaleMarks &marks, QString &error);
 
 } // namespace report

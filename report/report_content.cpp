@@ -10,7 +10,7 @@ namespace report {
 using localtext::toQString;
 
 ReportContent reportContentOf(const commands::CalculationOutcome &outcome, std::vector<schedule::Schedule> schedules,
-                              std::optional<commands::ComparisonTexts> comparison, schedule::Month firstPayment,
+                              std::optional<commands::ComparisonOutcome> comparison, schedule::Month firstPayment,
                               const numtext::LocaleMarks &marks, QDate date)
 {
     ReportContent content;

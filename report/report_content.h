@@ -2,7 +2,7 @@
 #pragma once
 
 #include "commands/calculation.h"
-#include "commands/comparison_form.h"
+#include "commands/comparison_outcome.h"
 #include "numtext/locale_marks.h"
 #include "schedule/repayment_schedule.h"
 
@@ -29,14 +29,14 @@ struct ReportContent {
     std::vector<ReportSection> sections;
     std::vector<schedule::Schedule> schedules;
     numtext::LocaleMarks marks;
-    std::optional<commands::ComparisonTexts> comparison;
+    std::optional<commands::ComparisonOutcome> comparison; // as its window holds it
     schedule::Month firstPayment; // of the schedules and the comparison
 };
 
 // The report of one Calculate's outcome: the program's title, the date, the window's inputs and results grouped as
 // the window groups them, the schedules, and the comparison where there is one.
 ReportContent reportContentOf(const commands::CalculationOutcome &outcome, std::vector<schedule::Schedule> schedules,
-                              std::optional<commands::ComparisonTexts> comparison, schedule::Month firstPayment,
+                              std::optional<commands::ComparisonOutcome> comparison, schedule::Month firstPayment,
                               const numtext::LocaleMarks &marks, QDate date);
 
 } // namespace report

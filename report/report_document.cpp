@@ -131,22 +131,23 @@ void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportC
 // the sentence, and the chart of each way's cost so far.
 void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &painter, const QLocale &locale)
 {
-    const commands::ComparisonTexts &texts = *content.comparison;
+    const commands::ComparisonOutcome &outcome = *content.comparison;
+    const commands::ComparisonTexts &texts = outcome.texts;
     flow.keepTogether(3 * flow.headingHeight());
     flow.heading(QStringLiteral("Compare with an offer"));
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (!texts[i].empty())
             flow.pair(toQString(commands::comparisonFieldName(commands::ComparisonField(i))), toQString(texts[i]));
-    flow.pair(QStringLiteral("First payment"), monthText(content.firstPayment, locale));
+    flow.pair(QStringLiteral("First payment"), monthText(outcome.reading.inputs.firstPayment, locale));
 
-    const commands::ComparisonReading reading = commands::readComparison(texts, content.marks, content.firstPayment);
+    const commands::ComparisonReading &reading = outcome.reading;
     if (!reading.problems.empty()) {
         for (const commands::FieldProblem &problem : reading.problems)
             flow.paragraph(toQString(commands::comparisonFieldName(problem.field)) + QStringLiteral(": ")
                            + toQString(problem.message));
         return;
     }
-    const compare::Comparison comparison = compare::compareWays(reading.inputs);
+    const compare::Comparison &comparison = outcome.result;
     const commands::MonthNamer monthName
         = [&locale](schedule::Month month) { return monthText(month, locale).toStdString(); };
     std::vector<std::vector<QString>> rows{{QString()}};
@@ -175,7 +176,7 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     auto *chart = new ComparisonChart(content.marks);
     scene.addItem(chart);
     chart->resize(layoutSize);
-    chart->setComparison(comparison, content.firstPayment, ComparisonChartKind::CostSoFar);
+    chart->setComparison(comparison, outcome.reading.inputs.firstPayment, ComparisonChartKind::CostSoFar);
     chart->layout()->activate();
     const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
     flow.keepTogether(flow.headingHeight() + chartHeight);

@@ -41,10 +41,10 @@ public:
     virtual bool exportSchedulesCsv(const std::vector<schedule::Schedule> &schedules, const QString &path,
                                     const numtext::LocaleMarks &marks, QString &error)
         = 0;
-    // Both ways of the comparison of these inputs as one CSV file, atomically; false with `error` in plain words
-    // when it cannot be saved or the comparison cannot be made.
-    virtual bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment,
-                                     const QString &path, const numtext::LocaleMarks &marks, QString &error)
+    // Both ways of the comparison as one CSV file, atomically; false with `error` in plain words when it cannot be
+    // saved or the comparison could not be made.
+    virtual bool exportComparisonCsv(const commands::ComparisonOutcome &outcome, const QString &path,
+                                     const numtext::LocaleMarks &marks, QString &error)
         = 0;
     virtual void showFigureDefinitions(QWidget *parent) = 0;
     virtual void showAbout(QWidget *parent, const QString &version) = 0;

@@ -56,10 +56,10 @@ public:
         return report::exportSchedulesCsv(schedules, path, marks, error);
     }
 
-    bool exportComparisonCsv(const commands::ComparisonTexts &texts, schedule::Month firstPayment, const QString &path,
+    bool exportComparisonCsv(const commands::ComparisonOutcome &outcome, const QString &path,
                              const numtext::LocaleMarks &marks, QString &error) override
     {
-        return report::exportComparisonCsv(texts, firstPayment, path, marks, error);
+        return report::exportComparisonCsv(outcome, path, marks, error);
     }
 
     void showFigureDefinitions(QWidget *parent) override { report::showFigureDefinitions(parent); }

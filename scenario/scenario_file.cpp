@@ -2,6 +2,9 @@
 #include "scenario_file.h"
 
 #include "commands/failure_messages.h"
+#include "commands/form_table.h"
+#include "scenario_texts.h"
+#include "schedule/month_text.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -20,16 +23,15 @@ namespace scenario {
 
 namespace {
 
-constexpr std::array<const char *, 5> inputKeys{"Text1", "Text2", "Text3", "Text6", "Text7"};
+// An input's key is its field's name.
+const char *inputKey(std::size_t input)
+{
+    return commands::form::textBox(scenarioInputFields[input]).name.data();
+}
 
 QJsonValue numberValue(const Number &number)
 {
     return number ? QJsonValue(cNumber(*number)) : QJsonValue(QJsonValue::Null);
-}
-
-QString monthText(schedule::Month month)
-{
-    return QStringLiteral("%1-%2").arg(month.year, 4, 10, QLatin1Char('0')).arg(month.month, 2, 10, QLatin1Char('0'));
 }
 
 // Why a file is refused: thrown by the reading below, caught once.
@@ -76,15 +78,10 @@ Number numberMember(const QJsonObject &object, const char *key, const QString &w
 schedule::Month monthMember(const QJsonObject &object)
 {
     const QJsonValue value = member(object, "firstMonth", QStringLiteral("the scenario"));
-    const QString text = value.toString();
-    const auto parts = text.split('-');
-    bool yearRead = false;
-    bool monthRead = false;
-    const int year = parts.size() == 2 && parts[0].size() == 4 ? parts[0].toInt(&yearRead) : 0;
-    const int month = parts.size() == 2 && parts[1].size() == 2 ? parts[1].toInt(&monthRead) : 0;
-    if (!value.isString() || !yearRead || !monthRead || year < 1900 || year > 2999 || month < 1 || month > 12)
+    const std::optional<schedule::Month> month = schedule::readMonth(value.toString().toStdString());
+    if (!value.isString() || !month)
         refuse(QStringLiteral("its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
-    return {year, month};
+    return *month;
 }
 
 ScenarioComparison readComparison(const QJsonObject &object)
@@ -142,8 +139,8 @@ Scenario readDocument(const QByteArray &bytes)
 
     Scenario scenario;
     const QJsonObject inputs = objectMember(root, "inputs", QStringLiteral("the scenario"));
-    for (std::size_t i = 0; i < inputKeys.size(); ++i)
-        scenario.inputs[i] = numberMember(inputs, inputKeys[i], QStringLiteral("the inputs"));
+    for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
+        scenario.inputs[i] = numberMember(inputs, inputKey(i), QStringLiteral("the inputs"));
     scenario.firstMonth = monthMember(root);
     if (root.contains(QStringLiteral("comparison")))
         scenario.comparison = readComparison(objectMember(root, "comparison", QStringLiteral("the scenario")));
@@ -206,13 +203,13 @@ std::variant<Scenario, QString> readScenarioBytes(const std::variant<QByteArray,
 QByteArray writeScenario(const Scenario &scenario)
 {
     QJsonObject inputs;
-    for (std::size_t i = 0; i < inputKeys.size(); ++i)
-        inputs.insert(QLatin1String(inputKeys[i]), numberValue(scenario.inputs[i]));
+    for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
+        inputs.insert(QLatin1String(inputKey(i)), numberValue(scenario.inputs[i]));
     QJsonObject root{
         {"format", QLatin1String(fileFormat)},
         {"version", fileVersion},
         {"inputs", inputs},
-        {"firstMonth", monthText(scenario.firstMonth)},
+        {"firstMonth", QString::fromStdString(schedule::monthText(scenario.firstMonth))},
     };
     if (const auto &comparison = scenario.comparison) {
         QJsonArray loans;

@@ -17,19 +17,8 @@ namespace {
 
 using F = commands::ComparisonField;
 
-struct LoanFields {
-    F balance, rate, years, months, payment;
-};
-
-constexpr std::array<LoanFields, 2> loanFields{{
-    {F::Loan1Balance, F::Loan1Rate, F::Loan1Years, F::Loan1Months, F::Loan1Payment},
-    {F::Loan2Balance, F::Loan2Rate, F::Loan2Years, F::Loan2Months, F::Loan2Payment},
-}};
-
-// Where a text is not a number: the words to say so with.
-struct Unreadable {
-    std::string message;
-};
+using commands::LoanFields;
+using commands::loanFields;
 
 class Reader {
 public:
@@ -37,12 +26,13 @@ public:
         : m_marks(marks)
     { }
 
-    Number input(commands::Field field, const std::string &text) const
+    // A calculator input's number, or the sentence that says it is none.
+    std::variant<Number, std::string> input(commands::Field field, const std::string &text) const
     {
         try {
             return read(text);
         } catch (const numtext::ReadError &error) {
-            throw Unreadable{commands::unreadableInputMessage(error.kind(), field, text, m_marks)};
+            return commands::unreadableInputMessage(error.kind(), field, text, m_marks);
         }
     }
 
@@ -100,13 +90,15 @@ Number amountOf(compare::Cents cents)
 
 // The values the comparison window compares, read by its own reading: the file never holds what the window
 // refuses, nor a value other than the one it uses ("2.5" years is refused, not kept as 30 months; "1.005" is the
-// 1.01 it compares). An empty input stays empty, which the window reads as it did.
-ScenarioComparison comparisonOf(const commands::ComparisonTexts &texts, const Reader &read,
-                                const numtext::LocaleMarks &marks, schedule::Month firstMonth)
+// 1.01 it compares). An empty input stays empty, which the window reads as it did. Where the window marks an input,
+// the sentence that names the first.
+std::variant<ScenarioComparison, std::string> comparisonOf(const commands::ComparisonTexts &texts, const Reader &read,
+                                                           const numtext::LocaleMarks &marks,
+                                                           schedule::Month firstMonth)
 {
     const commands::ComparisonReading reading = commands::readComparison(texts, marks, firstMonth);
     if (!reading.problems.empty())
-        throw Unreadable{markedMessage(texts, reading.problems.front())};
+        return markedMessage(texts, reading.problems.front());
     const auto typed = [&texts](F field) { return !commands::textOf(texts, field).empty(); };
     const auto given = [&typed](F field, Number used) { return typed(field) ? used : std::nullopt; };
 
@@ -157,9 +149,50 @@ std::string typed(const Number &number, const numtext::LocaleMarks &marks)
 
 commands::ComparisonTexts comparisonTexts(const ScenarioComparison &comparison, const numtext::LocaleMarks &marks)
 {
+    const commands::ComparisonValues values = comparisonValues(comparison);
     commands::ComparisonTexts texts;
-    const auto set = [&](F field, const Number &number) { commands::textOf(texts, field) = typed(number, marks); };
-    const auto setTerm = [&](F years, F months, const Number &termMonths) {
+    for (std::size_t i = 0; i < values.size(); ++i)
+        texts[i] = typed(values[i], marks);
+    return texts;
+}
+
+} // namespace
+
+std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const numtext::LocaleMarks &marks)
+{
+    const Reader read{marks};
+    Scenario scenario;
+    for (std::size_t i = 0; i < scenarioInputFields.size(); ++i) {
+        auto input = read.input(scenarioInputFields[i], texts.inputs[i]);
+        if (std::string *unreadable = std::get_if<std::string>(&input))
+            return std::move(*unreadable);
+        scenario.inputs[i] = std::get<Number>(input);
+    }
+    if (texts.comparison) {
+        auto comparison = comparisonOf(*texts.comparison, read, marks, texts.firstMonth);
+        if (std::string *marked = std::get_if<std::string>(&comparison))
+            return std::move(*marked);
+        scenario.comparison = std::move(std::get<ScenarioComparison>(comparison));
+    }
+    scenario.firstMonth = texts.firstMonth;
+    return scenario;
+}
+
+commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
+                                               const numtext::LocaleMarks &marks)
+{
+    commands::TextForm form{marks};
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        form.setText(scenarioInputFields[i], inputs[i]);
+    return commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
+}
+
+commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison)
+{
+    commands::ComparisonValues values;
+    const auto set = [&values](F field, const Number &number) { values[std::size_t(field)] = number; };
+    // A term is kept in months and shown as whole years and the months beyond them.
+    const auto setTerm = [&set](F years, F months, const Number &termMonths) {
         if (!termMonths)
             return;
         const double whole = std::trunc(*termMonths / 12);
@@ -180,34 +213,7 @@ commands::ComparisonTexts comparisonTexts(const ScenarioComparison &comparison, 
     set(F::FeesAdded, comparison.offer.feesAdded);
     set(F::Extra, comparison.extra);
     set(F::SavingsRate, comparison.savingsRate);
-    return texts;
-}
-
-} // namespace
-
-std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const numtext::LocaleMarks &marks)
-{
-    const Reader read{marks};
-    Scenario scenario;
-    try {
-        for (std::size_t i = 0; i < scenarioInputFields.size(); ++i)
-            scenario.inputs[i] = read.input(scenarioInputFields[i], texts.inputs[i]);
-        if (texts.comparison)
-            scenario.comparison = comparisonOf(*texts.comparison, read, marks, texts.firstMonth);
-    } catch (const Unreadable &unreadable) {
-        return unreadable.message;
-    }
-    scenario.firstMonth = texts.firstMonth;
-    return scenario;
-}
-
-commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
-                                               const numtext::LocaleMarks &marks)
-{
-    commands::TextForm form{marks};
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        form.setText(scenarioInputFields[i], inputs[i]);
-    return commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
+    return values;
 }
 
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks)

@@ -5,6 +5,7 @@
 #include "numtext/locale_marks.h"
 #include "scenario.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -14,10 +15,13 @@
 // rule; opening writes each number as a user of the locale would type it.
 namespace scenario {
 
-// The calculator's inputs in the order a scenario keeps them.
-inline constexpr std::array<commands::Field, 5> scenarioInputFields{commands::Field::Text1, commands::Field::Text2,
-                                                                    commands::Field::Text3, commands::Field::Text6,
-                                                                    commands::Field::Text7};
+// The calculator's inputs in the order a scenario and a recovery keep them: by their names, Text1, Text2, Text3,
+// Text6 and Text7, as every file written before keeps them.
+inline constexpr std::array<commands::Field, commands::inputFields.size()> scenarioInputFields = [] {
+    std::array<commands::Field, commands::inputFields.size()> fields = commands::inputFields;
+    std::sort(fields.begin(), fields.end());
+    return fields;
+}();
 
 struct WindowTexts {
     std::array<std::string, 5> inputs; // by scenarioInputFields
@@ -34,6 +38,9 @@ std::variant<Scenario, std::string> scenarioOf(const WindowTexts &texts, const n
 // in the comparison window.
 commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> &inputs,
                                                const numtext::LocaleMarks &marks);
+
+// The comparison's numbers by input, for it to be read as they are, without writing them as texts first.
+commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison);
 
 // The texts a user of these marks would type for the scenario: "2,99" where the decimal mark is a comma.
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedules_csv.h"
 
+#include "month_text.h"
+
 #include <array>
 #include <charconv>
 #include <vector>
@@ -76,16 +78,6 @@ std::string amountText(Cents cents, std::string_view mark)
         text.insert(0, 1, '-'); // -0.50 has no sign in its integer part
     text += mark;
     appendInteger(text, cents < 0 ? -(cents % 100) : cents % 100, 2);
-    return text;
-}
-
-// ISO 8601 year and month: "2026-03"; a year before 0 or after 9999 keeps its sign and all its digits.
-std::string monthText(Month month)
-{
-    std::string text;
-    appendInteger(text, month.year, 4);
-    text += '-';
-    appendInteger(text, month.month, 2);
     return text;
 }
 

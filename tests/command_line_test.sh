@@ -33,6 +33,10 @@ tab=$'\t'
 # The starting inputs, and each way of giving others.
 expect 0 "Monthly Payment 1${tab}\$1,967.04" "" calculate
 expect 0 "\"text\": \"19.99\"" "" calculate --format json
+# Each input's value under its own name.
+for input in '"Text1": 355000' '"Text2": 2.99' '"Text3": 20' '"Text6": 140000' '"Text7": 4'; do
+    expect 0 "$input" "" calculate --format json
+done
 expect 0 "Monthly Payment 2${tab}\$210.80" "" calculate "$scenarios/offer.loanblend" --rate2 3
 expect 0 "Monthly Payment 1${tab}\$2,216.39" "" calculate --principal1 400000
 locale=de_DE.UTF-8 expect 0 "Monthly Payment 1${tab}\$1.967,04" "" calculate --rate1 2,99

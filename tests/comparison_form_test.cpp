@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/commands.h"
 #include "commands/comparison_form.h"
+#include "commands/comparison_outcome.h"
 #include "commands/comparison_results.h"
 #include "commands/text_form.h"
 #include "notations.h"
 #include "numtext/localized_number.h"
+#include "numtext/read_number.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 
 namespace {
@@ -144,7 +147,110 @@ TEST_P(ReadingTest, marks_what_cannot_be_used_beside_it_and_nothing_else)
     EXPECT_EQ(marked, expected);
 }
 
+// A scenario's numbers are read as their texts are: the same marks and the same values, so the command line never
+// compares what the window refuses. A text that is no number has no number to give, and is left to the test above.
+class ValuesReadingTest : public testing::TestWithParam<ReadingCase> { };
+
+TEST_P(ValuesReadingTest, reads_a_scenarios_numbers_as_the_window_reads_their_texts)
+{
+    const ReadingCase &c = GetParam();
+    const numtext::LocaleMarks &marks = c.decimalComma ? commaPoint : pointComma;
+    commands::ComparisonTexts texts = starting(marks);
+    textOf(texts, c.field) = c.text;
+    commands::ComparisonValues values;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].empty())
+            continue;
+        values[i] = numtext::readNumber(texts[i], marks);
+    }
+    const commands::ComparisonReading fromTexts = commands::readComparison(texts, marks, january2027);
+    const commands::ComparisonReading fromValues = commands::readComparison(values, january2027);
+    ASSERT_EQ(fromValues.problems.size(), fromTexts.problems.size());
+    for (std::size_t i = 0; i < fromTexts.problems.size(); ++i) {
+        EXPECT_EQ(fromValues.problems[i].field, fromTexts.problems[i].field);
+        EXPECT_EQ(fromValues.problems[i].message, fromTexts.problems[i].message);
+    }
+    ASSERT_EQ(fromValues.inputs.loans.size(), fromTexts.inputs.loans.size());
+    for (std::size_t l = 0; l < fromTexts.inputs.loans.size(); ++l) {
+        const compare::LoanInputs &a = fromValues.inputs.loans[l];
+        const compare::LoanInputs &b = fromTexts.inputs.loans[l];
+        EXPECT_EQ(a.balance, b.balance);
+        EXPECT_EQ(a.annualRatePercent, b.annualRatePercent);
+        EXPECT_EQ(a.termMonths, b.termMonths);
+        EXPECT_EQ(a.payment, b.payment);
+    }
+    EXPECT_EQ(fromValues.inputs.offer.annualRatePercent, fromTexts.inputs.offer.annualRatePercent);
+    EXPECT_EQ(fromValues.inputs.offer.termMonths, fromTexts.inputs.offer.termMonths);
+    EXPECT_EQ(fromValues.inputs.offer.feesAtSigning, fromTexts.inputs.offer.feesAtSigning);
+    EXPECT_EQ(fromValues.inputs.offer.feesAdded, fromTexts.inputs.offer.feesAdded);
+    EXPECT_EQ(fromValues.inputs.extra, fromTexts.inputs.extra);
+    EXPECT_EQ(fromValues.inputs.savingsRatePercent, fromTexts.inputs.savingsRatePercent);
+}
+
 INSTANTIATE_TEST_SUITE_P(ComparisonTexts, ReadingTest, testing::ValuesIn(readingCases), RowName{});
+
+std::vector<ReadingCase> casesWithNumbers()
+{
+    std::vector<ReadingCase> cases;
+    for (const ReadingCase &c : readingCases)
+        if (std::string_view(c.message) != "Not a number.")
+            cases.push_back(c);
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(ComparisonValues, ValuesReadingTest, testing::ValuesIn(casesWithNumbers()), RowName{});
+
+TEST(ComparisonValues, refuse_a_number_too_large_for_a_text_as_its_text_is_refused)
+{
+    commands::ComparisonValues values;
+    for (const auto &[field, value] : {std::pair{F::Loan1Balance, 1000.0},
+                                       {F::Loan1Rate, 5.0},
+                                       {F::Loan1Years, 10.0},
+                                       {F::OfferRate, 4.0},
+                                       {F::OfferYears, 10.0}})
+        values[std::size_t(field)] = value;
+    values[std::size_t(F::Extra)] = std::numeric_limits<double>::infinity();
+    const commands::ComparisonOutcome outcome = commands::compareValues(values, january2027);
+    ASSERT_EQ(outcome.reading.problems.size(), 1u);
+    EXPECT_EQ(outcome.reading.problems[0].field, F::Extra);
+    EXPECT_EQ(outcome.reading.problems[0].message, "Too large to be a number.");
+    EXPECT_FALSE(outcome.made());
+}
+
+// Where an input is marked nothing is compared; where the comparison refuses, the refusal is marked beside what
+// stops it, as the window shows it.
+TEST(ComparisonOutcome, marks_the_problems_or_else_the_refusal_beside_what_stops_it)
+{
+    const struct {
+        const char *name;
+        F field;
+        const char *text;
+        F marked;
+        const char *message;
+    } cases[] = {
+        {"a marked input", F::OfferRate, "x", F::OfferRate, "Not a number."},
+        {"a payment below the interest", F::Loan1Payment, "1", F::Loan1Payment,
+         "Cannot be compared: the monthly payment never covers a month's interest, so it is never repaid."},
+        {"loan 2's payment", F::Loan2Payment, "1", F::Loan2Payment,
+         "Cannot be compared: the monthly payment never covers a month's interest, so it is never repaid."},
+    };
+    for (const auto &c : cases) {
+        commands::ComparisonTexts texts = starting(pointComma);
+        textOf(texts, c.field) = c.text;
+        const commands::ComparisonOutcome outcome = commands::compareTexts(texts, pointComma, january2027);
+        const std::vector<commands::FieldProblem> marked = outcome.marked();
+        ASSERT_EQ(marked.size(), 1u) << c.name;
+        EXPECT_EQ(marked[0].field, c.marked) << c.name;
+        EXPECT_EQ(marked[0].message, c.message) << c.name;
+        EXPECT_TRUE(outcome.result.refusal) << c.name;
+        EXPECT_FALSE(outcome.made()) << c.name;
+        EXPECT_EQ(outcome.texts, texts) << c.name;
+    }
+    const commands::ComparisonOutcome made = commands::compareTexts(starting(pointComma), pointComma, january2027);
+    EXPECT_TRUE(made.made());
+    EXPECT_TRUE(made.marked().empty());
+    EXPECT_EQ(made.result.keep.firstPayment, 281541);
+}
 
 TEST(ComparisonTexts, read_amounts_to_the_cent_on_their_shortest_form_half_away_from_zero)
 {

@@ -140,6 +140,7 @@ private slots:
     void comparison_fill_is_not_alt_f();
     void comparison_chart_and_titles_follow_what_they_show();
     void comparison_goes_into_the_report_and_its_own_csv();
+    void comparison_is_made_once_per_change_and_the_csv_takes_what_was_made();
     void chart_ticks_stay_few_and_distinct_data();
     void chart_ticks_stay_few_and_distinct();
 
@@ -985,25 +986,62 @@ void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
     QTemporaryDir folder;
     QString error;
     report::ReportContent content = reportContent();
-    content.comparison = texts;
+    content.comparison = commands::compareTexts(texts, usMarks, january2030);
     QVERIFY(report::saveReportPdf(content, folder.filePath("report.pdf"), report::reportPageLayout(QLocale()), error));
     QVERIFY(contents(folder.filePath("report.pdf")).startsWith("%PDF"));
 
-    QVERIFY2(report::exportComparisonCsv(texts, january2030, folder.filePath("offer.csv"), usMarks, error),
+    QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
+                                         folder.filePath("offer.csv"), usMarks, error),
              qPrintable(error));
     const QList<QByteArray> lines = contents(folder.filePath("offer.csv")).split('\n');
     QCOMPARE(lines.value(1), "Keep: loan 1,1,2030-01,1967.04,884.54,1082.50,353917.50\r");
     QVERIFY(lines.contains("Offer,0,2029-12,1000.00,0.00,0.00,495000.00\r"));
     QCOMPARE(lines.count("Offer,1,2030-01,2819.38,1359.93,1459.45,493540.55\r"), 1); // at 3.2968 % as shown
     textOf(texts, commands::ComparisonField::FeesAtSigning) = "";
-    QVERIFY2(report::exportComparisonCsv(texts, january2030, folder.filePath("no-fees.csv"), usMarks, error),
+    QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
+                                         folder.filePath("no-fees.csv"), usMarks, error),
              qPrintable(error));
     QVERIFY(!contents(folder.filePath("no-fees.csv")).contains("\nOffer,0,"));
 
     textOf(texts, commands::ComparisonField::Loan1Payment) = std::string("1");
-    QVERIFY(!report::exportComparisonCsv(texts, january2030, folder.filePath("never.csv"), usMarks, error));
+    QVERIFY(!report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
+                                         folder.filePath("never.csv"), usMarks, error));
     QVERIFY2(error.contains("never repaid"), qPrintable(error));
     QVERIFY(!QFile::exists(folder.filePath("never.csv")));
+}
+
+// Keystrokes that come together are compared once, a new month once, and the CSV writes the comparison it is given
+// rather than comparing its inputs again.
+void ReportTest::comparison_is_made_once_per_change_and_the_csv_takes_what_was_made()
+{
+    const auto window = startingComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const int before = window->comparisonsMade();
+    auto *rate = window->findChild<QLineEdit *>("OfferRate");
+    rate->selectAll();
+    QTest::keyClicks(rate, "3.75");
+    // Asked for before the queued comparison has run, the window compares the change then, and only then.
+    QCOMPARE(window->outcome().reading.inputs.offer.annualRatePercent, 3.75);
+    QCOMPARE(window->comparisonsMade(), before + 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->comparisonsMade(), before + 1);
+    QTest::keyClick(rate, Qt::Key_5);
+    QTRY_COMPARE(window->comparisonsMade(), before + 2);
+    QCOMPARE(window->outcome().reading.inputs.offer.annualRatePercent, 3.755);
+    QCOMPARE(window->comparisonsMade(), before + 2);
+    window->setFirstPayment({2031, 5});
+    QCOMPARE(window->comparisonsMade(), before + 3);
+    window->setFirstPayment({2031, 5});
+    QCOMPARE(window->comparisonsMade(), before + 3);
+
+    commands::ComparisonOutcome held = window->outcome();
+    QVERIFY(held.made());
+    held.result.keep.schedules[0][0].amount = 1; // a figure no comparison of these inputs makes
+    QTemporaryDir folder;
+    QString error;
+    QVERIFY2(report::exportComparisonCsv(held, folder.filePath("held.csv"), usMarks, error), qPrintable(error));
+    QVERIFY(contents(folder.filePath("held.csv")).split('\n').value(1).startsWith("Keep: loan 1,1,2031-05,0.01,"));
+    QCOMPARE(window->comparisonsMade(), before + 3);
 }
 
 void ReportTest::chart_ticks_stay_few_and_distinct_data()

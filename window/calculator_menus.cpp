@@ -261,23 +261,29 @@ void CalculatorMenus::showComparison()
     window->activateWindow();
 }
 
-// The comparison as its window holds it, or as it would open where it has not been opened yet.
+// The comparison as its window holds it, or as it would open where it has not been opened yet: compared once, for
+// the check and the file alike.
+commands::ComparisonOutcome CalculatorMenus::comparisonOutcome() const
+{
+    if (m_comparisonWindow)
+        return m_comparisonWindow->outcome();
+    return commands::compareTexts(m_pendingComparison ? *m_pendingComparison : calculatorComparisonTexts(), m_marks,
+                                  m_last.firstPayment());
+}
+
 void CalculatorMenus::exportComparison()
 {
     report::ReportModule *module = reportModule();
     if (!module)
         return;
-    const commands::ComparisonTexts texts = m_comparisonWindow ? m_comparisonWindow->texts()
-        : m_pendingComparison                                  ? *m_pendingComparison
-                                                               : calculatorComparisonTexts();
+    const commands::ComparisonOutcome outcome = comparisonOutcome();
     // Before the file is asked for, not after: a comparison that cannot be made has nothing to export.
-    const commands::ComparisonReading reading = commands::readComparison(texts, m_marks, m_last.firstPayment());
-    if (!reading.problems.empty()) {
+    if (!outcome.reading.problems.empty()) {
         say("There is no comparison to export: some of its inputs are marked as unusable. Correct them in the "
             "comparison window first.");
         return;
     }
-    if (const auto refusal = compare::compareWays(reading.inputs).refusal) {
+    if (const auto &refusal = outcome.result.refusal) {
         say(QStringLiteral("There is no comparison to export: it cannot be made, since ") + toQString(refusal->reason)
             + '.');
         return;
@@ -285,13 +291,16 @@ void CalculatorMenus::exportComparison()
     const QString path
         = m_services.chooseSaveFile(m_window, "Export comparison as CSV", "loan-offer-comparison", "csv", "CSV files");
     QString error;
-    if (!path.isEmpty() && !module->exportComparisonCsv(texts, m_last.firstPayment(), path, m_marks, error))
+    if (!path.isEmpty() && !module->exportComparisonCsv(outcome, path, m_marks, error))
         say(error);
 }
 
+// The report shows the comparison where the user has opened it or a scenario holds one.
 report::ReportContent CalculatorMenus::reportContent()
 {
-    const std::optional<commands::ComparisonTexts> comparison = windowTexts().comparison;
+    std::optional<commands::ComparisonOutcome> comparison;
+    if (m_comparisonWindow || m_pendingComparison)
+        comparison = comparisonOutcome();
     return report::reportContentOf(*m_last.outcome(), m_last.schedules(), std::move(comparison), m_last.firstPayment(),
                                    m_marks, QDate::currentDate());
 }

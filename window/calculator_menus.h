@@ -2,7 +2,7 @@
 #pragma once
 
 #include "commands/calculation.h"
-#include "commands/comparison_form.h"
+#include "commands/comparison_outcome.h"
 #include "commands/window_operations.h"
 #include "desktop_services.h"
 #include "last_calculation.h"
@@ -66,6 +66,7 @@ private:
     void firstPaymentPicked(schedule::Month month);
     void refreshSchedulesWindow();
     commands::ComparisonTexts calculatorComparisonTexts() const;
+    commands::ComparisonOutcome comparisonOutcome() const;
     void fillComparison();
     void undoFill();
     void forgetFill();

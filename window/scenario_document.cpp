@@ -5,6 +5,7 @@
 #include "localtext/display_text.h"
 #include "saving/atomic_save.h"
 #include "scenario/scenario_file.h"
+#include "schedule/month_text.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -70,10 +71,10 @@ std::optional<Recovery> readRecovery(const QString &id)
         return std::nullopt;
     const QJsonObject root = QJsonDocument::fromJson(file.read(scenario::largestFile)).object();
     Recovery recovery{root.value("file").toString(), {}};
-    const QDate month = QDate::fromString(root.value("firstMonth").toString(), QStringLiteral("yyyy-MM"));
-    if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month.isValid())
+    const std::optional<schedule::Month> month = schedule::readMonth(root.value("firstMonth").toString().toStdString());
+    if (!readTexts(root.value("inputs"), recovery.texts.inputs) || !month)
         return std::nullopt;
-    recovery.texts.firstMonth = localtext::monthOf(month);
+    recovery.texts.firstMonth = *month;
     if (root.value("comparison").isArray()) {
         recovery.texts.comparison.emplace();
         if (!readTexts(root.value("comparison"), *recovery.texts.comparison))
@@ -321,8 +322,8 @@ void ScenarioDocument::restore()
         }
     takeTexts(recovery->texts);
     // This copy's now: written as its own before the earlier one goes, or gone with it where it is the file's.
-    writeRecovery();
-    dropOffered();
+    if (!writeRecovery())
+        dropOffered();
     showTitle();
 }
 
@@ -339,41 +340,43 @@ void ScenarioDocument::dropOffered()
     m_offered.reset();
 }
 
-void ScenarioDocument::writeRecovery()
+// Asks for the recovery to be written, and says whether it did: the inputs may be those saved, which leaves none.
+bool ScenarioDocument::writeRecovery()
 {
     const scenario::WindowTexts texts = m_windows.texts();
     if (texts == m_saved) {
         removeRecovery();
-        return;
+        return false;
     }
     // Without its lock, a copy would write a recovery that any other could take for a gone copy's.
     if (!m_lock)
-        return;
+        return false;
     QJsonObject root{
         {"file", m_file},
         {"inputs", textArray(texts.inputs)},
-        {"firstMonth",
-         QStringLiteral("%1-%2")
-             .arg(texts.firstMonth.year, 4, 10, QLatin1Char('0'))
-             .arg(texts.firstMonth.month, 2, 10, QLatin1Char('0'))},
+        {"firstMonth", QString::fromStdString(schedule::monthText(texts.firstMonth))},
         {"comparison", texts.comparison ? QJsonValue(textArray(*texts.comparison)) : QJsonValue(QJsonValue::Null)}};
-    QString error;
     // A recovery that cannot be written is no reason to interrupt the typing: the next edit tries again.
-    if (!saving::saveBytesAtomically(recoveryFile(m_instance), QJsonDocument(root).toJson(QJsonDocument::Compact),
-                                     error))
-        return;
-    // Typing on instead of restoring replaces the earlier session's recovery, once this one's is safe.
-    if (m_offered) {
-        dropOffered();
-        if (recoveryTaken)
-            recoveryTaken();
-    }
+    // Typing on instead of restoring replaces the earlier session's recovery, once this one's is safe: the writer
+    // removes it after this save, and its lock, held until then, goes after.
+    m_recoveryWriter.save(
+        recoveryFile(m_instance), QJsonDocument(root).toJson(QJsonDocument::Compact), this,
+        [this](bool saved) {
+            if (!saved || !m_offered)
+                return;
+            m_offered.reset();
+            if (recoveryTaken)
+                recoveryTaken();
+        },
+        m_offered ? recoveryFile(m_offeredId) : QString());
+    return true;
 }
 
-// This copy's own alone: no other copy writes or removes it while this one holds its lock.
+// This copy's own alone: no other copy writes or removes it while this one holds its lock, and this one's writer
+// removes it after any write of it under way.
 void ScenarioDocument::removeRecovery()
 {
-    QFile::remove(recoveryFile(m_instance));
+    m_recoveryWriter.remove(recoveryFile(m_instance));
 }
 
 void ScenarioDocument::say(const QString &text) const

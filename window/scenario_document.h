@@ -3,6 +3,7 @@
 
 #include "desktop_services.h"
 #include "numtext/locale_marks.h"
+#include "recovery_writer.h"
 #include "scenario/scenario_texts.h"
 
 #include <QLockFile>
@@ -62,6 +63,9 @@ public:
     // Called when this copy's typing takes the place of an earlier session's recovery, which is then gone.
     std::function<void()> recoveryTaken;
 
+    // Returns once every recovery asked to be written or removed so far is.
+    void finishRecoveryWriting() { m_recoveryWriter.finish(); }
+
 private:
     bool saveTo(const QString &path);
     void openRecent(const QString &path);
@@ -69,7 +73,7 @@ private:
     void setCurrentFile(const QString &path);
     void showTitle();
     void rememberRecent(const QString &path);
-    void writeRecovery();
+    bool writeRecovery();
     void removeRecovery();
     void dropOffered();
     void say(const QString &text) const;
@@ -87,6 +91,8 @@ private:
     std::unique_ptr<QLockFile> m_offered; // the lock of the earlier session's recovery offered back, while it is
     QString m_offeredId;
     QTimer m_recoveryTimer; // an edit is written within half a second, however fast the typing goes on
+    // Off the window's thread; last, so that it finishes its writing before the lock is let go.
+    RecoveryWriter m_recoveryWriter;
 };
 
 } // namespace window

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comparison_outcome.h"
+
+namespace commands {
+
+namespace {
+
+ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
+{
+    ComparisonOutcome outcome{std::move(texts), std::move(reading), {}};
+    if (outcome.reading.problems.empty())
+        outcome.result = compare::compareWays(outcome.reading.inputs);
+    else
+        outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep, "an input is marked"};
+    return outcome;
+}
+
+ComparisonField besideRefusal(compare::RefusalSubject subject)
+{
+    switch (subject) {
+    case compare::RefusalSubject::Loan1:
+        return ComparisonField::Loan1Payment;
+    case compare::RefusalSubject::Loan2:
+        return ComparisonField::Loan2Payment;
+    case compare::RefusalSubject::Offer:
+        return ComparisonField::OfferRate;
+    case compare::RefusalSubject::Keep:
+        break;
+    }
+    return ComparisonField::Extra;
+}
+
+} // namespace
+
+std::vector<FieldProblem> ComparisonOutcome::marked() const
+{
+    if (!reading.problems.empty() || !result.refusal)
+        return reading.problems;
+    return {{besideRefusal(result.refusal->subject), "Cannot be compared: " + result.refusal->reason + "."}};
+}
+
+ComparisonOutcome compareTexts(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
+                               schedule::Month firstPayment)
+{
+    return compared(texts, readComparison(texts, marks, firstPayment));
+}
+
+ComparisonOutcome compareValues(const ComparisonValues &values, schedule::Month firstPayment)
+{
+    return compared({}, readComparison(values, firstPayment));
+}
+
+} // namespace commands

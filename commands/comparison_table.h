@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "compare/comparison.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+// Every input of the comparison with an offer, one row each: what the window, the report, the scenario file and the
+// reading know of it. Plain data, so that an input added here is an input everywhere.
+namespace commands {
+
+// Every input box of the comparison, in the order the window shows them and the table lists them.
+enum class ComparisonField {
+    Loan1Balance,
+    Loan1Rate,
+    Loan1Years,
+    Loan1Months,
+    Loan1Payment,
+    Loan2Balance,
+    Loan2Rate,
+    Loan2Years,
+    Loan2Months,
+    Loan2Payment,
+    OfferRate,
+    OfferYears,
+    OfferMonths,
+    FeesAtSigning,
+    FeesAdded,
+    Extra,
+    SavingsRate,
+};
+
+inline constexpr std::size_t comparisonFieldCount = 17;
+
+// Where an input belongs: the group box it is in and the object of the scenario file that keeps it.
+enum class InputGroup { Loan1, Loan2, Offer, Both };
+
+// What an input holds, which decides how it is read.
+enum class InputKind {
+    Amount, // to the cent on its shortest decimal form
+    Rate, // percent, as typed
+    Years, // a whole number, with the months beside it one term
+    Months, // a whole number, the months beyond the years
+};
+
+// What an empty box means: nothing to read (the comparison cannot go on) or 0. A payment left empty leaves the term
+// to set it, which its reading decides, not this.
+enum class WhenEmpty { Missing, Zero };
+
+struct ComparisonInput {
+    ComparisonField field;
+    InputGroup group;
+    InputKind kind;
+    WhenEmpty whenEmpty;
+    std::string_view objectName; // the box's; its mark beside it adds "Mark"
+    std::string_view caption; // above the box, in its group
+    std::string_view accessibleName; // what a person calls it: a screen reader's name and the report's caption
+    std::string_view scenarioKey; // in its group's object of a scenario file; years and months share a term
+    compare::Input checkedAs; // the input compare::checkInputs names when it is out of its limits
+    int boxCharacters; // how many characters its box holds in view
+};
+
+inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInputs{{
+    {ComparisonField::Loan1Balance, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Missing, "Loan1Balance", "Balance",
+     "Balance, loan 1", "balance", compare::Input::Loan1Balance, 18},
+    {ComparisonField::Loan1Rate, InputGroup::Loan1, InputKind::Rate, WhenEmpty::Missing, "Loan1Rate", "Annual rate (%)",
+     "Annual rate (%), loan 1", "rate", compare::Input::Loan1Rate, 10},
+    {ComparisonField::Loan1Years, InputGroup::Loan1, InputKind::Years, WhenEmpty::Zero, "Loan1Years",
+     "Remaining term in years", "Remaining term in years, loan 1", "termMonths", compare::Input::Loan1Term, 7},
+    {ComparisonField::Loan1Months, InputGroup::Loan1, InputKind::Months, WhenEmpty::Zero, "Loan1Months",
+     "Months beyond the years", "Months beyond the years, loan 1", "termMonths", compare::Input::Loan1Term, 7},
+    {ComparisonField::Loan1Payment, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Zero, "Loan1Payment",
+     "Monthly payment", "Monthly payment, loan 1", "payment", compare::Input::Loan1Payment, 18},
+    {ComparisonField::Loan2Balance, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Balance", "Balance",
+     "Balance, loan 2", "balance", compare::Input::Loan2Balance, 18},
+    {ComparisonField::Loan2Rate, InputGroup::Loan2, InputKind::Rate, WhenEmpty::Missing, "Loan2Rate", "Annual rate (%)",
+     "Annual rate (%), loan 2", "rate", compare::Input::Loan2Rate, 10},
+    {ComparisonField::Loan2Years, InputGroup::Loan2, InputKind::Years, WhenEmpty::Zero, "Loan2Years",
+     "Remaining term in years", "Remaining term in years, loan 2", "termMonths", compare::Input::Loan2Term, 7},
+    {ComparisonField::Loan2Months, InputGroup::Loan2, InputKind::Months, WhenEmpty::Zero, "Loan2Months",
+     "Months beyond the years", "Months beyond the years, loan 2", "termMonths", compare::Input::Loan2Term, 7},
+    {ComparisonField::Loan2Payment, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Payment",
+     "Monthly payment", "Monthly payment, loan 2", "payment", compare::Input::Loan2Payment, 18},
+    {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate", "Annual rate (%)",
+     "Annual rate (%), the offer", "rate", compare::Input::OfferRate, 10},
+    {ComparisonField::OfferYears, InputGroup::Offer, InputKind::Years, WhenEmpty::Zero, "OfferYears", "Term in years",
+     "Term in years, the offer", "termMonths", compare::Input::OfferTerm, 7},
+    {ComparisonField::OfferMonths, InputGroup::Offer, InputKind::Months, WhenEmpty::Zero, "OfferMonths",
+     "Months beyond the years", "Months beyond the years, the offer", "termMonths", compare::Input::OfferTerm, 7},
+    {ComparisonField::FeesAtSigning, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAtSigning",
+     "Fees paid at signing", "Fees paid at signing, the offer", "feesAtSigning", compare::Input::FeesAtSigning, 18},
+    {ComparisonField::FeesAdded, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAdded",
+     "Fees added to the loan", "Fees added to the loan, the offer", "feesAdded", compare::Input::FeesAdded, 18},
+    {ComparisonField::Extra, InputGroup::Both, InputKind::Amount, WhenEmpty::Zero, "Extra", "Extra paid each month",
+     "Extra paid each month, both ways", "extra", compare::Input::Extra, 18},
+    {ComparisonField::SavingsRate, InputGroup::Both, InputKind::Rate, WhenEmpty::Zero, "SavingsRate",
+     "Your savings rate (%)", "Your savings rate (%), for present values", "savingsRate", compare::Input::SavingsRate,
+     10},
+}};
+
+constexpr const ComparisonInput &comparisonInput(ComparisonField field)
+{
+    return comparisonInputs[std::size_t(field)];
+}
+
+constexpr bool tableFollowsTheFields()
+{
+    for (std::size_t i = 0; i < comparisonInputs.size(); ++i)
+        if (comparisonInputs[i].field != ComparisonField(i))
+            return false;
+    return true;
+}
+
+static_assert(tableFollowsTheFields(), "the table lists the inputs in ComparisonField order");
+
+// The input of a group kept under a key, of a kind (a term is kept as years and months): none where there is none.
+constexpr const ComparisonInput *inputOf(InputGroup group, std::string_view scenarioKey, InputKind kind)
+{
+    for (const ComparisonInput &input : comparisonInputs)
+        if (input.group == group && input.scenarioKey == scenarioKey && input.kind == kind)
+            return &input;
+    return nullptr;
+}
+
+// The five inputs of a loan.
+struct LoanFields {
+    ComparisonField balance, rate, years, months, payment;
+};
+
+constexpr LoanFields loanFieldsOf(InputGroup loan)
+{
+    return {inputOf(loan, "balance", InputKind::Amount)->field, inputOf(loan, "rate", InputKind::Rate)->field,
+            inputOf(loan, "termMonths", InputKind::Years)->field, inputOf(loan, "termMonths", InputKind::Months)->field,
+            inputOf(loan, "payment", InputKind::Amount)->field};
+}
+
+inline constexpr std::array<LoanFields, 2> loanFields{loanFieldsOf(InputGroup::Loan1), loanFieldsOf(InputGroup::Loan2)};
+
+// The box beside which a limit compare::checkInputs finds broken is marked: the first with that name.
+constexpr ComparisonField fieldCheckedAs(compare::Input input)
+{
+    for (const ComparisonInput &row : comparisonInputs)
+        if (row.checkedAs == input)
+            return row.field;
+    return ComparisonField::SavingsRate;
+}
+
+} // namespace commands
