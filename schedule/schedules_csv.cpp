@@ -67,7 +67,7 @@ void appendInteger(std::string &out, std::int64_t value, int width = 1)
     const auto length = int(end - buffer);
     if (length < width)
         out.append(std::size_t(width - length), '0');
-    out.append(buffer, end);
+    out.append(buffer, std::size_t(length));
 }
 
 std::string amountText(Cents cents, std::string_view mark)
