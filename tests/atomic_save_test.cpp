@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +36,22 @@ TEST(AtomicSave, writes_a_fifo_in_place)
 
     EXPECT_FALSE(saving::saveBytesAtomically(folder.path(), "x", error));
     EXPECT_EQ(error, "The file could not be saved: a folder of that name is in the way.");
+}
+
+// A write the device refuses fails the save, even one small enough to wait in a buffer until it is flushed. The
+// device is the test's own where it may make one, so that a fault cannot replace the system's /dev/full.
+TEST(AtomicSave, fails_where_the_device_refuses_the_bytes)
+{
+    QTemporaryDir folder;
+    const QString full = folder.filePath("full");
+    if (::mknod(QFile::encodeName(full).constData(), S_IFCHR | 0600, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "no device of the test's own can be made here";
+    QString error;
+    EXPECT_FALSE(saving::saveBytesAtomically(full, "x", error));
+    EXPECT_EQ(error, "The file could not be saved: no space left on device.");
+    struct stat status { };
+    ASSERT_EQ(::stat(QFile::encodeName(full).constData(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
 }
 
 } // namespace

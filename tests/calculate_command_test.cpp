@@ -106,6 +106,8 @@ const UnreadableCase unreadableCases[] = {
      "The loan 2 principal \"355000\\u000A140000\" is not a number. Enter a number such as 140,000."},
     {"bell_and_direction_override_shown", Field::Text1, "35\a5\u202E0",
      "The loan 1 principal \"35\\u00075\\u202E0\" is not a number. Enter a number such as 355,000."},
+    {"delete_shown", Field::Text1, "35\x7F" "50",
+     "The loan 1 principal \"35\\u007F50\" is not a number. Enter a number such as 355,000."},
     {"loan_2_rate_in_native_digits_of_another_locale", Field::Text7, "\u0664",
      "The loan 2 annual interest rate \"\u0664\" is not a number. Enter a number such as 4.5."},
     {"period_in_parentheses", Field::Text3, "(20)",

@@ -750,6 +750,7 @@ void CalculatorFormTest::before_any_calculate_the_comparison_fills_from_the_boxe
         QTest::keySequence(comparison, QKeySequence::Undo); // in a box that has no typing of its own to undo too
         QCOMPARE(input("OfferRate")->text(), "2.5");
         QCOMPARE(input("Loan1Balance")->text(), "390000");
+        QVERIFY(!menuAction("&Undo fill from the calculator")->isEnabled()); // one Fill, one Undo
     }
     // One Fill back, and only while nothing else has changed since.
     QTest::mouseClick(fill, Qt::LeftButton);

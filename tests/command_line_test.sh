@@ -75,6 +75,7 @@ expect 0 "Loan 1,1,2030-05,843.21,500.00,343.21,199656.79" "" schedules "$scenar
 expect 0 "" "" report "$scenarios/offer.loanblend" --rate2 3 -o "$work/report.pdf"
 head -c 5 "$work/report.pdf" | grep -q '%PDF-' || { echo "FAILED: report wrote no PDF"; failures=$((failures + 1)); }
 expect 1 "Loan 1,1,2027-01,1967.04" "Loan 2's monthly payment could not be calculated" schedules --rate2 0 -o -
+expect 0 "" "" schedules --output "$work/long-option.csv"
 expect 2 "" "the folder does not exist" report "$scenarios/offer.loanblend" -o /nonexistent/x.pdf
 # Scenarios the window refuses: an offer term of -1 years or 2 years 6.5 months, 101 %, an old version.
 scenario() { sed "s/$1/$2/" "$scenarios/offer.loanblend" >"$work/$3.loanblend"; }

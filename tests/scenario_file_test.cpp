@@ -118,6 +118,13 @@ const ComparisonSaveCase comparisonSaveCases[] = {
      {{F::Loan2Balance, "140000"}, {F::Loan2Years, "1.5"}, {F::Loan2Payment, "900"}},
      "",
      {"\"payment\": \"900\"", "\"termMonths\": null"}},
+    // Loan 2 without a balance is not compared: its term is kept where it reads, in months alone too, and
+    // dropped where it does not.
+    {"unread_term_in_months_alone",
+     {{F::Loan2Balance, ""}, {F::Loan2Years, ""}, {F::Loan2Months, "30"}},
+     "",
+     {"\"termMonths\": \"30\""}},
+    {"unread_term_negative", {{F::Loan2Balance, ""}, {F::Loan2Years, "-1"}}, "", {"\"termMonths\": null"}},
 };
 
 class ComparisonSaveTest : public testing::TestWithParam<ComparisonSaveCase> { };

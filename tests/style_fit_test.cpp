@@ -85,6 +85,10 @@ Shown shownUnder(const QString &styleName, const Inputs &inputs)
             shown.cutShort << box->objectName();
         const QRect contents = contentsOf(*box);
         const QRect glyphs = glyphsOf(*box);
+        // The text area lies inside the frame the style draws: never over it.
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        if (!box->rect().marginsRemoved({frame, frame, frame, frame}).contains(contents))
+            shown.clipped << box->objectName() + " (text over the frame)";
         const bool clippedDown = glyphs.top() < contents.top() || glyphs.bottom() > contents.bottom();
         const bool clippedAcross
             = fitsAcross(*box) && (glyphs.left() < contents.left() || glyphs.right() > contents.right());
