@@ -4,7 +4,6 @@
 #include "monthly_rate.h"
 #include "repayment_schedule.h"
 
-#include <algorithm>
 #include <array>
 #include <limits>
 #include <utility>

@@ -37,6 +37,13 @@ const TermPayment termPayments[] = {
     // One month repays the balance and its interest, 68,182,599.5 cents: an exact tie, decided in integers.
     {"a_tie_over_one_month_rounds_up", 67'885'600, 5.25, 1, 68'182'600},
     {"the_limit_at_100_percent_over_100_years", compare::maxAmount, 100, 1200, 8'333'333'333'333},
+    // Drawn at random among balances of 10 to 1,000 billion and rates up to 1 %, where doubles went wrong.
+    {"random_at_0_001_percent_over_10_years", 20'926'685'414'054, 0.001, 120, 174'397'837'377},
+    {"random_at_0_177_percent_over_a_year", 56'334'125'455'734, 0.177, 12, 4'699'012'533'561},
+    {"random_at_0_01_percent_over_30_years", 56'356'061'697'196, 0.01, 360, 156'780'202'426},
+    {"random_at_1_percent_over_5_years", 98'510'832'845'454, 1, 60, 1'683'919'297'301},
+    {"random_at_0_152_percent_over_a_year", 72'998'636'553'479, 0.152, 12, 6'088'229'393'369},
+    {"random_at_0_001_percent_over_50_years", 84'845'628'941'891, 0.001, 600, 141'444'795'782},
 };
 
 class TermPaymentTest : public testing::TestWithParam<TermPayment> { };
