@@ -30,23 +30,35 @@ schedule::CalculatedPlans plansReached(const CalculationOutcome &outcome)
     if (outcome.reached(Step::Loan1Payment))
         set(Plan::Loan1,
             {terms.loan1.principal, f.loan1.annualRate, f.loan1.payment,
-             ifReached(outcome, Step::Loan1Interest, f.loan1.totalInterest), years});
+             ifReached(outcome, Step::Loan1Interest, f.loan1.totalInterest), years, terms.loan1.annualRatePercent});
     if (outcome.reached(Step::Loan2Payment))
         set(Plan::Loan2,
             {terms.loan2.principal, f.loan2.annualRate, f.loan2.payment,
-             ifReached(outcome, Step::Loan2Interest, f.loan2.totalInterest), years});
+             ifReached(outcome, Step::Loan2Interest, f.loan2.totalInterest), years, terms.loan2.annualRatePercent});
     if (outcome.reached(Step::BlendedPayment))
         set(Plan::BlendedLoan,
-            {f.blend.totalPrincipal, f.blend.blendedNominalRate, f.blend.blendedPayment,
-             ifReached(outcome, Step::BlendedInterest, f.blend.blendedInterest), years});
+            {f.blend.totalPrincipal,
+             f.blend.blendedNominalRate,
+             f.blend.blendedPayment,
+             ifReached(outcome, Step::BlendedInterest, f.blend.blendedInterest),
+             years,
+             {}});
     if (outcome.reached(Step::AverageRate) && outcome.reached(Step::CombinedPayment))
         set(Plan::CombinedAtAverageRate,
-            {f.blend.totalPrincipal, f.blend.averageRate, f.blend.combinedPayment,
-             ifReached(outcome, Step::AveragePayoff, f.blend.averagePayoffInterest), std::nullopt});
+            {f.blend.totalPrincipal,
+             f.blend.averageRate,
+             f.blend.combinedPayment,
+             ifReached(outcome, Step::AveragePayoff, f.blend.averagePayoffInterest),
+             std::nullopt,
+             {}});
     if (outcome.reached(Step::WeightedRate) && outcome.reached(Step::CombinedPayment))
         set(Plan::CombinedAtWeightedRate,
-            {f.blend.totalPrincipal, f.blend.weightedRate, f.blend.combinedPayment,
-             ifReached(outcome, Step::WeightedPayoff, f.blend.weightedPayoffInterest), std::nullopt});
+            {f.blend.totalPrincipal,
+             f.blend.weightedRate,
+             f.blend.combinedPayment,
+             ifReached(outcome, Step::WeightedPayoff, f.blend.weightedPayoffInterest),
+             std::nullopt,
+             {}});
     return plans;
 }
 

@@ -75,10 +75,10 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs);
 // positive or not a number, and maxTermMonths + 1 for one beyond the limit, so that checkInputs refuses both.
 int termMonthsOf(double years);
 
-// The level payment that repays `balance` over `months` at the rate: B * r / (1 - (1 + r)^-n) with
-// r = annualRatePercent / 1200 (one division), or B / n at 0 %; rounded half away from zero to the cent on its
-// shortest decimal form (schedule::toCents). 0 where the balance or the months are not positive, or the payment
-// is not a cent amount.
+// The level payment that repays `balance` over `months` at the rate: B * r / (1 - (1 + r)^-n) with r the
+// rate's shortest decimal / 1200 exactly (schedule::MonthlyRate), or B / n at 0 %; the exact value rounded half
+// away from zero to the cent. 0 where the balance or the months are not positive, the months beyond
+// maxTermMonths, the balance beyond 2^54 cents, or the rate not usable.
 Cents paymentFromTerm(Cents balance, double annualRatePercent, int months);
 
 // What a loan over a term pays each month before any extra: paymentFromTerm, but never below the first month's

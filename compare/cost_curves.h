@@ -10,7 +10,8 @@ namespace compare {
 void addCostSoFar(Way &way, Cents feesAtSigning, Cents balancesToday);
 
 // Each month's total discounted at the savings rate (percent a year, compounded monthly: s = rate / 1200) to
-// the month before the first payment, plus the fees at signing, rounded half away from zero to the cent.
+// the month before the first payment, plus the fees at signing, rounded half away from zero to the cent. At 0 %
+// it is the total paid, exactly.
 Cents presentValueOf(const std::vector<Cents> &monthlyTotals, double savingsRatePercent, Cents feesAtSigning);
 
 // The first month k >= 0 from which offer[j] <= keep[j] for every later j, a curve that ends early staying at

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "repayment.h"
 
+#include "schedule/repayment_engine.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,9 +10,6 @@
 namespace compare {
 
 namespace {
-
-// Two loans are the most a way repays side by side.
-constexpr std::size_t maxDebts = 2;
 
 constexpr const char *tooManyPayments = "it would take more than 1,200 monthly payments (100 years)";
 // Out of reach within the limits checkInputs sets: balances never grow, since each payment covers at least its
@@ -33,8 +32,10 @@ std::size_t expectedPayments(const Debt &debt)
 
 Cents interestOn(Cents balance, double annualRatePercent)
 {
-    // Balances are below 2^63 and a month's rate below 1, so the product converts.
-    return schedule::roundHalfAway(double(balance) * (annualRatePercent / 1200));
+    // Within checkInputs' limits the interest is always there.
+    Cents interest = 0;
+    schedule::MonthlyRate::ofPercent(annualRatePercent).interestOn(balance, interest);
+    return interest;
 }
 
 Debt debtOverTerm(Cents balance, double annualRatePercent, int months)
@@ -44,82 +45,67 @@ Debt debtOverTerm(Cents balance, double annualRatePercent, int months)
     return {balance, annualRatePercent, payment, months};
 }
 
-std::optional<Unrepaid> repay(std::span<const Debt> debts, Cents extra, Month firstPayment, Way &way)
+namespace {
+
+template<std::size_t count>
+std::optional<Unrepaid> repaySome(std::span<const Debt> debts, Cents extra, Month firstPayment, Way &way)
 {
-    const std::size_t count = std::min(debts.size(), maxDebts);
-    std::array<Cents, maxDebts> balances{};
-    std::array<double, maxDebts> monthlyRates{}; // divided once here, not in every month's chain of operations
-    std::array<std::size_t, maxDebts> byRate{}; // the order the extra goes in
+    std::array<schedule::Debt, count> engineDebts{};
+    schedule::RepaymentRules rules;
+    rules.extra = extra;
     way.schedules.assign(count, {});
     Cents owed = 0;
     for (std::size_t d = 0; d < count; ++d) {
-        balances[d] = debts[d].balance;
-        monthlyRates[d] = debts[d].annualRatePercent / 1200;
-        byRate[d] = d;
-        way.schedules[d].reserve(expectedPayments(debts[d]));
-        if (__builtin_add_overflow(owed, balances[d], &owed))
-            return Unrepaid{d, tooLarge};
+        const Debt &debt = debts[d];
+        engineDebts[d]
+            = {debt.balance, schedule::MonthlyRate::ofPercent(debt.annualRatePercent), debt.payment, debt.lastPayment};
+        way.schedules[d].reserve(expectedPayments(debt));
+        owed += debt.balance; // checkInputs bounds each by 1e14
     }
-    std::stable_sort(byRate.begin(), byRate.begin() + std::ptrdiff_t(count), [&debts](std::size_t a, std::size_t b) {
-        return debts[a].annualRatePercent > debts[b].annualRatePercent;
-    });
+    std::stable_sort(
+        rules.extraOrder.begin(), rules.extraOrder.begin() + std::ptrdiff_t(count),
+        [&debts](std::size_t a, std::size_t b) { return debts[a].annualRatePercent > debts[b].annualRatePercent; });
 
     way.monthlyTotals.clear();
     way.balanceOwed.assign(1, owed);
-    Cents paid = 0;
-    Cents interestPaid = 0;
-    for (int number = 1; owed > 0; ++number) {
-        if (number > maxTermMonths) {
-            const auto unpaid = std::find_if(balances.begin(), balances.end(), [](Cents b) { return b > 0; });
-            return Unrepaid{std::size_t(unpaid - balances.begin()), tooManyPayments};
-        }
-        const Month month = schedule::addMonths(firstPayment, number - 1);
-        std::array<Cents, maxDebts> amounts{};
-        std::array<Cents, maxDebts> interests{};
-        std::array<bool, maxDebts> open{};
-        for (std::size_t d = 0; d < count; ++d) {
-            if (balances[d] <= 0)
-                continue;
-            open[d] = true;
-            interests[d] = schedule::roundHalfAway(double(balances[d]) * monthlyRates[d]); // as interestOn()
-            Cents due = 0;
-            if (__builtin_add_overflow(balances[d], interests[d], &due))
-                return Unrepaid{d, tooLarge};
-            // The last payment of a term, or one that would be more than what is owed, pays exactly that.
-            amounts[d] = number == debts[d].lastPayment || debts[d].payment >= due ? due : debts[d].payment;
-            balances[d] = due - amounts[d];
-        }
-        Cents left = extra;
-        for (std::size_t k = 0; k < count && left > 0; ++k) {
-            const std::size_t d = byRate[k];
-            const Cents share = std::min(left, balances[d]); // amount + share is at most `due`
-            amounts[d] += share;
-            balances[d] -= share;
-            left -= share;
-        }
-        Cents total = 0;
-        owed = 0;
-        for (std::size_t d = 0; d < count; ++d) {
-            if (!open[d])
-                continue;
-            way.schedules[d].push_back(
-                {number, month, amounts[d], interests[d], amounts[d] - interests[d], balances[d]});
-            if (__builtin_add_overflow(total, amounts[d], &total)
-                || __builtin_add_overflow(interestPaid, interests[d], &interestPaid)
-                || __builtin_add_overflow(owed, balances[d], &owed))
-                return Unrepaid{d, tooLarge};
-        }
-        if (__builtin_add_overflow(paid, total, &paid))
-            return Unrepaid{0, tooLarge};
-        way.monthlyTotals.push_back(total);
-        way.balanceOwed.push_back(owed);
-    }
-    way.payments = int(way.monthlyTotals.size());
+    const schedule::Repayment repayment
+        = schedule::repayDebts(engineDebts, rules, firstPayment, [&way](const schedule::RepaymentMonth &month) {
+              for (std::size_t d = 0; d < count; ++d) {
+                  // Field by field: a copy of the whole row compiles to a string move, slow at this size.
+                  const schedule::Payment &row = month.rows[d];
+                  if (month.open[d])
+                      way.schedules[d].push_back(
+                          {row.number, row.month, row.amount, row.interest, row.principal, row.balance});
+              }
+              way.monthlyTotals.push_back(month.total);
+              way.balanceOwed.push_back(month.owed);
+          });
+    if (repayment.unrepaid)
+        return Unrepaid{repayment.unrepaid->debt,
+                        repayment.unrepaid->why == schedule::Shortfall::TooManyPayments ? tooManyPayments : tooLarge};
+    way.payments = repayment.payments;
     way.firstPayment = way.monthlyTotals.empty() ? 0 : way.monthlyTotals.front();
     way.payoffMonth = schedule::addMonths(firstPayment, std::max(way.payments - 1, 0));
-    way.totalPaid = paid;
-    way.totalInterest = interestPaid;
+    way.totalPaid = repayment.totalPaid;
+    way.totalInterest = repayment.totalInterest;
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Unrepaid> repay(std::span<const Debt> debts, Cents extra, Month firstPayment, Way &way)
+{
+    switch (debts.size()) {
+    case 0:
+        way = Way{};
+        way.balanceOwed.assign(1, 0);
+        way.payoffMonth = schedule::addMonths(firstPayment, 0);
+        return std::nullopt;
+    case 1:
+        return repaySome<1>(debts, extra, firstPayment, way);
+    default:
+        return repaySome<schedule::maxDebts>(debts, extra, firstPayment, way);
+    }
 }
 
 Cents scheduledPayment(Cents balance, double annualRatePercent, int months)

@@ -21,7 +21,8 @@ struct Debt {
 // the payment is never below the first month's interest.
 Debt debtOverTerm(Cents balance, double annualRatePercent, int months);
 
-// A month's interest on a balance, in cents, rounded half away from zero.
+// A month's interest on a balance, in cents: balance × rate / 1200 exactly on the rate's shortest decimal
+// (schedule::MonthlyRate), rounded half away from zero.
 Cents interestOn(Cents balance, double annualRatePercent);
 
 // Why a way could not be repaid, and the debt (its index) that stopped it.

@@ -63,8 +63,8 @@ constexpr Definition scheduleDefinitions[] = {
      "The plan's monthly payment as the window shows it, rounded to the cent. The last payment pays "
      "what remains with its interest, so it may be smaller."},
     {"Interest",
-     "The balance owed times the plan's monthly rate, rounded to the nearest cent (half a cent "
-     "away from zero)."},
+     "The balance owed times the plan's monthly rate, worked out exactly in decimal on the rate as typed (a "
+     "computed rate on its shortest decimal form), and rounded to the nearest cent (half a cent away from zero)."},
     {"Principal repaid", "The payment less its interest."},
     {"Balance", "What remains owed after the payment; it ends at exactly 0."},
     {"Difference from the window",
@@ -75,13 +75,13 @@ constexpr Definition scheduleDefinitions[] = {
 constexpr Definition comparisonDefinitions[] = {
     {"Payment from a term",
      "<i>B</i> &times; <i>r</i> / (1 &minus; (1 + <i>r</i>)<sup>&minus;<i>n</i></sup>) with <i>r</i> = the annual "
-     "rate / 1200 and <i>n</i> the months of the term, rounded to the cent; at 0 % it is <i>B</i> / <i>n</i>. "
-     "Amounts typed are taken to the cent."},
+     "rate / 1200 and <i>n</i> the months of the term, its exact value rounded to the cent; at 0 % it is "
+     "<i>B</i> / <i>n</i>. Amounts typed are taken to the cent."},
     {"Each month",
-     "Each loan's interest is its balance times <i>r</i>, rounded to the cent. It pays its payment, or what it "
-     "owes with that interest where that is less or where its term ends. The extra then goes to the loan with the "
-     "higher rate (loan 1 on a tie), and what that loan no longer needs to the other. The offer is repaid the same "
-     "way, from the balances plus the fees added to it."},
+     "Each loan's interest is its balance times <i>r</i>, exactly in decimal on the rate as typed, rounded to the "
+     "cent. It pays its payment, or what it owes with that interest where that is less or where its term ends. The "
+     "extra then goes to the loan with the higher rate (loan 1 on a tie), and what that loan no longer needs to the "
+     "other. The offer is repaid the same way, from the balances plus the fees added to it."},
     {"Rate of keeping both",
      "The monthly rate <i>i</i> at which the two loans' payments together, month by month, are worth today's "
      "balances: (<i>B</i>&#8321; + <i>B</i>&#8322;) = &Sigma; payment<sub><i>k</i></sub> / (1 + <i>i</i>)"

@@ -11,6 +11,10 @@ namespace schedule {
 
 using Cents = std::int64_t;
 
+// Products of cents and a rate's digits, which 64 bits do not hold; a GCC and Clang extension.
+__extension__ typedef __int128 WideInt;
+__extension__ typedef unsigned __int128 WideUnsigned;
+
 // An amount in currency units, rounded on its shortest decimal form as the window's display rounds it: 2.675
 // (stored as 2.67499999...) is 268 cents, as a person reading "2.675" would round it.
 std::optional<Cents> toCents(double amount);

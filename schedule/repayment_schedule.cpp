@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "repayment_schedule.h"
 
+#include "repayment_engine.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,8 +10,6 @@
 namespace schedule {
 
 namespace {
-
-constexpr int maxPayments = 1200; // 100 years of monthly payments
 
 constexpr std::string_view noPaymentPeriod = "the period holds no monthly payment";
 constexpr std::string_view principalNotPositive = "its principal is not at least one cent";
@@ -21,8 +21,8 @@ constexpr std::string_view neverRepaid
 constexpr std::string_view tooManyPayments = "it would take more than 1,200 monthly payments (100 years)";
 constexpr std::string_view tooLarge = "its amounts are too large to list to the cent";
 
-// Every whole number of cents up to 2^53 is a double, so up to there a month's interest is the balance times the
-// rate, rounded once; above it a balance could already be a cent off before it is multiplied.
+// Every whole number of cents up to 2^53 is a double, so up to there a principal and a payment are the cents the
+// window shows; above it they could already be a cent off. It also keeps balances within MonthlyRate's reach.
 constexpr Cents exactCentsLimit = Cents(1) << 53;
 
 bool hasFixedPeriod(Plan plan)
@@ -59,14 +59,6 @@ std::size_t expectedPayments(Cents principal, Cents payment, double monthlyRate)
     const double unpaidShare = 1 - double(principal) * monthlyRate / double(payment);
     const double months = -std::log(unpaidShare) / std::log1p(monthlyRate);
     return months > 0 && months < maxPayments ? std::size_t(months) + 2 : 1;
-}
-
-// The month after `month`, as addMonths(month, 1) but without its division: this runs once a payment.
-Month nextMonth(Month month)
-{
-    if (month.month < 12)
-        return {month.year, month.month + 1};
-    return {month.year < std::numeric_limits<int>::max() ? month.year + 1 : month.year, 1};
 }
 
 } // namespace
@@ -123,40 +115,38 @@ Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment)
     if (!principal || !payment || !std::isfinite(monthlyRate) || *principal > exactCentsLimit
         || *payment > exactCentsLimit)
         return refuse(tooLarge);
+    const MonthlyRate rate = terms.annualRatePercent ? MonthlyRate::ofPercent(*terms.annualRatePercent)
+                                                     : MonthlyRate::ofFraction(terms.annualRate);
+    if (!rate.usable())
+        return refuse(rateNotPositive);
 
     Schedule schedule;
     schedule.plan = plan;
     schedule.exactInterest = terms.exactInterest;
     schedule.payments.reserve(last.number > 0 ? std::size_t(last.number)
                                               : expectedPayments(*principal, *payment, monthlyRate));
-    Cents balance = *principal;
-    Cents totalPaid = 0;
-    Cents totalInterest = 0;
-    Month month = addMonths(firstPayment, 0);
-    for (int number = 1; balance > 0; ++number, month = nextMonth(month)) {
-        if (number > maxPayments)
+    const std::array<Debt, 1> debt{{{*principal, rate, *payment, last.number}}};
+    RepaymentRules rules;
+    rules.refuseUncoveredInterest = true;
+    const Repayment repayment = repayDebts(debt, rules, firstPayment, [&schedule](const RepaymentMonth &month) {
+        // Field by field: a copy of the whole row compiles to a string move, slow at this size.
+        const Payment &row = month.rows[0];
+        schedule.payments.push_back({row.number, row.month, row.amount, row.interest, row.principal, row.balance});
+    });
+    if (repayment.unrepaid) {
+        switch (repayment.unrepaid->why) {
+        case Shortfall::InterestNotCovered:
+        case Shortfall::InterestBeyondReach:
+            return refuse(neverRepaid);
+        case Shortfall::TooManyPayments:
             return refuse(tooManyPayments);
-        // A month's interest beyond 64-bit cents lies far above any payment.
-        const double exactInterest = double(balance) * monthlyRate;
-        if (!(exactInterest < centsLimit))
-            return refuse(neverRepaid);
-        const Cents interest = roundHalfAway(exactInterest);
-        // interest >= 0 and payment > 0, so payment - interest cannot overflow.
-        const bool clears = number == last.number || (interest <= *payment && balance <= *payment - interest);
-        if (!clears && interest >= *payment)
-            return refuse(neverRepaid);
-        Cents amount = *payment;
-        if (clears && __builtin_add_overflow(balance, interest, &amount))
-            return refuse(tooLarge);
-        const Cents repaid = amount - interest;
-        balance -= repaid;
-        if (__builtin_add_overflow(totalPaid, amount, &totalPaid)
-            || __builtin_add_overflow(totalInterest, interest, &totalInterest))
-            return refuse(tooLarge);
-        schedule.payments.push_back({number, month, amount, interest, repaid, balance});
+        case Shortfall::TooLarge:
+            break;
+        }
+        return refuse(tooLarge);
     }
-    schedule.totalPaid = totalPaid;
-    schedule.totalInterest = totalInterest;
+    schedule.totalPaid = repayment.totalPaid;
+    schedule.totalInterest = repayment.totalInterest;
     return schedule;
 }
 

@@ -45,6 +45,9 @@ struct PlanTerms {
     double payment = 0; // the level monthly payment the window shows for this plan
     std::optional<double> exactInterest; // the window's unrounded total interest; none where it was not reached
     std::optional<double> years; // the shared period; none for the combined plans, which pay until repaid
+    // The rate as typed in percent, for the loans whose rate was typed; its shortest decimal sets the interest
+    // (MonthlyRate::ofPercent). None for a computed rate: annualRate's own shortest decimal sets it.
+    std::optional<double> annualRatePercent;
 };
 
 struct Payment {
@@ -67,7 +70,8 @@ struct Schedule {
     bool listed() const { return notListedReason.empty(); }
 };
 
-// The schedule of one plan, its first payment in `firstPayment`. A plan that cannot be listed (principal or
+// The schedule of one plan, its first payment in `firstPayment`. Each month's interest is the balance times the
+// exact monthly rate (see MonthlyRate), rounded half away from zero. A plan that cannot be listed (principal or
 // rate not positive, a month's interest at least the payment, more than 1,200 payments, a principal or payment
 // above 2^53 cents, where a double no longer holds every cent of a balance; also a payment that rounds to no
 // cent, and a loan whose period holds no payment) comes back with no payments and the reason in plain words. Principal

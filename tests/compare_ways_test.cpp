@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "compare/repayment.h"
 #include "compare_inputs.h"
+#include "interest_ties.h"
 #include "row_name.h"
 
 #include <cmath>
@@ -21,13 +23,27 @@ struct TermPayment {
     Cents payment;
 };
 
-// Worked out apart in Python on the same doubles, rounding with decimal.Decimal on repr().
+// Worked out apart in Python with fractions.Fraction: the rate's repr() over 1200, the exact payment rounded half
+// away from zero.
 const TermPayment termPayments[] = {
     {"200000_at_3_percent_over_30_years", 20'000'000, 3, 360, 84'321},
     {"50000_at_9_percent_over_30_years", 5'000'000, 9, 360, 40'231},
     {"half_a_cent_at_0_percent_rounds_up", 1001, 0, 2, 501},
-    // (23 / 100) / 12 lies a bit away from 23 / 1200, which moves this payment by a cent.
-    {"rate_divided_once", 85'909'775'562'899, 23, 12, 8'082'075'651'726},
+    {"just_under_half_a_cent_at_0_percent_rounds_down", 1000, 0, 3, 333},
+    // Doubles put it a cent above, at ...51,726.
+    {"23_percent_over_a_year_on_the_exact_rate", 85'909'775'562'899, 23, 12, 8'082'075'651'725},
+    // 83,375,041,666.658 cents; in doubles the payment read 833,750,416.77.
+    {"the_limit_at_0_001_percent_over_100_years", 99'999'999'999'999, 0.001, 1200, 83'375'041'667},
+    // One month repays the balance and its interest, 68,182,599.5 cents: an exact tie, decided in integers.
+    {"a_tie_over_one_month_rounds_up", 67'885'600, 5.25, 1, 68'182'600},
+    {"the_limit_at_100_percent_over_100_years", compare::maxAmount, 100, 1200, 8'333'333'333'333},
+    // Drawn at random among balances of 10 to 1,000 billion and rates up to 1 %, where doubles went wrong.
+    {"random_at_0_001_percent_over_10_years", 20'926'685'414'054, 0.001, 120, 174'397'837'377},
+    {"random_at_0_177_percent_over_a_year", 56'334'125'455'734, 0.177, 12, 4'699'012'533'561},
+    {"random_at_0_01_percent_over_30_years", 56'356'061'697'196, 0.01, 360, 156'780'202'426},
+    {"random_at_1_percent_over_5_years", 98'510'832'845'454, 1, 60, 1'683'919'297'301},
+    {"random_at_0_152_percent_over_a_year", 72'998'636'553'479, 0.152, 12, 6'088'229'393'369},
+    {"random_at_0_001_percent_over_50_years", 84'845'628'941'891, 0.001, 600, 141'444'795'782},
 };
 
 class TermPaymentTest : public testing::TestWithParam<TermPayment> { };
@@ -176,6 +192,69 @@ TEST(CompareWays, rounds_half_a_cent_of_interest_up)
     inputs.offer = {6, 1, 0, 0};
     EXPECT_EQ(compare::compareWays(inputs).keep.totalInterest, 1);
 }
+
+class FirstInterestTest : public testing::TestWithParam<FirstInterest> { };
+
+TEST_P(FirstInterestTest, is_the_exact_half_cent_rounded_up_in_both_ways)
+{
+    const FirstInterest &c = GetParam();
+    EXPECT_EQ(compare::interestOn(c.balance, c.ratePercent), c.interest);
+    ComparisonInputs inputs;
+    inputs.loans = {{c.balance, c.ratePercent, 360, {}}};
+    inputs.offer = {c.ratePercent, 360, 0, 0};
+    const compare::Comparison comparison = compare::compareWays(inputs);
+    ASSERT_FALSE(comparison.refusal) << comparison.refusal->reason;
+    EXPECT_EQ(comparison.keep.schedules[0][0].interest, c.interest);
+    EXPECT_EQ(comparison.offer.schedules[0][0].interest, c.interest);
+}
+
+INSTANTIATE_TEST_SUITE_P(CompareWays, FirstInterestTest, testing::ValuesIn(firstInterests), RowName{});
+
+// Two loans of 1,000,000,000,000 at 100 % over 100 years against one offer of both: some 2e16 cents paid, where
+// doubles no longer hold every cent. With no savings rate the present value is the total paid, and the offer's
+// differences are the cents its rounding gives.
+TEST(CompareWays, gives_the_present_value_at_the_limits_to_the_cent)
+{
+    ComparisonInputs inputs;
+    inputs.loans = {{compare::maxAmount, 100, 1200, {}}, {compare::maxAmount, 100, 1200, {}}};
+    inputs.offer = {100, 1200, 0, 0};
+    const compare::Comparison c = compare::compareWays(inputs);
+    ASSERT_FALSE(c.refusal) << c.refusal->reason;
+    EXPECT_EQ(c.keep.totalPaid, 20'199'999'999'999'200);
+    EXPECT_EQ(c.keep.presentValue, c.keep.totalPaid);
+    EXPECT_EQ(c.offer.presentValue, c.offer.totalPaid);
+    EXPECT_EQ(c.presentValueDifference, c.totalPaidDifference);
+}
+
+struct PresentValueCase {
+    const char *name;
+    double savingsRatePercent;
+    Cents presentValue;
+};
+
+// Keeping the two loans above, worked out apart in Python with fractions.Fraction: every month's total times
+// (1200 / (1200 + s))^k, exactly, rounded half away from zero.
+const PresentValueCase presentValueCases[] = {
+    {"at_0_000001_percent", 0.000001, 20'199'989'791'669'308},
+    {"at_0_001_percent", 0.001, 20'189'795'107'549'750},
+    {"at_0_01_percent", 0.01, 20'098'259'972'967'122},
+    {"at_5_percent", 5, 3'974'128'443'326'131},
+};
+
+class PresentValueTest : public testing::TestWithParam<PresentValueCase> { };
+
+TEST_P(PresentValueTest, is_right_to_the_cent_at_the_limits)
+{
+    ComparisonInputs inputs;
+    inputs.loans = {{compare::maxAmount, 100, 1200, {}}, {compare::maxAmount, 100, 1200, {}}};
+    inputs.offer = {100, 1200, 0, 0};
+    inputs.savingsRatePercent = GetParam().savingsRatePercent;
+    const compare::Comparison c = compare::compareWays(inputs);
+    ASSERT_FALSE(c.refusal) << c.refusal->reason;
+    EXPECT_EQ(c.keep.presentValue, GetParam().presentValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(CompareWays, PresentValueTest, testing::ValuesIn(presentValueCases), RowName{});
 
 // Each schedule ends at 0 and never owes more than the month before; the way's totals are its schedules'; its
 // cost so far runs from its fees to its finance charge.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/failure_messages.h"
 #include "default_run.h"
+#include "interest_ties.h"
 #include "row_name.h"
 
 #include <algorithm>
@@ -48,8 +49,12 @@ TEST(BuildSchedule, keeps_its_invariants_over_random_terms)
         const double years = 0.05 + 60 * unit(random); // mostly not whole
         const double payment = loan::levelPayment(principal, rate / 12, years * 12);
         const bool combined = i % 2 == 1; // paying 0.9 to 1.9 times the level payment, until repaid
-        const PlanTerms terms{principal, rate, combined ? payment * (0.9 + unit(random)) : payment, 0,
-                              combined ? std::nullopt : std::optional(years)};
+        const PlanTerms terms{principal,
+                              rate,
+                              combined ? payment * (0.9 + unit(random)) : payment,
+                              0,
+                              combined ? std::nullopt : std::optional(years),
+                              {}};
         const auto s
             = schedule::buildSchedule(combined ? Plan::CombinedAtWeightedRate : Plan::Loan2, terms, january2026);
         SCOPED_TRACE(testing::Message() << "row " << i << ": " << principal << " at " << rate);
@@ -74,29 +79,29 @@ struct TermsCase {
 // 10000 at 6 % with the level payment for the period.
 PlanTerms over(double years)
 {
-    return {10000, 0.06, loan::levelPayment(10000, 0.005, years * 12), 0, years};
+    return {10000, 0.06, loan::levelPayment(10000, 0.005, years * 12), 0, years, {}};
 }
 
 const TermsCase termsCases[] = {
     {"a_hair_over_whole_years_is_still_whole", Plan::BlendedLoan, over(20.000000000000004), 240},
     {"part_of_a_month_more_adds_a_payment", Plan::BlendedLoan, over(2.04), 25},
-    {"principal_under_half_a_cent", Plan::Loan1, {0.004, 0.05, 100, 0, 10}, 0, "principal"},
-    {"nan_principal", Plan::Loan1, {nan, 0.05, 100, 0, 10}, 0, "principal"},
-    {"principal_beyond_64_bit_cents", Plan::Loan1, {1e300, 0.05, 1e300, 0, 10}, 0, "to the cent"},
-    {"nan_rate", Plan::CombinedAtAverageRate, {1000, nan, 100, 0, {}}, 0, "rate"},
-    {"interest_beyond_64_bit_cents", Plan::CombinedAtAverageRate, {1e6, 1e300, 100, 0, {}}, 0, "never repaid"},
-    {"payment_rounding_to_no_cent", Plan::Loan1, {1000, 0.05, 0.004, 0, 10}, 0, "payment"},
-    {"payment_equal_to_the_interest", Plan::CombinedAtAverageRate, {1200, 0.12, 12, 0, {}}, 0, "never repaid"},
-    {"combined_over_100_years", Plan::CombinedAtAverageRate, {100000, 0.012, 100.01, 0, {}}, 0, "1,200"},
-    {"period_over_100_years", Plan::Loan1, {1000, 0.05, 10, 0, 100.1}, 0, "1,200"},
-    {"nan_period", Plan::Loan1, {1000, 0.05, 10, 0, nan}, 0, "period"},
+    {"principal_under_half_a_cent", Plan::Loan1, {0.004, 0.05, 100, 0, 10, {}}, 0, "principal"},
+    {"nan_principal", Plan::Loan1, {nan, 0.05, 100, 0, 10, {}}, 0, "principal"},
+    {"principal_beyond_64_bit_cents", Plan::Loan1, {1e300, 0.05, 1e300, 0, 10, {}}, 0, "to the cent"},
+    {"nan_rate", Plan::CombinedAtAverageRate, {1000, nan, 100, 0, {}, {}}, 0, "rate"},
+    {"interest_beyond_64_bit_cents", Plan::CombinedAtAverageRate, {1e6, 1e300, 100, 0, {}, {}}, 0, "never repaid"},
+    {"payment_rounding_to_no_cent", Plan::Loan1, {1000, 0.05, 0.004, 0, 10, {}}, 0, "payment"},
+    {"payment_equal_to_the_interest", Plan::CombinedAtAverageRate, {1200, 0.12, 12, 0, {}, {}}, 0, "never repaid"},
+    {"combined_over_100_years", Plan::CombinedAtAverageRate, {100000, 0.012, 100.01, 0, {}, {}}, 0, "1,200"},
+    {"period_over_100_years", Plan::Loan1, {1000, 0.05, 10, 0, 100.1, {}}, 0, "1,200"},
+    {"nan_period", Plan::Loan1, {1000, 0.05, 10, 0, nan, {}}, 0, "period"},
     // One payment of 9e18 cents plus a month's interest of 4.5e18.
-    {"last_payment_beyond_64_bit_cents", Plan::Loan1, {9e16, 6, 1e16, 0, 1.0 / 12}, 0, "to the cent"},
+    {"last_payment_beyond_64_bit_cents", Plan::Loan1, {9e16, 6, 1e16, 0, 1.0 / 12, {}}, 0, "to the cent"},
     // Above 2^53 cents a double no longer holds every cent of a balance, so a month's interest could be a cent off.
-    {"principal_above_2_53_cents", Plan::Loan2, {1e15, 0.2057, 2e13, 0, 36.7}, 0, "too large to list to the cent"},
+    {"principal_above_2_53_cents", Plan::Loan2, {1e15, 0.2057, 2e13, 0, 36.7, {}}, 0, "too large to list to the cent"},
     {"principal_at_2_53_cents",
      Plan::Loan2,
-     {90071992547409.92, 0.05, loan::levelPayment(90071992547409.92, 0.05 / 12, 12), 0, 1},
+     {90071992547409.92, 0.05, loan::levelPayment(90071992547409.92, 0.05 / 12, 12), 0, 1, {}},
      12},
 };
 
@@ -142,13 +147,50 @@ class InterestTest : public testing::TestWithParam<InterestCase> { };
 TEST_P(InterestTest, rounds_each_month_half_away_from_zero)
 {
     const InterestCase &c = GetParam();
-    const auto s
-        = schedule::buildSchedule(Plan::CombinedAtAverageRate, {c.principal, c.annualRate, 0.5, 0, {}}, january2026);
+    const auto s = schedule::buildSchedule(Plan::CombinedAtAverageRate, {c.principal, c.annualRate, 0.5, 0, {}, {}},
+                                           january2026);
     ASSERT_FALSE(s.payments.empty()) << s.notListedReason;
     EXPECT_EQ(s.payments.front().interest, c.firstInterest);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuildSchedule, InterestTest, testing::ValuesIn(interestCases), RowName{});
+
+class TypedRateTest : public testing::TestWithParam<FirstInterest> { };
+
+// A loan whose rate was typed takes its interest on the typed decimal, over 1200.
+TEST_P(TypedRateTest, earns_the_exact_half_cent_rounded_up)
+{
+    const FirstInterest &c = GetParam();
+    const double principal = double(c.balance) / 100;
+    const double rate = c.ratePercent / 100;
+    const PlanTerms terms{principal, rate, loan::levelPayment(principal, rate / 12, 360), 0, 30, c.ratePercent};
+    const auto s = schedule::buildSchedule(Plan::Loan1, terms, january2026);
+    ASSERT_FALSE(s.payments.empty()) << s.notListedReason;
+    EXPECT_EQ(s.payments.front().interest, c.interest);
+    expectSound(s, terms);
+}
+
+INSTANTIATE_TEST_SUITE_P(BuildSchedule, TypedRateTest, testing::ValuesIn(firstInterests), RowName{});
+
+// 100.00 at 1.14 % earns 0.095 in its first month. The calculation holds the rate as 1.14 / 100, which is
+// 0.011399999999999999; the plan reads the typed 1.14.
+TEST(PlansReached, give_the_loans_their_typed_rates)
+{
+    const auto plans = plansOf({100, 1.14, 1}, defaultLoan2);
+    ASSERT_TRUE(plans.of(Plan::Loan1));
+    const auto s = schedule::buildSchedule(Plan::Loan1, *plans.of(Plan::Loan1), january2026);
+    ASSERT_FALSE(s.payments.empty()) << s.notListedReason;
+    EXPECT_EQ(s.payments.front().interest, 10);
+}
+
+// The README reconciles the schedules with the window's figures on this loan: the schedule's interest lies
+// $40,853.98 below the window's total, the payment having been rounded down a cent.
+TEST(BuildSchedule, keeps_the_readmes_reconciliation)
+{
+    const auto plans = plansOf({10'000'000, 25, 50}, {10'000'000, 25, 50});
+    const auto s = schedule::buildSchedule(Plan::Loan1, *plans.of(Plan::Loan1), january2026);
+    EXPECT_EQ(schedule::interestDifference(s), -4'085'398);
+}
 
 struct ExpectedPlan {
     Plan plan;
