@@ -127,12 +127,13 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
     if (!addedWithin)
         problems.push_back({Input::FeesAdded, amountRange});
 
-    // Every amount compared here is at most 1e14 cents, so the sums cannot overflow. The message goes beside
-    // each fee that is not 0, since either may be the one to lower.
+    // Summed only once every amount is known to be at most 1e14 cents, so the sums cannot overflow: a balance
+    // read from a file may be any number of cents. The message goes beside each fee that is not 0, since either
+    // may be the one to lower.
     const bool balancesWithin
         = amountWithin(loan1.balance, 1) && (!hasLoan2 || amountWithin(inputs.loans[1].balance, 0));
-    const Cents balances = loan1.balance + (hasLoan2 ? inputs.loans[1].balance : 0);
-    if (balancesWithin && atSigningWithin && addedWithin && offer.feesAtSigning + offer.feesAdded >= balances) {
+    if (balancesWithin && atSigningWithin && addedWithin
+        && offer.feesAtSigning + offer.feesAdded >= loan1.balance + (hasLoan2 ? inputs.loans[1].balance : 0)) {
         if (offer.feesAtSigning > 0)
             problems.push_back({Input::FeesAtSigning, feesBelowBalances});
         if (offer.feesAdded > 0)

@@ -3,6 +3,7 @@
 #include "row_name.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -44,6 +45,11 @@ const Limit limits[] = {
      Subject::Loan1},
     {"loan_1_term_of_no_month", [](auto &in) { in.loans[0].termMonths = 0; }, {Input::Loan1Term}, Subject::Loan1},
     {"loan_2_balance_below_0", [](auto &in) { in.loans[1].balance = -1; }, {Input::Loan2Balance}, Subject::Loan2},
+    // As a file can give it: never summed with the other balance, which would overflow.
+    {"loan_1_balance_of_every_cent_there_is",
+     [](auto &in) { in.loans[0].balance = std::numeric_limits<compare::Cents>::max(); },
+     {Input::Loan1Balance},
+     Subject::Loan1},
     {"loan_2_payment_over_the_limit",
      [](auto &in) { in.loans[1].payment = maxAmount + 1; },
      {Input::Loan2Payment},
