@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cents.h"
 
-#include <charconv>
+#include "shortest_decimal.h"
+
 #include <cmath>
 #include <limits>
-#include <string_view>
 
 namespace schedule {
 
@@ -20,33 +20,22 @@ std::optional<Cents> toCents(double amount)
     // is checked at the end.
     if (!std::isfinite(amount) || std::fabs(amount) >= 1e17)
         return std::nullopt;
-    char buffer[32];
-    const char *end
-        = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(amount), std::chars_format::scientific).ptr;
-    const std::string_view text{buffer, std::size_t(end - buffer)};
-    const std::size_t e = text.find('e');
-    int exponent = 0;
-    const std::string_view exponentText = text.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+'), exponentText.data() + exponentText.size(),
-                    exponent);
-
-    // The mantissa "d.ddd" times 10^exponent: keep the digits down to the cent, then round on the next one.
-    const int centDigits = exponent + 3; // digits of the mantissa that lie at or above the cent
-    std::uint64_t cents = 0;
-    bool roundUp = false;
-    int taken = 0;
-    for (const char c : text.substr(0, e)) {
-        if (c == '.')
-            continue;
-        if (taken < centDigits)
-            cents = cents * 10 + std::uint64_t(c - '0');
-        else if (taken == centDigits)
-            roundUp = c >= '5';
-        ++taken;
+    // Whole cents are the digits scaled by 10^(power + 2); below the cent, the first digit dropped rounds.
+    const ShortestDecimal decimal = shortestDecimal(std::fabs(amount));
+    std::uint64_t cents = decimal.digits;
+    int scale = decimal.power + 2;
+    for (; scale > 0; --scale)
+        cents *= 10; // below 1e19, as the amount is below 1e17
+    if (scale < 0) {
+        // The digits are below 10^17, so under half of any divisor from 10^18 on.
+        if (scale < -17)
+            return 0;
+        std::uint64_t divisor = 1;
+        for (; scale < 0; ++scale)
+            divisor *= 10;
+        const bool roundUp = cents % divisor >= divisor / 2;
+        cents = cents / divisor + (roundUp ? 1 : 0);
     }
-    for (; taken < centDigits; ++taken)
-        cents *= 10;
-    cents += roundUp ? 1 : 0;
     if (cents > std::uint64_t(maxCents))
         return std::nullopt;
     return amount < 0 ? -Cents(cents) : Cents(cents);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "monthly_rate.h"
 
-#include <charconv>
+#include "shortest_decimal.h"
+
 #include <cmath>
 #include <limits>
-#include <string_view>
 
 namespace schedule {
 
@@ -37,25 +37,9 @@ MonthlyRate MonthlyRate::of(double annual, unsigned denominator)
     if (annual == 0)
         return rate;
 
-    // "d.ddde±x": the digits, and the power of ten of the first one.
-    char buffer[32];
-    const char *end = std::to_chars(buffer, buffer + sizeof buffer, annual, std::chars_format::scientific).ptr;
-    const std::string_view text{buffer, std::size_t(end - buffer)};
-    const std::size_t e = text.find('e');
-    int exponent = 0;
-    const std::string_view exponentText = text.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+'), exponentText.data() + exponentText.size(),
-                    exponent);
-    std::uint64_t digits = 0;
-    int count = 0;
-    for (const char c : text.substr(0, e)) {
-        if (c == '.')
-            continue;
-        digits = digits * 10 + std::uint64_t(c - '0'); // 17 digits at most
-        ++count;
-    }
-
-    int power = exponent - (count - 1); // the rate is digits × 10^power
+    const ShortestDecimal decimal = shortestDecimal(annual);
+    std::uint64_t digits = decimal.digits;
+    int power = decimal.power; // the rate is digits × 10^power
     WideUnsigned wideDenominator = denominator;
     if (power < -maxDecimals)
         return rate;

@@ -17,6 +17,10 @@ struct Rounding {
 // double itself, including where adding 0.5 and truncating would go wrong.
 const Rounding roundings[] = {
     {"amount_half_cent_stored_below_rounds_up", schedule::toCents, 2.675, 268},
+    {"negative_amount_half_cent_rounds_away", schedule::toCents, -0.005, -1},
+    {"amount_a_step_below_a_half_cent", schedule::toCents, 0.004999999999999999, 0},
+    {"amount_a_step_above_one_and_a_half_cents", schedule::toCents, 0.015000000000000001, 2},
+    {"amount_far_below_the_cent", schedule::toCents, 5e-20, 0},
     {"amount_near_the_64_bit_limit", schedule::toCents, 9.2e16, 9200000000000000000},
     {"amount_beyond_64_bit_cents", schedule::toCents, 9.3e16, std::nullopt},
     {"interest_just_below_a_half", schedule::roundCents, 0.49999999999999994, 0},
