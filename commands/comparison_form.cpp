@@ -13,7 +13,7 @@ namespace commands {
 
 namespace {
 
-using F = ComparisonField;
+using F = compare::ComparisonField;
 
 // One input as read: its number, or why there is none (Empty where nothing was typed).
 struct Read {
@@ -22,7 +22,7 @@ struct Read {
     numtext::ReadErrorKind error = numtext::ReadErrorKind::Empty;
 };
 
-using Reads = std::array<Read, comparisonFieldCount>;
+using Reads = std::array<Read, compare::comparisonFieldCount>;
 
 class Reader {
 public:
@@ -38,7 +38,7 @@ public:
         const Read &read = m_reads[std::size_t(field)];
         if (read.number)
             return read.number;
-        if (read.error == numtext::ReadErrorKind::Empty && comparisonInput(field).whenEmpty == WhenEmpty::Zero)
+        if (read.error == numtext::ReadErrorKind::Empty && compare::comparisonInput(field).whenEmpty == compare::WhenEmpty::Zero)
             return 0.0;
         if (read.error == numtext::ReadErrorKind::Empty)
             problem(field, "Enter a number.");
@@ -109,8 +109,8 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
     ComparisonReading reading;
     compare::ComparisonInputs &inputs = reading.inputs;
     inputs.firstPayment = firstPayment;
-    for (std::size_t l = 0; l < loanFields.size(); ++l) {
-        const LoanFields &fields = loanFields[l];
+    for (std::size_t l = 0; l < compare::loanFields.size(); ++l) {
+        const compare::LoanFields &fields = compare::loanFields[l];
         compare::LoanInputs loan;
         const std::optional<compare::Cents> balance = read.amount(fields.balance);
         loan.balance = balance.value_or(0);
@@ -136,10 +136,10 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
     // Limits only for what could be read: a text that is no number already has its message, and a term whose
     // months are no number is not out of range for it.
     for (const compare::InputProblem &problem : compare::checkInputs(inputs)) {
-        const F field = fieldCheckedAs(problem.input);
-        const ComparisonInput &input = comparisonInput(field);
-        const ComparisonInput *months = inputOf(input.group, input.scenarioKey, InputKind::Months);
-        const bool monthsUnread = input.kind == InputKind::Years && months && read.noted(months->field);
+        const F field = compare::inputCheckedAs(problem.input).field;
+        const compare::ComparisonInput &input = compare::comparisonInput(field);
+        const compare::ComparisonInput *months = compare::inputOf(input.group, input.scenarioKey, compare::InputKind::Months);
+        const bool monthsUnread = input.kind == compare::InputKind::Years && months && read.noted(months->field);
         if (!monthsUnread)
             read.problem(field, "Must be " + problem.message + ".");
     }

@@ -3,7 +3,7 @@
 
 #include "calculation.h"
 #include "compare/comparison.h"
-#include "comparison_table.h"
+#include "compare/input_table.h"
 #include "numtext/locale_marks.h"
 
 #include <array>
@@ -17,29 +17,29 @@
 namespace commands {
 
 // The texts of every input, by ComparisonField.
-using ComparisonTexts = std::array<std::string, comparisonFieldCount>;
+using ComparisonTexts = std::array<std::string, compare::comparisonFieldCount>;
 
 // The numbers of every input, by ComparisonField, as a scenario keeps them: none for an input left empty.
-using ComparisonValues = std::array<std::optional<double>, comparisonFieldCount>;
+using ComparisonValues = std::array<std::optional<double>, compare::comparisonFieldCount>;
 
-inline std::string &textOf(ComparisonTexts &texts, ComparisonField field)
+inline std::string &textOf(ComparisonTexts &texts, compare::ComparisonField field)
 {
     return texts[std::size_t(field)];
 }
 
-inline const std::string &textOf(const ComparisonTexts &texts, ComparisonField field)
+inline const std::string &textOf(const ComparisonTexts &texts, compare::ComparisonField field)
 {
     return texts[std::size_t(field)];
 }
 
 // What a person calls an input, "Balance, loan 1": the window's name for its box and the report's caption.
-constexpr std::string_view comparisonFieldName(ComparisonField field)
+constexpr std::string_view comparisonFieldName(compare::ComparisonField field)
 {
-    return comparisonInput(field).accessibleName;
+    return compare::comparisonInput(field).accessibleName;
 }
 
 struct FieldProblem {
-    ComparisonField field;
+    compare::ComparisonField field;
     std::string message; // a sentence, such as "Must be between 0 % and 100 %."
 };
 

@@ -15,19 +15,19 @@ ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
     return outcome;
 }
 
-ComparisonField besideRefusal(compare::RefusalSubject subject)
+compare::ComparisonField besideRefusal(compare::RefusalSubject subject)
 {
     switch (subject) {
     case compare::RefusalSubject::Loan1:
-        return ComparisonField::Loan1Payment;
+        return compare::ComparisonField::Loan1Payment;
     case compare::RefusalSubject::Loan2:
-        return ComparisonField::Loan2Payment;
+        return compare::ComparisonField::Loan2Payment;
     case compare::RefusalSubject::Offer:
-        return ComparisonField::OfferRate;
+        return compare::ComparisonField::OfferRate;
     case compare::RefusalSubject::Keep:
         break;
     }
-    return ComparisonField::Extra;
+    return compare::ComparisonField::Extra;
 }
 
 } // namespace

@@ -57,10 +57,10 @@ int boxWidthFor(const QLineEdit &box, int characters)
     return box.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &box).width();
 }
 
-using commands::ComparisonField;
+using compare::ComparisonField;
 using F = ComparisonField;
 
-using commands::loanFields;
+using compare::loanFields;
 
 constexpr std::array<F, 2> termOf(std::size_t loan)
 {
@@ -69,7 +69,7 @@ constexpr std::array<F, 2> termOf(std::size_t loan)
 
 QString captionOf(F field)
 {
-    return toQString(commands::comparisonInput(field).caption);
+    return toQString(compare::comparisonInput(field).caption);
 }
 
 const QString followsNote = QStringLiteral("Read-only: follows from the monthly payment.");
@@ -211,7 +211,7 @@ QWidget *ComparisonWindow::createInputs()
     auto *loans = new QGroupBox(QStringLiteral("Your &loans"), inputs);
     auto *loansGrid = new QGridLayout(loans);
     for (std::size_t loan = 0; loan < loanFields.size(); ++loan) {
-        const commands::LoanFields &fields = loanFields[loan];
+        const compare::LoanFields &fields = loanFields[loan];
         const int row = 1 + 2 * int(loan);
         loansGrid->addWidget(new QLabel(QStringLiteral("Loan %1").arg(loan + 1), loans), row, 0);
         int column = 1;
@@ -280,7 +280,7 @@ QWidget *ComparisonWindow::createInputs()
 
     // Boxes as wide as what is typed into them, so that the chart has the room, and never narrower whatever the
     // style pads them with.
-    for (const commands::ComparisonInput &input : commands::comparisonInputs)
+    for (const compare::ComparisonInput &input : compare::comparisonInputs)
         m_inputs[indexOf(input.field)]->setFixedWidth(
             boxWidthFor(*m_inputs[indexOf(input.field)], input.boxCharacters));
 
@@ -292,7 +292,7 @@ QWidget *ComparisonWindow::createInputs()
 
 QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int column)
 {
-    const std::string_view objectName = commands::comparisonInput(field).objectName;
+    const std::string_view objectName = compare::comparisonInput(field).objectName;
     const QLatin1String name{objectName.data(), qsizetype(objectName.size())};
     auto *box = new QLineEdit(grid.parentWidget());
     box->setObjectName(name);

@@ -54,7 +54,7 @@ private:
     QWidget *createInputs();
     QWidget *createResults();
     QWidget *createChart();
-    QLineEdit *addInput(QGridLayout &grid, commands::ComparisonField field, int row, int column);
+    QLineEdit *addInput(QGridLayout &grid, compare::ComparisonField field, int row, int column);
     void chainTabOrder();
 
     void compareSoon();
@@ -76,8 +76,8 @@ private:
     commands::ComparisonOutcome m_outcome;
     int m_comparisonsMade = 0;
 
-    std::array<QLineEdit *, commands::comparisonFieldCount> m_inputs{};
-    std::array<QLabel *, commands::comparisonFieldCount> m_marksBeside{};
+    std::array<QLineEdit *, compare::comparisonFieldCount> m_inputs{};
+    std::array<QLabel *, compare::comparisonFieldCount> m_marksBeside{};
     // A loan's term as typed, kept while a typed payment shows the term that follows from it instead.
     std::array<std::array<QString, 2>, 2> m_typedTerms;
     std::array<bool, 2> m_termFollowsPayment{};

@@ -137,7 +137,7 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     flow.heading(QStringLiteral("Compare with an offer"));
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (!texts[i].empty())
-            flow.pair(toQString(commands::comparisonFieldName(commands::ComparisonField(i))), toQString(texts[i]));
+            flow.pair(toQString(commands::comparisonFieldName(compare::ComparisonField(i))), toQString(texts[i]));
     flow.pair(QStringLiteral("First payment"), monthText(outcome.reading.inputs.firstPayment, locale));
 
     const commands::ComparisonReading &reading = outcome.reading;

@@ -15,10 +15,10 @@ namespace scenario {
 
 namespace {
 
-using F = commands::ComparisonField;
+using F = compare::ComparisonField;
 
-using commands::LoanFields;
-using commands::loanFields;
+using compare::LoanFields;
+using compare::loanFields;
 
 class Reader {
 public:

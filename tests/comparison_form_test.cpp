@@ -15,8 +15,9 @@
 
 namespace {
 
-using commands::ComparisonField;
+using compare::ComparisonField;
 using F = ComparisonField;
+using commands::textOf;
 
 const numtext::LocaleMarks pointComma{".", ",", "$"};
 const numtext::LocaleMarks commaPoint{",", ".", "\u20AC"};

@@ -960,8 +960,8 @@ void ReportTest::comparison_chart_and_titles_follow_what_they_show()
 
     // The offer as the loan: the same cost from the start, with one loan.
     commands::ComparisonTexts texts = window->texts();
-    textOf(texts, commands::ComparisonField::Loan2Balance) = "";
-    textOf(texts, commands::ComparisonField::OfferRate) = textOf(texts, commands::ComparisonField::Loan1Rate);
+    commands::textOf(texts, compare::ComparisonField::Loan2Balance) = "";
+    commands::textOf(texts, compare::ComparisonField::OfferRate) = commands::textOf(texts, compare::ComparisonField::Loan1Rate);
     window->setTexts(texts);
     QCOMPARE(window->comparison().breakEvenMonth, 0);
     QCOMPARE(shown(*window, "Sentence"),
@@ -982,7 +982,7 @@ void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
 {
     const auto window = startingComparison();
     commands::ComparisonTexts texts = window->texts();
-    textOf(texts, commands::ComparisonField::FeesAtSigning) = "1000";
+    commands::textOf(texts, compare::ComparisonField::FeesAtSigning) = "1000";
     QTemporaryDir folder;
     QString error;
     report::ReportContent content = reportContent();
@@ -997,13 +997,13 @@ void ReportTest::comparison_goes_into_the_report_and_its_own_csv()
     QCOMPARE(lines.value(1), "Keep: loan 1,1,2030-01,1967.04,884.54,1082.50,353917.50\r");
     QVERIFY(lines.contains("Offer,0,2029-12,1000.00,0.00,0.00,495000.00\r"));
     QCOMPARE(lines.count("Offer,1,2030-01,2819.38,1359.93,1459.45,493540.55\r"), 1); // at 3.2968 % as shown
-    textOf(texts, commands::ComparisonField::FeesAtSigning) = "";
+    commands::textOf(texts, compare::ComparisonField::FeesAtSigning) = "";
     QVERIFY2(report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
                                          folder.filePath("no-fees.csv"), usMarks, error),
              qPrintable(error));
     QVERIFY(!contents(folder.filePath("no-fees.csv")).contains("\nOffer,0,"));
 
-    textOf(texts, commands::ComparisonField::Loan1Payment) = std::string("1");
+    commands::textOf(texts, compare::ComparisonField::Loan1Payment) = std::string("1");
     QVERIFY(!report::exportComparisonCsv(commands::compareTexts(texts, usMarks, january2030),
                                          folder.filePath("never.csv"), usMarks, error));
     QVERIFY2(error.contains("never repaid"), qPrintable(error));

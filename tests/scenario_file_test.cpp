@@ -28,9 +28,9 @@ scenario::WindowTexts startingTexts(const numtext::LocaleMarks &marks)
     for (std::size_t i = 0; i < texts.inputs.size(); ++i)
         texts.inputs[i] = form.getText(scenario::scenarioInputFields[i]);
     texts.comparison = commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
-    commands::textOf(*texts.comparison, commands::ComparisonField::FeesAtSigning)
+    commands::textOf(*texts.comparison, compare::ComparisonField::FeesAtSigning)
         = marks.decimal == "," ? "1,5" : "1.5";
-    commands::textOf(*texts.comparison, commands::ComparisonField::Loan2Payment) = "900";
+    commands::textOf(*texts.comparison, compare::ComparisonField::Loan2Payment) = "900";
     texts.firstMonth = {2027, 1};
     return texts;
 }
@@ -83,7 +83,7 @@ TEST(ScenarioFile, refuses_to_save_text_that_is_not_a_number_and_names_its_input
               "The loan 2 principal \"140k\" is not a number. Enter a number such as 140,000.");
 }
 
-using F = commands::ComparisonField;
+using F = compare::ComparisonField;
 
 // Comparison inputs typed over the starting ones, and what Save does with them: the sentence refusing them, or
 // the parts of the file they give.

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "compare/comparison.h"
+#include "comparison.h"
 
 #include <array>
 #include <cstddef>
 #include <string_view>
 
-// Every input of the comparison with an offer, one row each: what the window, the report, the scenario file and the
-// reading know of it. Plain data, so that an input added here is an input everywhere.
-namespace commands {
+// Every input of the comparison with an offer, one row each: what the window, the report, the scenario file, the
+// reading and the limits know of it. Plain data, so that an input added here is an input everywhere.
+namespace compare {
 
 // Every input box of the comparison, in the order the window shows them and the table lists them.
 enum class ComparisonField {
@@ -45,6 +45,23 @@ enum class InputKind {
     Months, // a whole number, the months beyond the years
 };
 
+// What an input may hold; checkInputs refuses anything else.
+enum class Limit {
+    Balance, // 0.01 to 1,000,000,000,000
+    Amount, // 0 to 1,000,000,000,000
+    Rate, // 0 % to 100 %
+    Term, // 1 to 1,200 months
+};
+
+// The words that complete "... must be" for an input outside its limit.
+constexpr std::string_view limitWords(Limit limit)
+{
+    constexpr std::array<std::string_view, 4> words{"between 0.01 and 1,000,000,000,000",
+                                                    "between 0 and 1,000,000,000,000", "between 0 % and 100 %",
+                                                    "between 1 and 1,200 months"};
+    return words[std::size_t(limit)];
+}
+
 // What an empty box means: nothing to read (the comparison cannot go on) or 0. A payment left empty leaves the term
 // to set it, which its reading decides, not this.
 enum class WhenEmpty { Missing, Zero };
@@ -58,46 +75,47 @@ struct ComparisonInput {
     std::string_view caption; // above the box, in its group
     std::string_view accessibleName; // what a person calls it: a screen reader's name and the report's caption
     std::string_view scenarioKey; // in its group's object of a scenario file; years and months share a term
-    compare::Input checkedAs; // the input compare::checkInputs names when it is out of its limits
+    Input checkedAs; // the input checkInputs names when it is out of its limits; a term's years and months are one
+    Limit limit;
+    std::string_view refusalName; // what a refusal calls it: "the balance must be ..."
     int boxCharacters; // how many characters its box holds in view
 };
 
 inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInputs{{
     {ComparisonField::Loan1Balance, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Missing, "Loan1Balance", "Balance",
-     "Balance, loan 1", "balance", compare::Input::Loan1Balance, 18},
+     "Balance, loan 1", "balance", Input::Loan1Balance, Limit::Balance, "the balance", 18},
     {ComparisonField::Loan1Rate, InputGroup::Loan1, InputKind::Rate, WhenEmpty::Missing, "Loan1Rate", "Annual rate (%)",
-     "Annual rate (%), loan 1", "rate", compare::Input::Loan1Rate, 10},
+     "Annual rate (%), loan 1", "rate", Input::Loan1Rate, Limit::Rate, "the interest rate", 10},
     {ComparisonField::Loan1Years, InputGroup::Loan1, InputKind::Years, WhenEmpty::Zero, "Loan1Years",
-     "Remaining term in years", "Remaining term in years, loan 1", "termMonths", compare::Input::Loan1Term, 7},
+     "Remaining term in years", "Remaining term in years, loan 1", "termMonths", Input::Loan1Term, Limit::Term, "the term", 7},
     {ComparisonField::Loan1Months, InputGroup::Loan1, InputKind::Months, WhenEmpty::Zero, "Loan1Months",
-     "Months beyond the years", "Months beyond the years, loan 1", "termMonths", compare::Input::Loan1Term, 7},
+     "Months beyond the years", "Months beyond the years, loan 1", "termMonths", Input::Loan1Term, Limit::Term, "the term", 7},
     {ComparisonField::Loan1Payment, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Zero, "Loan1Payment",
-     "Monthly payment", "Monthly payment, loan 1", "payment", compare::Input::Loan1Payment, 18},
+     "Monthly payment", "Monthly payment, loan 1", "payment", Input::Loan1Payment, Limit::Amount, "the monthly payment", 18},
     {ComparisonField::Loan2Balance, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Balance", "Balance",
-     "Balance, loan 2", "balance", compare::Input::Loan2Balance, 18},
+     "Balance, loan 2", "balance", Input::Loan2Balance, Limit::Amount, "the balance", 18},
     {ComparisonField::Loan2Rate, InputGroup::Loan2, InputKind::Rate, WhenEmpty::Missing, "Loan2Rate", "Annual rate (%)",
-     "Annual rate (%), loan 2", "rate", compare::Input::Loan2Rate, 10},
+     "Annual rate (%), loan 2", "rate", Input::Loan2Rate, Limit::Rate, "the interest rate", 10},
     {ComparisonField::Loan2Years, InputGroup::Loan2, InputKind::Years, WhenEmpty::Zero, "Loan2Years",
-     "Remaining term in years", "Remaining term in years, loan 2", "termMonths", compare::Input::Loan2Term, 7},
+     "Remaining term in years", "Remaining term in years, loan 2", "termMonths", Input::Loan2Term, Limit::Term, "the term", 7},
     {ComparisonField::Loan2Months, InputGroup::Loan2, InputKind::Months, WhenEmpty::Zero, "Loan2Months",
-     "Months beyond the years", "Months beyond the years, loan 2", "termMonths", compare::Input::Loan2Term, 7},
+     "Months beyond the years", "Months beyond the years, loan 2", "termMonths", Input::Loan2Term, Limit::Term, "the term", 7},
     {ComparisonField::Loan2Payment, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Payment",
-     "Monthly payment", "Monthly payment, loan 2", "payment", compare::Input::Loan2Payment, 18},
+     "Monthly payment", "Monthly payment, loan 2", "payment", Input::Loan2Payment, Limit::Amount, "the monthly payment", 18},
     {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate", "Annual rate (%)",
-     "Annual rate (%), the offer", "rate", compare::Input::OfferRate, 10},
+     "Annual rate (%), the offer", "rate", Input::OfferRate, Limit::Rate, "the interest rate", 10},
     {ComparisonField::OfferYears, InputGroup::Offer, InputKind::Years, WhenEmpty::Zero, "OfferYears", "Term in years",
-     "Term in years, the offer", "termMonths", compare::Input::OfferTerm, 7},
+     "Term in years, the offer", "termMonths", Input::OfferTerm, Limit::Term, "the term", 7},
     {ComparisonField::OfferMonths, InputGroup::Offer, InputKind::Months, WhenEmpty::Zero, "OfferMonths",
-     "Months beyond the years", "Months beyond the years, the offer", "termMonths", compare::Input::OfferTerm, 7},
+     "Months beyond the years", "Months beyond the years, the offer", "termMonths", Input::OfferTerm, Limit::Term, "the term", 7},
     {ComparisonField::FeesAtSigning, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAtSigning",
-     "Fees paid at signing", "Fees paid at signing, the offer", "feesAtSigning", compare::Input::FeesAtSigning, 18},
+     "Fees paid at signing", "Fees paid at signing, the offer", "feesAtSigning", Input::FeesAtSigning, Limit::Amount, "the fees at signing", 18},
     {ComparisonField::FeesAdded, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAdded",
-     "Fees added to the loan", "Fees added to the loan, the offer", "feesAdded", compare::Input::FeesAdded, 18},
+     "Fees added to the loan", "Fees added to the loan, the offer", "feesAdded", Input::FeesAdded, Limit::Amount, "the fees added to the amount", 18},
     {ComparisonField::Extra, InputGroup::Both, InputKind::Amount, WhenEmpty::Zero, "Extra", "Extra paid each month",
-     "Extra paid each month, both ways", "extra", compare::Input::Extra, 18},
+     "Extra paid each month, both ways", "extra", Input::Extra, Limit::Amount, "the extra payment", 18},
     {ComparisonField::SavingsRate, InputGroup::Both, InputKind::Rate, WhenEmpty::Zero, "SavingsRate",
-     "Your savings rate (%)", "Your savings rate (%), for present values", "savingsRate", compare::Input::SavingsRate,
-     10},
+     "Your savings rate (%)", "Your savings rate (%), for present values", "savingsRate", Input::SavingsRate, Limit::Rate, "the savings rate", 10},
 }};
 
 constexpr const ComparisonInput &comparisonInput(ComparisonField field)
@@ -138,13 +156,24 @@ constexpr LoanFields loanFieldsOf(InputGroup loan)
 
 inline constexpr std::array<LoanFields, 2> loanFields{loanFieldsOf(InputGroup::Loan1), loanFieldsOf(InputGroup::Loan2)};
 
-// The box beside which a limit compare::checkInputs finds broken is marked: the first with that name.
-constexpr ComparisonField fieldCheckedAs(compare::Input input)
+// The row of an input as checkInputs names it; for a term, its years. The box beside which a limit is found broken
+// is marked.
+constexpr const ComparisonInput &inputCheckedAs(Input input)
 {
     for (const ComparisonInput &row : comparisonInputs)
         if (row.checkedAs == input)
-            return row.field;
-    return ComparisonField::SavingsRate;
+            return row;
+    return comparisonInputs.back();
 }
 
-} // namespace commands
+constexpr bool everyCheckedInputHasARow()
+{
+    for (int input = 0; input <= int(Input::SavingsRate); ++input)
+        if (inputCheckedAs(Input(input)).checkedAs != Input(input))
+            return false;
+    return true;
+}
+
+static_assert(everyCheckedInputHasARow(), "every input checkInputs names is in the table");
+
+} // namespace compare
