@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "loanblend_version.h"
 #include "localtext/system_marks.h"
+#include "localtext/translations.h"
 #include "window/calculator_form.h"
 #include "window_module.h"
 
@@ -21,6 +22,9 @@ int runWindow(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(loanblendVersion));
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName("org.loanblend.LoanBlend");
+    localtext::installQtCatalog();
+    localtext::installCatalog(QStringLiteral("loanblend"));
+    localtext::installCatalog(QStringLiteral("loanblend-window"));
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scenario to open."),
                                  QStringLiteral("[FILE]"));

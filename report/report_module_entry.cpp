@@ -4,6 +4,7 @@
 #include "csv_export.h"
 #include "help_windows.h"
 #include "loanblend_version.h"
+#include "localtext/translations.h"
 #include "report_document.h"
 #include "report_module.h"
 #include "schedules_window.h"
@@ -76,6 +77,7 @@ extern "C" Q_DECL_EXPORT const char *loanblendReportModuleInterface()
 
 extern "C" Q_DECL_EXPORT report::ReportModule *loanblendReportModule()
 {
+    [[maybe_unused]] static const bool translated = localtext::installCatalog(QStringLiteral("loanblend-report"));
     static LoadedReport module;
     return &module;
 }

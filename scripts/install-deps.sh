@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libbenchmark-dev         # tests and benchmarks
     qt6-base-dev                          # the window: Qt 6 Widgets and Qt Test
     qt6-charts-dev libqt6opengl6-dev      # the schedules chart (Qt Charts' CMake package needs Qt OpenGL's)
+    qt6-tools-dev qt6-l10n-tools          # Qt Linguist's tools, which build the translations
+    qt6-translations-l10n                 # Qt's own dialogs in the user's language
     fonts-liberation2                     # the closest faces to the ones the window was drawn with
     adwaita-qt6                           # a desktop style with thicker frames than Fusion, for the window's tests
     desktop-file-utils appstream          # validating the desktop entry and the metainfo
