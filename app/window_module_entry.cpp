@@ -4,6 +4,7 @@
 #include "loanblend_version.h"
 #include "localtext/system_marks.h"
 #include "localtext/translations.h"
+#include "modules/worker_threads.h"
 #include "window/calculator_form.h"
 #include "window_module.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 int runWindow(int argc, char *argv[])
 {
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("loanblend"));
     QApplication::setApplicationName(QStringLiteral("loanblend"));
@@ -47,6 +49,7 @@ int runWindow(int argc, char *argv[])
 int runReport(int argc, char *argv[])
 {
     cli::chooseOffscreenPlatform();
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     return cli::run(argc, argv);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_run.h"
+#include "modules/worker_threads.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
 #include "window/result_field.h"
@@ -1210,6 +1211,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const PrivateSettings settings;
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     CalculatorFormTest test;
     return QTest::qExec(&test, argc, argv);

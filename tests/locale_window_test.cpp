@@ -4,6 +4,7 @@
 // the locale's marks.
 #include "default_run.h"
 #include "localtext/system_marks.h"
+#include "modules/worker_threads.h"
 #include "notations.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
@@ -91,6 +92,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const PrivateSettings settings;
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     LocaleWindowTest test;
     return QTest::qExec(&test, argc, argv);

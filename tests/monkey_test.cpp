@@ -9,6 +9,7 @@
 #include "calculate_oracle.h"
 #include "commands/commands.h"
 #include "localtext/system_marks.h"
+#include "modules/worker_threads.h"
 #include "numtext/localized_number.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
@@ -395,6 +396,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const PrivateSettings settings;
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     Monkey monkey;
     return QTest::qExec(&monkey, argc, argv);

@@ -3,6 +3,7 @@
 #include "commands/text_form.h"
 #include "default_run.h"
 #include "localtext/display_text.h"
+#include "modules/worker_threads.h"
 #include "report/chart_ticks.h"
 #include "report/comparison_window.h"
 #include "report/csv_export.h"
@@ -961,7 +962,8 @@ void ReportTest::comparison_chart_and_titles_follow_what_they_show()
     // The offer as the loan: the same cost from the start, with one loan.
     commands::ComparisonTexts texts = window->texts();
     commands::textOf(texts, compare::ComparisonField::Loan2Balance) = "";
-    commands::textOf(texts, compare::ComparisonField::OfferRate) = commands::textOf(texts, compare::ComparisonField::Loan1Rate);
+    commands::textOf(texts, compare::ComparisonField::OfferRate)
+        = commands::textOf(texts, compare::ComparisonField::Loan1Rate);
     window->setTexts(texts);
     QCOMPARE(window->comparison().breakEvenMonth, 0);
     QCOMPARE(shown(*window, "Sentence"),
@@ -1091,6 +1093,7 @@ void ReportTest::chart_ticks_stay_few_and_distinct()
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     ReportTest test;
     return QTest::qExec(&test, argc, argv);

@@ -2,6 +2,7 @@
 // Both windows on a small screen, as the platform's configuration sets it (run at 1366 x 768 at scales 1 and 1.5,
 // and 1920 x 1080 at scale 2): each opens wholly on the screen, title bar included, and shows scroll bars only
 // where its content is larger than the screen. The schedules window holds the widest figures it can list.
+#include "modules/worker_threads.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
 
@@ -68,6 +69,7 @@ void ScreenFitTest::both_windows_open_on_the_screen_with_scroll_bars_only_where_
 int main(int argc, char *argv[])
 {
     const PrivateSettings settings;
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     ScreenFitTest test;
     return QTest::qExec(&test, argc, argv);

@@ -2,6 +2,7 @@
 // The calculator window under every style this machine offers (run on a 1366 x 768 screen at scales 1 and 1.5):
 // a figure is cut short exactly where it is under Fusion, the style the form was measured with, no glyph of a
 // shown text is clipped by its field, and at scale 1 the window still fits the screen.
+#include "modules/worker_threads.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
 #include "window/result_field.h"
@@ -132,6 +133,7 @@ void StyleFitTest::figures_show_as_under_fusion_and_no_glyph_is_clipped()
 int main(int argc, char *argv[])
 {
     const PrivateSettings settings;
+    const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
     StyleFitTest test;
     return QTest::qExec(&test, argc, argv);
