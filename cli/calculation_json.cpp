@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculation_json.h"
 
+#include "commands/comparison_results.h"
 #include "commands/failure_messages.h"
 #include "commands/form_table.h"
 #include "commands/report_rows.h"
@@ -87,7 +88,7 @@ QJsonObject calculationJson(const commands::CalculationOutcome &outcome,
 QJsonObject comparisonFigures(const compare::Comparison &comparison)
 {
     if (const auto &refusal = comparison.refusal)
-        return {{"refused", toQString(refusal->reason)}};
+        return {{"refused", toQString(commands::refusalReason(*refusal))}};
     QJsonObject offer = wayJson(comparison.offer);
     offer.insert("feesCents", cents(comparison.offer.fees));
     offer.insert("financeChargeCents", cents(comparison.offer.financeCharge));

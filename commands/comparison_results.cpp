@@ -252,11 +252,26 @@ std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const nu
     return rows;
 }
 
+std::string refusalReason(const compare::Refusal &refusal)
+{
+    switch (refusal.subject) {
+    case compare::RefusalSubject::Loan1:
+        return "for loan 1, " + refusal.reason;
+    case compare::RefusalSubject::Loan2:
+        return "for loan 2, " + refusal.reason;
+    case compare::RefusalSubject::Offer:
+        return "for the offer, " + refusal.reason;
+    case compare::RefusalSubject::Keep:
+        break;
+    }
+    return refusal.reason;
+}
+
 std::string comparisonSentence(const Comparison &comparison, double savingsRatePercent,
                                const numtext::LocaleMarks &marks, const MonthNamer &monthName, FigureText figures)
 {
     if (const auto &refusal = comparison.refusal)
-        return "The comparison cannot be made: " + refusal->reason + ".";
+        return "The comparison cannot be made: " + refusalReason(*refusal) + ".";
     const Writer write{marks, monthName, figures};
     const auto moreOrLess = [&write](long long difference, const char *more, const char *less) {
         return write.figure(write.money(std::llabs(difference))) + (difference > 0 ? more : less);

@@ -47,6 +47,11 @@ inline constexpr std::string_view noFigure = "\u2014";
 std::vector<ComparisonRow> comparisonRows(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
                                           const MonthNamer &monthName, FigureText figures = FigureText::Plain);
 
+// Why the comparison is refused, naming the loan or the offer that stops it, since a sentence in a report or a
+// terminal has no box to stand beside: "for loan 2, the monthly payment never covers ...". An input both ways
+// share names itself.
+std::string refusalReason(const compare::Refusal &refusal);
+
 // The comparison in one plain sentence of facts, no advice: "Taking the offer costs $12,345.67 less in all and is
 // ahead for good from month 27 (March 2029); its payment is $85.10 lower and the last one is 5 years later."
 // Where the savings rate is above 0, the difference in present value follows. For a refused comparison, why.

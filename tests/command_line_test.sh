@@ -87,6 +87,11 @@ scenario '"version": 1' '"version": -1' version-minus-1
 expect 2 "" "Term in years, the offer: Enter a whole number." compare "$work/negative-term.loanblend"
 expect 2 "" "Months beyond the years, the offer: Enter a whole number." compare "$work/part-month.loanblend" --format json
 expect 2 "" "Annual rate (%), the offer: Must be between 0 % and 100 %." compare "$work/rate-101.loanblend"
+# A comparison that cannot be made is an answer, which names the loan that stops it in every format.
+scenario '"50000", "payment": null' '"50000", "payment": "1"' loan2-never-repaid
+never="for loan 2, the monthly payment never covers a month's interest"
+expect 0 "The comparison cannot be made: $never" "" compare "$work/loan2-never-repaid.loanblend"
+expect 0 "\"refused\": \"$never" "" compare "$work/loan2-never-repaid.loanblend" --format json
 expect 2 "" "its version, 0, is no scenario version" calculate "$work/version-0.loanblend"
 expect 2 "" "its version, -1, is no scenario version" calculate "$work/version-minus-1.loanblend"
 # Only a regular file is read as a scenario; a FIFO is never opened, so nothing waits on it.

@@ -503,8 +503,27 @@ TEST(ComparisonRows, show_a_dash_for_every_figure_of_a_refused_comparison)
     for (const auto &row : commands::comparisonRows(refused, pointComma, monthName))
         for (const std::string &text : row.texts)
             EXPECT_TRUE(text.empty() || text == commands::noFigure) << row.name;
-    EXPECT_EQ(commands::comparisonSentence(refused, 0, pointComma, monthName),
-              "The comparison cannot be made: it is never repaid.");
+}
+
+// A report or a terminal shows the sentence alone, with no box beside which the window marks the refusal, so the
+// sentence names the loan or the offer; what both ways share names itself in its reason.
+TEST(ComparisonRows, name_in_the_refusal_sentence_the_loan_or_the_offer_that_stops_the_comparison)
+{
+    using compare::RefusalSubject;
+    const struct {
+        RefusalSubject subject;
+        const char *sentence;
+    } rows[]{
+        {RefusalSubject::Loan1, "The comparison cannot be made: for loan 1, it is never repaid."},
+        {RefusalSubject::Loan2, "The comparison cannot be made: for loan 2, it is never repaid."},
+        {RefusalSubject::Offer, "The comparison cannot be made: for the offer, it is never repaid."},
+        {RefusalSubject::Keep, "The comparison cannot be made: it is never repaid."},
+    };
+    for (const auto &row : rows) {
+        compare::Comparison refused;
+        refused.refusal = compare::Refusal{row.subject, "it is never repaid"};
+        EXPECT_EQ(commands::comparisonSentence(refused, 0, pointComma, monthName), row.sentence);
+    }
 }
 
 } // namespace
