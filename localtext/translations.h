@@ -16,7 +16,7 @@ QString uiLanguage();
 // The language's name in that language, for Help > About: "Deutsch", "français", "English".
 QString uiLanguageName();
 
-// Installs the catalog `name` ("loanblend", "loanblend-window", "loanblend-report") of uiLanguage() into the
+// Installs the catalog `name` ("loanblend", "loanblend-cli", "loanblend-window", "loanblend-report") of uiLanguage() into the
 // application, and has the plain libraries' words of the calling module translated through the application's
 // catalogs. False where the catalog was not found; its words then stay English.
 bool installCatalog(const QString &name);
