@@ -17,6 +17,7 @@ struct Limit {
     void (*change)(ComparisonInputs &); // to twoThirtyYearLoans(), whose balances are 25,000,000 cents
     std::vector<Input> reported; // in order
     Subject subject = Subject::Keep; // of the refusal, where something is reported
+    const char *reason = ""; // of the refusal, for the first input reported
 };
 
 void allAtTheirLimits(ComparisonInputs &in)
@@ -35,38 +36,114 @@ void unreadOutOfRange(ComparisonInputs &in)
     in.loans[1] = {0, -5, 0, -1};
 }
 
+void feesAddedAloneReachingTheBalances(ComparisonInputs &in)
+{
+    in.offer.feesAtSigning = 0;
+    in.offer.feesAdded = 25'000'000;
+}
+
 const Limit limits[] = {
     {"every_input_at_its_limit", allAtTheirLimits, {}},
     {"what_is_not_read", unreadOutOfRange, {}},
-    {"loan_1_without_a_cent", [](auto &in) { in.loans[0].balance = 0; }, {Input::Loan1Balance}, Subject::Loan1},
+    {"loan_1_of_one_cent", [](auto &in) { in.loans[0].balance = 1; }, {}},
+    {"loan_1_without_a_cent",
+     [](auto &in) { in.loans[0].balance = 0; },
+     {Input::Loan1Balance},
+     Subject::Loan1,
+     "the balance must be between 0.01 and 1,000,000,000,000"},
+    {"no_loan_at_all",
+     [](auto &in) { in.loans.clear(); },
+     {Input::Loan1Balance},
+     Subject::Loan1,
+     "the balance must be between 0.01 and 1,000,000,000,000"},
     {"loan_1_rate_not_a_number",
      [](auto &in) { in.loans[0].annualRatePercent = NAN; },
      {Input::Loan1Rate},
-     Subject::Loan1},
-    {"loan_1_term_of_no_month", [](auto &in) { in.loans[0].termMonths = 0; }, {Input::Loan1Term}, Subject::Loan1},
-    {"loan_2_balance_below_0", [](auto &in) { in.loans[1].balance = -1; }, {Input::Loan2Balance}, Subject::Loan2},
-    // As a file can give it: never summed with the other balance, which would overflow.
+     Subject::Loan1,
+     "the interest rate must be between 0 % and 100 %"},
+    {"loan_1_term_of_no_month",
+     [](auto &in) { in.loans[0].termMonths = 0; },
+     {Input::Loan1Term},
+     Subject::Loan1,
+     "the term must be between 1 and 1,200 months"},
+    // 0 is no loan 2, so it may be 0 where loan 1 may not.
+    {"loan_2_balance_below_0",
+     [](auto &in) { in.loans[1].balance = -1; },
+     {Input::Loan2Balance},
+     Subject::Loan2,
+     "the balance must be between 0 and 1,000,000,000,000"},
+    // As a file can give them: never summed with the other balance, which would overflow.
     {"loan_1_balance_of_every_cent_there_is",
      [](auto &in) { in.loans[0].balance = std::numeric_limits<compare::Cents>::max(); },
      {Input::Loan1Balance},
-     Subject::Loan1},
+     Subject::Loan1,
+     "the balance must be between 0.01 and 1,000,000,000,000"},
+    {"loan_2_balance_of_every_cent_there_is",
+     [](auto &in) { in.loans[1].balance = std::numeric_limits<compare::Cents>::max(); },
+     {Input::Loan2Balance},
+     Subject::Loan2,
+     "the balance must be between 0 and 1,000,000,000,000"},
+    {"loan_2_rate_over_100",
+     [](auto &in) { in.loans[1].annualRatePercent = 100.01; },
+     {Input::Loan2Rate},
+     Subject::Loan2,
+     "the interest rate must be between 0 % and 100 %"},
+    {"loan_2_term_over_1200_months",
+     [](auto &in) { in.loans[1].termMonths = 1201; },
+     {Input::Loan2Term},
+     Subject::Loan2,
+     "the term must be between 1 and 1,200 months"},
     {"loan_2_payment_over_the_limit",
      [](auto &in) { in.loans[1].payment = maxAmount + 1; },
      {Input::Loan2Payment},
-     Subject::Loan2},
-    {"offer_rate_below_0", [](auto &in) { in.offer.annualRatePercent = -0.01; }, {Input::OfferRate}, Subject::Offer},
-    {"offer_term_over_1200_months", [](auto &in) { in.offer.termMonths = 1201; }, {Input::OfferTerm}, Subject::Offer},
-    {"fees_at_signing_below_0", [](auto &in) { in.offer.feesAtSigning = -1; }, {Input::FeesAtSigning}, Subject::Offer},
+     Subject::Loan2,
+     "the monthly payment must be between 0 and 1,000,000,000,000"},
+    {"offer_rate_below_0",
+     [](auto &in) { in.offer.annualRatePercent = -0.01; },
+     {Input::OfferRate},
+     Subject::Offer,
+     "the interest rate must be between 0 % and 100 %"},
+    {"offer_term_over_1200_months",
+     [](auto &in) { in.offer.termMonths = 1201; },
+     {Input::OfferTerm},
+     Subject::Offer,
+     "the term must be between 1 and 1,200 months"},
+    {"fees_at_signing_below_0",
+     [](auto &in) { in.offer.feesAtSigning = -1; },
+     {Input::FeesAtSigning},
+     Subject::Offer,
+     "the fees at signing must be between 0 and 1,000,000,000,000"},
+    // Each fee is within its limit before the two are summed with the balances.
+    {"fees_at_signing_over_the_limit",
+     [](auto &in) { in.offer.feesAtSigning = maxAmount + 1; },
+     {Input::FeesAtSigning},
+     Subject::Offer,
+     "the fees at signing must be between 0 and 1,000,000,000,000"},
     {"fees_added_over_the_limit",
      [](auto &in) { in.offer.feesAdded = maxAmount + 1; },
      {Input::FeesAdded},
-     Subject::Offer},
+     Subject::Offer,
+     "the fees added to the amount must be between 0 and 1,000,000,000,000"},
     {"fees_together_reaching_the_balances",
      [](auto &in) { in.offer.feesAdded = 24'800'000; },
      {Input::FeesAtSigning, Input::FeesAdded},
-     Subject::Offer},
-    {"extra_below_0", [](auto &in) { in.extra = -1; }, {Input::Extra}},
-    {"savings_rate_over_100", [](auto &in) { in.savingsRatePercent = 100.01; }, {Input::SavingsRate}},
+     Subject::Offer,
+     "the fees at signing must be less than the balances, the other fee included"},
+    {"fees_added_alone_reaching_the_balances",
+     feesAddedAloneReachingTheBalances,
+     {Input::FeesAdded},
+     Subject::Offer,
+     "the fees added to the amount must be less than the balances, the other fee included"},
+    {"extra_below_0",
+     [](auto &in) { in.extra = -1; },
+     {Input::Extra},
+     Subject::Keep,
+     "the extra payment must be between 0 and 1,000,000,000,000"},
+    {"savings_rate_over_100",
+     [](auto &in) { in.savingsRatePercent = 100.01; },
+     {Input::SavingsRate},
+     Subject::Keep,
+     "the savings rate must be between 0 % and 100 %"},
 };
 
 class LimitTest : public testing::TestWithParam<Limit> { };
@@ -83,6 +160,7 @@ TEST_P(LimitTest, reports_the_input_out_of_range_and_refuses_for_it)
     ASSERT_EQ(comparison.refusal.has_value(), !reported.empty());
     if (comparison.refusal) {
         EXPECT_EQ(comparison.refusal->subject, GetParam().subject) << comparison.refusal->reason;
+        EXPECT_EQ(comparison.refusal->reason, GetParam().reason);
     }
 }
 

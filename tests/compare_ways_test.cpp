@@ -165,6 +165,9 @@ void feesAtSigningLeavingACent(ComparisonInputs &in)
 // 9 % of 50,000.00 is 375.00 a month.
 const RefusalCase refusalCases[] = {
     {"payment_equal_to_the_interest", [](auto &in) { in.loans[1].payment = 37'500; }, Subject::Loan2, "never"},
+    // A payment of 0 is within its limit: what refuses it is that it never repays the loan.
+    {"loan_1_payment_of_nothing", [](auto &in) { in.loans[0].payment = 0; }, Subject::Loan1, "never"},
+    {"loan_2_payment_of_nothing", [](auto &in) { in.loans[1].payment = 0; }, Subject::Loan2, "never"},
     {"just_over_the_interest_for_100_years", [](auto &in) { in.loans[1].payment = 37'501; }, Subject::Loan2, "1,200"},
     {"fees_at_signing_leaving_a_cent", feesAtSigningLeavingACent, Subject::Offer, "not defined"},
     {"extra_out_of_range", [](auto &in) { in.extra = -1; }, Subject::Keep, "the extra payment must be between 0"},

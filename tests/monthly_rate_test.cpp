@@ -34,6 +34,7 @@ const InterestCase interestCases[] = {
     {"seventeen_digit_fraction", MonthlyRate::ofFraction(0.053166783107225405), 4'936'205'400, 21'870'180},
     {"zero_rate", MonthlyRate::ofPercent(0), 1'000'000, 0},
     {"rate_below_any_cent", MonthlyRate::ofPercent(1e-300), MonthlyRate::maxBalance, 0},
+    {"whole_balance_a_month", MonthlyRate::ofPercent(1200), 12'345, 12'345},
     {"largest_balance_at_100_percent", MonthlyRate::ofPercent(100), MonthlyRate::maxBalance, 1'501'199'875'790'165},
     {"balance_beyond_the_largest", MonthlyRate::ofPercent(5), MonthlyRate::maxBalance + 1, std::nullopt},
     {"negative_balance", MonthlyRate::ofPercent(5), -1, std::nullopt},
