@@ -38,7 +38,8 @@ public:
         const Read &read = m_reads[std::size_t(field)];
         if (read.number)
             return read.number;
-        if (read.error == numtext::ReadErrorKind::Empty && compare::comparisonInput(field).whenEmpty == compare::WhenEmpty::Zero)
+        if (read.error == numtext::ReadErrorKind::Empty
+            && compare::comparisonInput(field).whenEmpty == compare::WhenEmpty::Zero)
             return 0.0;
         if (read.error == numtext::ReadErrorKind::Empty)
             problem(field, "Enter a number.");
@@ -138,7 +139,8 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
     for (const compare::InputProblem &problem : compare::checkInputs(inputs)) {
         const F field = compare::inputCheckedAs(problem.input).field;
         const compare::ComparisonInput &input = compare::comparisonInput(field);
-        const compare::ComparisonInput *months = compare::inputOf(input.group, input.scenarioKey, compare::InputKind::Months);
+        const compare::ComparisonInput *months
+            = compare::inputOf(input.group, input.scenarioKey, compare::InputKind::Months);
         const bool monthsUnread = input.kind == compare::InputKind::Years && months && read.noted(months->field);
         if (!monthsUnread)
             read.problem(field, "Must be " + problem.message + ".");

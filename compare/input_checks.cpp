@@ -9,6 +9,23 @@ namespace {
 
 constexpr const char *feesBelowBalances = "less than the balances, the other fee included";
 
+// Whether a value lies within a limit: amounts in cents, rates in percent, terms in months. Written so that NaN
+// does not; long double holds every 64-bit count of cents exactly.
+bool within(Limit limit, long double value)
+{
+    switch (limit) {
+    case Limit::Balance:
+        return value >= 1 && value <= maxAmount;
+    case Limit::Amount:
+        return value >= 0 && value <= maxAmount;
+    case Limit::Rate:
+        return value >= 0 && value <= maxRatePercent;
+    case Limit::Term:
+        return value >= 1 && value <= maxTermMonths;
+    }
+    return false;
+}
+
 // Each problem's message completes "... must be", beside the input or after its name in a refusal.
 class Checks {
 public:
@@ -16,24 +33,11 @@ public:
         : m_problems(problems)
     { }
 
-    // Whether the amount is within its input's limit; a problem for it where not.
-    bool amount(Input input, Cents amount)
+    // Whether the value is within its input's limit, as the table gives it; a problem for it where not.
+    bool check(Input input, long double value)
     {
         const Limit limit = inputCheckedAs(input).limit;
-        const bool within = amount >= (limit == Limit::Balance ? 1 : 0) && amount <= maxAmount;
-        return within || add(input, limit);
-    }
-
-    void rate(Input input, double percent)
-    {
-        if (!(percent >= 0 && percent <= maxRatePercent)) // so that NaN is out of range
-            add(input, Limit::Rate);
-    }
-
-    void term(Input input, int months)
-    {
-        if (months < 1 || months > maxTermMonths)
-            add(input, Limit::Term);
+        return within(limit, value) || add(input, limit);
     }
 
 private:
@@ -53,12 +57,12 @@ struct LoanInputNames {
 // Whether the balance is within its limit.
 bool checkLoan(const LoanInputs &loan, const LoanInputNames &names, Checks &checks)
 {
-    const bool balanceWithin = checks.amount(names.balance, loan.balance);
-    checks.rate(names.rate, loan.annualRatePercent);
+    const bool balanceWithin = checks.check(names.balance, loan.balance);
+    checks.check(names.rate, loan.annualRatePercent);
     if (loan.payment)
-        checks.amount(names.payment, *loan.payment);
+        checks.check(names.payment, *loan.payment);
     else
-        checks.term(names.term, loan.termMonths);
+        checks.check(names.term, loan.termMonths);
     return balanceWithin;
 }
 
@@ -90,15 +94,14 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
     // A loan 2 with no balance is no loan: whatever else was typed for it is not read.
     const bool hasLoan2 = inputs.loans.size() > 1 && inputs.loans[1].balance != 0;
     if (hasLoan2)
-        balancesWithin &= checkLoan(inputs.loans[1],
-                                    {Input::Loan2Balance, Input::Loan2Rate, Input::Loan2Term, Input::Loan2Payment},
-                                    checks);
+        balancesWithin &= checkLoan(
+            inputs.loans[1], {Input::Loan2Balance, Input::Loan2Rate, Input::Loan2Term, Input::Loan2Payment}, checks);
 
     const OfferInputs &offer = inputs.offer;
-    checks.rate(Input::OfferRate, offer.annualRatePercent);
-    checks.term(Input::OfferTerm, offer.termMonths);
-    const bool atSigningWithin = checks.amount(Input::FeesAtSigning, offer.feesAtSigning);
-    const bool addedWithin = checks.amount(Input::FeesAdded, offer.feesAdded);
+    checks.check(Input::OfferRate, offer.annualRatePercent);
+    checks.check(Input::OfferTerm, offer.termMonths);
+    const bool atSigningWithin = checks.check(Input::FeesAtSigning, offer.feesAtSigning);
+    const bool addedWithin = checks.check(Input::FeesAdded, offer.feesAdded);
 
     // Summed only once every amount is known to be at most 1e14 cents, so the sums cannot overflow: a balance
     // read from a file may be any number of cents. The message goes beside each fee that is not 0, since either
@@ -111,14 +114,15 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
             problems.push_back({Input::FeesAdded, feesBelowBalances});
     }
 
-    checks.amount(Input::Extra, inputs.extra);
-    checks.rate(Input::SavingsRate, inputs.savingsRatePercent);
+    checks.check(Input::Extra, inputs.extra);
+    checks.check(Input::SavingsRate, inputs.savingsRatePercent);
     return problems;
 }
 
 Refusal refusalFor(const InputProblem &problem)
 {
-    return {subjectOf(problem.input), std::string(inputCheckedAs(problem.input).refusalName) + " must be " + problem.message};
+    return {subjectOf(problem.input),
+            std::string(inputCheckedAs(problem.input).refusalName) + " must be " + problem.message};
 }
 
 } // namespace compare

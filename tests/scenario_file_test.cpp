@@ -28,8 +28,7 @@ scenario::WindowTexts startingTexts(const numtext::LocaleMarks &marks)
     for (std::size_t i = 0; i < texts.inputs.size(); ++i)
         texts.inputs[i] = form.getText(scenario::scenarioInputFields[i]);
     texts.comparison = commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
-    commands::textOf(*texts.comparison, compare::ComparisonField::FeesAtSigning)
-        = marks.decimal == "," ? "1,5" : "1.5";
+    commands::textOf(*texts.comparison, compare::ComparisonField::FeesAtSigning) = marks.decimal == "," ? "1,5" : "1.5";
     commands::textOf(*texts.comparison, compare::ComparisonField::Loan2Payment) = "900";
     texts.firstMonth = {2027, 1};
     return texts;
