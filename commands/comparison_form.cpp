@@ -4,6 +4,7 @@
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 #include "result_map.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,11 +43,11 @@ public:
             && compare::comparisonInput(field).whenEmpty == compare::WhenEmpty::Zero)
             return 0.0;
         if (read.error == numtext::ReadErrorKind::Empty)
-            problem(field, "Enter a number.");
+            problem(field, wording::translate("ComparisonForm", "Enter a number."));
         else if (read.error == numtext::ReadErrorKind::OutOfRange)
-            problem(field, "Too large to be a number.");
+            problem(field, wording::translate("ComparisonForm", "Too large to be a number."));
         else
-            problem(field, "Not a number.");
+            problem(field, wording::translate("ComparisonForm", "Not a number."));
         return std::nullopt;
     }
 
@@ -94,7 +95,7 @@ private:
     {
         const std::optional<double> value = number(field);
         if (value && (*value < 0 || std::floor(*value) != *value)) {
-            problem(field, "Enter a whole number.");
+            problem(field, wording::translate("ComparisonForm", "Enter a whole number."));
             return std::nullopt;
         }
         return value;
@@ -143,7 +144,8 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
             = compare::inputOf(input.group, input.scenarioKey, compare::InputKind::Months);
         const bool monthsUnread = input.kind == compare::InputKind::Years && months && read.noted(months->field);
         if (!monthsUnread)
-            read.problem(field, "Must be " + problem.message + ".");
+            //: Beside an input; %1 completes the sentence, such as "between 0 % and 100 %".
+            read.problem(field, wording::arg(wording::translate("ComparisonForm", "Must be %1."), {problem.message}));
     }
     reading.problems = std::move(read).problems();
     return reading;

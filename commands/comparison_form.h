@@ -5,6 +5,7 @@
 #include "compare/comparison.h"
 #include "compare/input_table.h"
 #include "numtext/locale_marks.h"
+#include "wording/wording.h"
 
 #include <array>
 #include <optional>
@@ -32,10 +33,11 @@ inline const std::string &textOf(const ComparisonTexts &texts, compare::Comparis
     return texts[std::size_t(field)];
 }
 
-// What a person calls an input, "Balance, loan 1": the window's name for its box and the report's caption.
-constexpr std::string_view comparisonFieldName(compare::ComparisonField field)
+// What a person calls an input, "Balance, loan 1": the window's name for its box and the report's caption, in the
+// user's language where a translator is installed.
+inline std::string comparisonFieldName(compare::ComparisonField field)
 {
-    return compare::comparisonInput(field).accessibleName;
+    return wording::translate("ComparisonInputs", compare::comparisonInput(field).accessibleName.data());
 }
 
 struct FieldProblem {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison_outcome.h"
 
+#include "wording/wording.h"
+
 namespace commands {
 
 namespace {
@@ -11,7 +13,8 @@ ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
     if (outcome.reading.problems.empty())
         outcome.result = compare::compareWays(outcome.reading.inputs);
     else
-        outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep, "an input is marked"};
+        outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep,
+                                                   wording::translate("ComparisonForm", "an input is marked")};
     return outcome;
 }
 
@@ -36,7 +39,9 @@ std::vector<FieldProblem> ComparisonOutcome::marked() const
 {
     if (!reading.problems.empty() || !result.refusal)
         return reading.problems;
-    return {{besideRefusal(result.refusal->subject), "Cannot be compared: " + result.refusal->reason + "."}};
+    //: Beside an input; %1 says why, as a clause.
+    return {{besideRefusal(result.refusal->subject),
+             wording::arg(wording::translate("ComparisonForm", "Cannot be compared: %1."), {result.refusal->reason})}};
 }
 
 ComparisonOutcome compareTexts(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,

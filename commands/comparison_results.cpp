@@ -5,6 +5,7 @@
 #include "numtext/left_to_right_figure.h"
 #include "numtext/localized_number.h"
 #include "numtext/render.h"
+#include "wording/wording.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -44,7 +45,7 @@ struct Cell {
 
 struct RowSpec {
     std::string_view name;
-    std::string_view caption;
+    const char *caption;
     std::array<std::optional<Cell>, 3> cells;
 };
 
@@ -80,17 +81,17 @@ constexpr auto keep = [](C c) -> const Way & { return c.keep; };
 // The results, caption by caption; a cell the row does not have is left out.
 const RowSpec rowTable[] = {
     {"firstPayment",
-     "Monthly payment",
+     WORDING_NOOP("ComparisonResults", "Monthly payment"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).firstPayment); }},
       Cell{Format::Money, [](C c) { return whole(c.offer.firstPayment); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.paymentDifference); }}}},
     {"payments",
-     "Number of payments",
+     WORDING_NOOP("ComparisonResults", "Number of payments"),
      {Cell{Format::Count, [](C c) { return whole(keep(c).payments); }},
       Cell{Format::Count, [](C c) { return whole(c.offer.payments); }},
       Cell{Format::SignedCount, [](C c) { return whole(c.monthsDifference); }}}},
     {"payoffMonth",
-     "Last payment",
+     WORDING_NOOP("ComparisonResults", "Last payment"),
      {Cell{Format::Month,
            [](C c) {
                return Figure{0, 0, keep(c).payoffMonth, true};
@@ -101,41 +102,41 @@ const RowSpec rowTable[] = {
            }},
       Cell{Format::MonthsLater, [](C c) { return whole(c.monthsDifference); }}}},
     {"totalPaid",
-     "Total paid, fees included",
+     WORDING_NOOP("ComparisonResults", "Total paid, fees included"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).totalPaid); }},
       Cell{Format::Money, [](C c) { return whole(c.offer.totalPaid); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.totalPaidDifference); }}}},
     {"totalInterest",
-     "Total interest",
+     WORDING_NOOP("ComparisonResults", "Total interest"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).totalInterest); }},
       Cell{Format::Money, [](C c) { return whole(c.offer.totalInterest); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.offer.totalInterest - keep(c).totalInterest); }}}},
     {"fees",
-     "Fees",
+     WORDING_NOOP("ComparisonResults", "Fees"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).fees); }},
       Cell{Format::Money, [](C c) { return whole(c.offer.fees); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.offer.fees - keep(c).fees); }}}},
     {"financeCharge",
-     "Finance charge: interest and all fees",
+     WORDING_NOOP("ComparisonResults", "Finance charge: interest and all fees"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).financeCharge); }},
       Cell{Format::Money, [](C c) { return whole(c.offer.financeCharge); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.offer.financeCharge - keep(c).financeCharge); }}}},
     {"presentValue",
-     "Present value of everything paid",
+     WORDING_NOOP("ComparisonResults", "Present value of everything paid"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).presentValue); }},
       Cell{Format::Money, [](C c) { return whole(c.offer.presentValue); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.presentValueDifference); }}}},
     {"apr",
-     "Rate as an APR",
+     WORDING_NOOP("ComparisonResults", "Rate as an APR"),
      {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},
       Cell{Format::Percent, [](C c) { return rate(c.offer.rate, &compare::SolvedRate::nominalPercent); }},
       Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::nominalPercent); }}}},
     {"effectiveRate",
-     "Rate as an effective annual rate",
+     WORDING_NOOP("ComparisonResults", "Rate as an effective annual rate"),
      {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::effectivePercent); }},
       Cell{Format::Percent, [](C c) { return rate(c.offer.rate, &compare::SolvedRate::effectivePercent); }},
       Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::effectivePercent); }}}},
-    {"breakEven", "Break-even month", {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
+    {"breakEven", WORDING_NOOP("ComparisonResults", "Break-even month"), {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
 };
 
 // A difference of rates to the hundredth of a point it is shown to, rounded as the text is, so that its sign is
@@ -172,35 +173,46 @@ public:
     {
         const long long years = std::llabs(months) / 12;
         const long long rest = std::llabs(months) % 12;
-        const auto part = [this](long long n, const char *one, const char *many) {
-            return figure(numtext::localizedNumber(std::to_string(n), m_marks)) + (n == 1 ? one : many);
-        };
+        const auto number = [this](long long n) { return figure(numtext::localizedNumber(std::to_string(n), m_marks)); };
+        //: %1 is a number of years, written in the user's digits.
+        const auto yearsText = wording::arg(wording::translate("ComparisonResults", "%1 year(s)", nullptr, int(years)),
+                                            {number(years)});
+        //: %1 is a number of months, written in the user's digits.
+        const auto monthsText = wording::arg(wording::translate("ComparisonResults", "%1 month(s)", nullptr, int(rest)),
+                                             {number(rest)});
         if (years == 0)
-            return part(rest, " month", " months");
+            return monthsText;
         if (rest == 0)
-            return part(years, " year", " years");
-        return part(years, " year", " years") + " and " + part(rest, " month", " months");
+            return yearsText;
+        //: A span of time: %1 is a number of years, %2 of months, as in "1 year and 3 months".
+        return wording::arg(wording::translate("ComparisonResults", "%1 and %2"), {yearsText, monthsText});
     }
 
+    // "5 years later", "3 months earlier": how much later the offer's last payment falls.
     std::string later(long long months) const
     {
         if (months == 0)
-            return "the same month";
-        return span(months) + (months > 0 ? " later" : " earlier");
+            return wording::translate("ComparisonResults", "the same month");
+        return wording::arg(months > 0 ? wording::translate("ComparisonResults", "%1 later")
+                                       : wording::translate("ComparisonResults", "%1 earlier"),
+                            {span(months)});
     }
 
     // "month 27 (March 2029)"; month 0 is before the first payment.
     std::string breakEven(const Figure &breakEven) const
     {
         if (breakEven.whole == 0)
-            return "at once";
-        return "month " + figure(count(breakEven.whole)) + " (" + figure(m_monthName(breakEven.month)) + ")";
+            return wording::translate("ComparisonResults", "at once");
+        //: %1 counts the payments, %2 is that payment's month and year, as in "month 27 (March 2029)".
+        return wording::arg(wording::translate("ComparisonResults", "month %1 (%2)"),
+                            {figure(count(breakEven.whole)), figure(m_monthName(breakEven.month))});
     }
 
     std::string text(Format format, const Figure &value) const
     {
         if (!value.defined)
-            return format == Format::BreakEven ? "never" : "not defined";
+            return format == Format::BreakEven ? wording::translate("ComparisonResults", "never")
+                                               : wording::translate("ComparisonResults", "not defined");
         switch (format) {
         case Format::Money:
             return figure(money(value.whole));
@@ -216,7 +228,9 @@ public:
             return figure(numtext::render(value.real, "0.00", m_marks) + " " + m_marks.percent);
         case Format::SignedPoints: {
             const double points = shownPoints(value.real);
-            return figure(sign(points > 0) + numtext::render(points, "0.00", m_marks)) + " points";
+            //: A difference of two rates in percentage points; %1 is the figure, as in "+0.25 points".
+            return wording::arg(wording::translate("ComparisonResults", "%1 points"),
+                                {figure(sign(points > 0) + numtext::render(points, "0.00", m_marks))});
         }
         case Format::MonthsLater:
             return later(value.whole);
@@ -240,7 +254,8 @@ std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const nu
     const Writer write{marks, monthName, figures};
     std::vector<ComparisonRow> rows;
     for (const RowSpec &spec : rowTable) {
-        ComparisonRow &row = rows.emplace_back(ComparisonRow{spec.name, spec.caption, {}});
+        ComparisonRow &row
+            = rows.emplace_back(ComparisonRow{spec.name, wording::translate("ComparisonResults", spec.caption), {}});
         for (std::size_t column = 0; column < spec.cells.size(); ++column) {
             const std::optional<Cell> &cell = spec.cells[column];
             if (!cell)
@@ -267,44 +282,134 @@ std::string refusalReason(const compare::Refusal &refusal)
     return refusal.reason;
 }
 
+std::string shownColumnTitle(ComparisonColumn column, std::size_t loans)
+{
+    return wording::translate("ComparisonResults", std::string(comparisonColumnTitle(column, loans)).c_str());
+}
+
+namespace {
+
+// One whole sentence for each subject a refusal can name.
+std::string refusalSentence(const compare::Refusal &refusal)
+{
+    const char *pattern = nullptr;
+    switch (refusal.subject) {
+    case compare::RefusalSubject::Loan1:
+        //: %1 says why, as a clause: "the monthly payment never covers a month's interest, so it is never repaid".
+        pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: for loan 1, %1.");
+        break;
+    case compare::RefusalSubject::Loan2:
+        pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: for loan 2, %1.");
+        break;
+    case compare::RefusalSubject::Offer:
+        pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: for the offer, %1.");
+        break;
+    case compare::RefusalSubject::Keep:
+        pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: %1.");
+        break;
+    }
+    return wording::arg(wording::translate("ComparisonResults", pattern), {refusal.reason});
+}
+
+std::string filled(const char *pattern, std::initializer_list<std::string_view> values)
+{
+    return wording::arg(wording::translate("ComparisonResults", pattern), values);
+}
+
+// What taking the offer costs in all, and from when it is ahead: %1 is the amount, %2 the month.
+std::string costClause(long long paid, const Figure &breakEven, const std::string &amount, const std::string &month)
+{
+    if (paid == 0 && breakEven.defined && breakEven.whole == 0)
+        return filled(WORDING_NOOP("ComparisonResults", "Taking the offer costs the same"), {});
+    if (!breakEven.defined)
+        return filled(
+            paid == 0  ? WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs the same in all and never comes out ahead")
+            : paid > 0 ? WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs %1 more in all and never comes out ahead")
+                       : WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs %1 less in all and never comes out ahead"),
+            {amount});
+    if (breakEven.whole == 0)
+        return filled(
+            paid == 0  ? WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs the same in all and is ahead from the start")
+            : paid > 0 ? WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs %1 more in all and is ahead from the start")
+                       : WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs %1 less in all and is ahead from the start"),
+            {amount});
+    return filled(
+        //: %2 names the month, as in "month 27 (March 2029)".
+        paid == 0 ? WORDING_NOOP("ComparisonResults",
+                                 "Taking the offer costs the same in all and is ahead for good from %2")
+            //: %1 is an amount of money; %2 names the month, as in "month 27 (March 2029)".
+            : paid > 0 ? WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs %1 more in all and is ahead for good from %2")
+                       //: %1 is an amount of money; %2 names the month, as in "month 27 (March 2029)".
+                       : WORDING_NOOP("ComparisonResults",
+                                      "Taking the offer costs %1 less in all and is ahead for good from %2"),
+        {amount, month});
+}
+
+// How its payment and its last payment differ: %1 is the payment's difference, %2 how much later or earlier.
+std::string paymentClause(long long payment, long long months, const std::string &amount, const std::string &later)
+{
+    if (months == 0)
+        return filled(
+            payment == 0  ? WORDING_NOOP("ComparisonResults",
+                                         "its payment is the same and the last one falls in the same month")
+            : payment > 0 ? WORDING_NOOP("ComparisonResults",
+                                         "its payment is %1 higher and the last one falls in the same month")
+                          : WORDING_NOOP("ComparisonResults",
+                                         "its payment is %1 lower and the last one falls in the same month"),
+            {amount});
+    return filled(
+        //: %2 says how much later or earlier, as in "5 years later".
+        payment == 0 ? WORDING_NOOP("ComparisonResults", "its payment is the same and the last one is %2")
+            //: %1 is an amount of money; %2 says how much later or earlier, as in "5 years later".
+            : payment > 0 ? WORDING_NOOP("ComparisonResults", "its payment is %1 higher and the last one is %2")
+                          //: %1 is an amount of money; %2 says how much later or earlier, as in "5 years later".
+                          : WORDING_NOOP("ComparisonResults", "its payment is %1 lower and the last one is %2"),
+        {amount, later});
+}
+
+std::string presentValueClause(long long presentValue, const std::string &amount)
+{
+    return filled(
+        presentValue == 0 ? WORDING_NOOP("ComparisonResults",
+                                         "at your savings rate, everything it has you pay is worth the same today")
+        : presentValue > 0
+            ? WORDING_NOOP("ComparisonResults",
+                           "at your savings rate, everything it has you pay is worth %1 more today")
+            : WORDING_NOOP("ComparisonResults",
+                           "at your savings rate, everything it has you pay is worth %1 less today"),
+        {amount});
+}
+
+} // namespace
+
 std::string comparisonSentence(const Comparison &comparison, double savingsRatePercent,
                                const numtext::LocaleMarks &marks, const MonthNamer &monthName, FigureText figures)
 {
     if (const auto &refusal = comparison.refusal)
-        return "The comparison cannot be made: " + refusalReason(*refusal) + ".";
+        return refusalSentence(*refusal);
     const Writer write{marks, monthName, figures};
-    const auto moreOrLess = [&write](long long difference, const char *more, const char *less) {
-        return write.figure(write.money(std::llabs(difference))) + (difference > 0 ? more : less);
-    };
-
-    std::string sentence = "Taking the offer ";
+    const auto amount = [&write](long long difference) { return write.figure(write.money(std::llabs(difference))); };
     const Figure breakEven = breakEvenFigure(comparison);
-    // Costing the same in all and never behind, it is not ahead of anything: it costs the same.
-    if (comparison.totalPaidDifference == 0 && breakEven.defined && breakEven.whole == 0) {
-        sentence += "costs the same";
-    } else {
-        sentence += comparison.totalPaidDifference == 0
-            ? "costs the same in all"
-            : "costs " + moreOrLess(comparison.totalPaidDifference, " more", " less") + " in all";
-        if (!breakEven.defined)
-            sentence += " and never comes out ahead";
-        else if (breakEven.whole == 0)
-            sentence += " and is ahead from the start";
-        else
-            sentence += " and is ahead for good from " + write.breakEven(breakEven);
-    }
-    sentence += "; its payment is ";
-    sentence += comparison.paymentDifference == 0 ? "the same"
-                                                  : moreOrLess(comparison.paymentDifference, " higher", " lower");
-    sentence += comparison.monthsDifference == 0 ? " and the last one falls in the same month"
-                                                 : " and the last one is " + write.later(comparison.monthsDifference);
-    if (savingsRatePercent > 0) {
-        sentence += "; at your savings rate, everything it has you pay is worth ";
-        sentence += comparison.presentValueDifference == 0
-            ? "the same today"
-            : moreOrLess(comparison.presentValueDifference, " more", " less") + " today";
-    }
-    return sentence + ".";
+    const std::string cost = costClause(comparison.totalPaidDifference, breakEven,
+                                        amount(comparison.totalPaidDifference),
+                                        breakEven.defined && breakEven.whole > 0 ? write.breakEven(breakEven) : "");
+    const std::string payment
+        = paymentClause(comparison.paymentDifference, comparison.monthsDifference,
+                        amount(comparison.paymentDifference), write.later(comparison.monthsDifference));
+    if (savingsRatePercent <= 0)
+        //: Joins the sentence's two clauses: what the offer costs, and how its payments differ.
+        return wording::arg(wording::translate("ComparisonResults", "%1; %2."), {cost, payment});
+    //: Joins the sentence's three clauses: what the offer costs, how its payments differ, and their present value.
+    return wording::arg(wording::translate("ComparisonResults", "%1; %2; %3."),
+                        {cost, payment, presentValueClause(comparison.presentValueDifference,
+                                                           amount(comparison.presentValueDifference))});
 }
 
 } // namespace commands

@@ -3,6 +3,7 @@
 
 #include "compare/comparison.h"
 #include "numtext/locale_marks.h"
+#include "wording/wording.h"
 
 #include <array>
 #include <functional>
@@ -16,19 +17,23 @@ namespace commands {
 
 enum class ComparisonColumn { Keep, Offer, Difference };
 
-inline constexpr std::array<std::string_view, 3> comparisonColumnTitles{"Keep both loans", "Take the offer",
-                                                                        "The difference"};
+inline constexpr std::array<std::string_view, 3> comparisonColumnTitles{
+    WORDING_NOOP("ComparisonResults", "Keep both loans"), WORDING_NOOP("ComparisonResults", "Take the offer"),
+    WORDING_NOOP("ComparisonResults", "The difference")};
 
 // A column's title where the keep way has `loans` loans: with one, "Keep your loan".
 inline constexpr std::string_view comparisonColumnTitle(ComparisonColumn column, std::size_t loans)
 {
-    return column == ComparisonColumn::Keep && loans == 1 ? "Keep your loan"
+    return column == ComparisonColumn::Keep && loans == 1 ? WORDING_NOOP("ComparisonResults", "Keep your loan")
                                                           : comparisonColumnTitles[std::size_t(column)];
 }
 
+// comparisonColumnTitle as the user reads it, in the user's language where a translator is installed.
+std::string shownColumnTitle(ComparisonColumn column, std::size_t loans);
+
 struct ComparisonRow {
     std::string_view name; // a stable identifier, for object names and tests
-    std::string_view caption;
+    std::string caption; // in the user's language where a translator is installed
     std::array<std::string, 3> texts; // by ComparisonColumn; empty where the row has no figure there
 };
 
@@ -49,7 +54,7 @@ std::vector<ComparisonRow> comparisonRows(const compare::Comparison &comparison,
 
 // Why the comparison is refused, naming the loan or the offer that stops it, since a sentence in a report or a
 // terminal has no box to stand beside: "for loan 2, the monthly payment never covers ...". An input both ways
-// share names itself.
+// share names itself. Words for scripts (JSON's "refused"), so its own words stay English.
 std::string refusalReason(const compare::Refusal &refusal);
 
 // The comparison in one plain sentence of facts, no advice: "Taking the offer costs $12,345.67 less in all and is

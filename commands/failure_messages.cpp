@@ -2,6 +2,7 @@
 #include "failure_messages.h"
 
 #include "numtext/render.h"
+#include "wording/wording.h"
 
 #include <cstdio>
 
@@ -18,59 +19,83 @@ bool isPayoff(Figure figure)
 }
 
 // The figure as the user sees it: the steps behind a payment (rates, counts, growth) are reported as the payment.
-std::string shownFigure(Figure figure, Subject subject)
+Figure shownFigure(Figure figure)
 {
     const bool behindPayment = figure == Figure::AnnualRate || figure == Figure::PaymentCount
         || figure == Figure::MonthlyRate || figure == Figure::Growth || figure == Figure::BlendedLoanTerms;
-    const std::string name{loan::figureName(behindPayment ? Figure::Payment : figure)};
+    return behindPayment ? Figure::Payment : figure;
+}
+
+// One sentence for each owner of the figure, so that a translation may place the figure's name as its grammar needs.
+std::string failureSentence(Figure figure, Subject subject, const std::string &reason)
+{
+    const std::string name = wording::translate("Figures", loan::figureName(figure).data());
+    const char *pattern = nullptr;
     switch (subject) {
     case Subject::Loan1:
-        return "Loan 1's " + name;
+        //: %1 is a figure's name, such as "monthly payment"; %2 says why, as a clause.
+        pattern = WORDING_NOOP("FailureMessages", "Loan 1's %1 could not be calculated: %2. The results that depend "
+                                                  "on it are left empty.");
+        break;
     case Subject::Loan2:
-        return "Loan 2's " + name;
+        pattern = WORDING_NOOP("FailureMessages", "Loan 2's %1 could not be calculated: %2. The results that depend "
+                                                  "on it are left empty.");
+        break;
     case Subject::Blend:
+        pattern = figure == Figure::Payment || figure == Figure::TotalInterest
+            ? WORDING_NOOP("FailureMessages", "The new blended loan's %1 could not be calculated: %2. The results "
+                                              "that depend on it are left empty.")
+            : WORDING_NOOP("FailureMessages", "The %1 could not be calculated: %2. The results that depend on it are "
+                                              "left empty.");
         break;
     }
-    if (behindPayment || figure == Figure::Payment || figure == Figure::TotalInterest)
-        return "The new blended loan's " + name;
-    return "The " + name;
+    return wording::arg(wording::translate("FailureMessages", pattern), {name, reason});
 }
 
 std::string reason(CalcErrorKind kind, Figure figure)
 {
-    if (isPayoff(figure) && kind == CalcErrorKind::InvalidArgument)
-        return std::string("the combined monthly payment never repays the total principal at the ")
-            + (figure == Figure::AveragePayoff ? "average" : "weighted average")
-            + " rate, because a month's interest on the total principal at that rate is at least the payment";
+    if (figure == Figure::AveragePayoff && kind == CalcErrorKind::InvalidArgument)
+        return wording::translate("FailureMessages",
+                                  "the combined monthly payment never repays the total principal at the average "
+                                  "rate, because a month's interest on the total principal at that rate is at least "
+                                  "the payment");
+    if (figure == Figure::WeightedPayoff && kind == CalcErrorKind::InvalidArgument)
+        return wording::translate("FailureMessages",
+                                  "the combined monthly payment never repays the total principal at the weighted "
+                                  "average rate, because a month's interest on the total principal at that rate is "
+                                  "at least the payment");
     if (isPayoff(figure) && kind == CalcErrorKind::DivisionByZero)
-        return "a rate of 0% cannot be calculated";
+        return wording::translate("FailureMessages", "a rate of 0% cannot be calculated");
     if (figure == Figure::WeightedRate && kind == CalcErrorKind::DivisionByZero)
-        return "the two principals add up to 0, so they cannot weight the rates";
+        return wording::translate("FailureMessages", "the two principals add up to 0, so they cannot weight the rates");
     if (kind == CalcErrorKind::DivisionByZero)
-        return "a rate of 0% or a period of 0 years cannot be calculated (the payment would be 0 divided by 0)";
+        return wording::translate("FailureMessages", "a rate of 0% or a period of 0 years cannot be calculated (the "
+                                                     "payment would be 0 divided by 0)");
     if (kind == CalcErrorKind::Overflow)
-        return "the numbers involved are too large to calculate with";
+        return wording::translate("FailureMessages", "the numbers involved are too large to calculate with");
     if (figure == Figure::BlendedEffectiveRate)
-        return "the total accumulated value and the total principal have opposite signs, so no rate of growth "
-               "joins them";
-    return "the inputs give it no real value (such as a negative number raised to a fractional power)";
+        return wording::translate("FailureMessages", "the total accumulated value and the total principal have "
+                                                     "opposite signs, so no rate of growth joins them");
+    return wording::translate("FailureMessages", "the inputs give it no real value (such as a negative number raised "
+                                                 "to a fractional power)");
 }
 
-std::string_view fieldDescription(Field field)
+// The input as the start of a sentence.
+std::string fieldDescription(Field field)
 {
     switch (field) {
     case Field::Text1:
-        return "The loan 1 principal";
+        return wording::translate("FailureMessages", "The loan 1 principal");
     case Field::Text2:
-        return "The loan 1 annual interest rate";
+        return wording::translate("FailureMessages", "The loan 1 annual interest rate");
     case Field::Text3:
-        return "The amortization period";
+        return wording::translate("FailureMessages", "The amortization period");
     case Field::Text6:
-        return "The loan 2 principal";
+        return wording::translate("FailureMessages", "The loan 2 principal");
     case Field::Text7:
-        return "The loan 2 annual interest rate";
+        return wording::translate("FailureMessages", "The loan 2 annual interest rate");
     default:
-        return "The field";
+        return wording::translate("FailureMessages", "The field");
     }
 }
 
@@ -139,24 +164,29 @@ std::string visibleText(std::string_view text)
 std::string calculationFailureMessage(const CalculationStop &stop)
 {
     const loan::CalcError &error = stop.error;
-    return shownFigure(error.figure(), subjectOf(stop.step)) + " could not be calculated: "
-        + reason(error.kind(), error.figure()) + ". The results that depend on it are left empty.";
+    return failureSentence(shownFigure(error.figure()), subjectOf(stop.step), reason(error.kind(), error.figure()));
 }
 
 std::string unreadableInputMessage(numtext::ReadErrorKind kind, Field field, std::string_view text,
                                    const numtext::LocaleMarks &marks)
 {
-    const std::string subject{fieldDescription(field)};
-    const std::string hint = " Enter a number such as " + example(field, marks) + ".";
+    const std::string subject = fieldDescription(field);
     switch (kind) {
     case numtext::ReadErrorKind::Empty:
-        return subject + " is empty." + hint;
+        //: %1 names the input, such as "The loan 1 principal"; %2 is an example number.
+        return wording::arg(wording::translate("FailureMessages", "%1 is empty. Enter a number such as %2."),
+                            {subject, example(field, marks)});
     case numtext::ReadErrorKind::OutOfRange:
-        return subject + " " + quoted(text) + " is too large to be a number." + hint;
+        //: %1 names the input, such as "The loan 1 principal"; %2 is its text in quotes; %3 is an example number.
+        return wording::arg(wording::translate("FailureMessages",
+                                               "%1 %2 is too large to be a number. Enter a number such as %3."),
+                            {subject, quoted(text), example(field, marks)});
     case numtext::ReadErrorKind::NotANumber:
         break;
     }
-    return subject + " " + quoted(text) + " is not a number." + hint;
+    //: %1 names the input, such as "The loan 1 principal"; %2 is its text in quotes; %3 is an example number.
+    return wording::arg(wording::translate("FailureMessages", "%1 %2 is not a number. Enter a number such as %3."),
+                        {subject, quoted(text), example(field, marks)});
 }
 
 } // namespace commands

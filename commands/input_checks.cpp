@@ -4,6 +4,7 @@
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 #include "numtext/render.h"
+#include "wording/wording.h"
 
 namespace commands {
 
@@ -12,15 +13,15 @@ namespace {
 struct RangeCheck {
     Field field;
     bool (*rejects)(double value); // bounds are inclusive
-    std::string_view message; // shown as it has always read
+    const char *message; // shown as it has always read in English
 };
 
 constexpr RangeCheck principalCheck{Field::Text1, [](double v) { return v == 0 || v < 1 || v > 10000000; },
-                                    "enter a Principal between $1 and $10000,000"};
+                                    WORDING_NOOP("InputChecks", "enter a Principal between $1 and $10000,000")};
 constexpr RangeCheck rateCheck{Field::Text2, [](double v) { return v < 1 || v > 25; },
-                               "enter an Annual Interest Rate between 1% and 25%"};
+                               WORDING_NOOP("InputChecks", "enter an Annual Interest Rate between 1% and 25%")};
 constexpr RangeCheck periodCheck{Field::Text3, [](double v) { return v < 1 || v > 50; },
-                                 "enter an Amortization Period between 1 and 50 years"};
+                                 WORDING_NOOP("InputChecks", "enter an Amortization Period between 1 and 50 years")};
 
 // Reads the field exactly as Calculate will, so that a value the check lets pass is the value computed with.
 bool runCheck(WindowOperations &form, const numtext::LocaleMarks &marks, const RangeCheck &check)
@@ -39,7 +40,7 @@ bool runCheck(WindowOperations &form, const numtext::LocaleMarks &marks, const R
         return true;
     // The field reads "1" while the message is up, and "1" passes, so leaving it again raises nothing.
     form.setText(check.field, numtext::localizedNumber(numtext::integerText(1), marks));
-    form.showMessage(check.message);
+    form.showMessage(wording::translate("InputChecks", check.message));
     form.setFocus(check.field);
     return false;
 }

@@ -3,6 +3,7 @@
 
 #include "form_table.h"
 #include "result_map.h"
+#include "wording/wording.h"
 
 #include <span>
 #include <string_view>
@@ -21,16 +22,16 @@ constexpr Field comparisonFields[]{Field::Text5,  Field::Text14, Field::Text11, 
                                    Field::Text31, Field::Text32, Field::Text33};
 
 struct Group {
-    std::string_view title;
+    const char *title;
     std::span<const Field> fields;
 };
 
 constexpr Group groupTable[]{
-    {"Loan 1", loan1Fields},
-    {"Loan 2", loan2Fields},
-    {"Loan 1 and loan 2", bothFields},
-    {"The new blended loan with the blended rate", blendedFields},
-    {"Comparison of the new blended loan", comparisonFields},
+    {WORDING_NOOP("ReportRows", "Loan 1"), loan1Fields},
+    {WORDING_NOOP("ReportRows", "Loan 2"), loan2Fields},
+    {WORDING_NOOP("ReportRows", "Loan 1 and loan 2"), bothFields},
+    {WORDING_NOOP("ReportRows", "The new blended loan with the blended rate"), blendedFields},
+    {WORDING_NOOP("ReportRows", "Comparison of the new blended loan"), comparisonFields},
 };
 
 } // namespace
@@ -39,13 +40,13 @@ std::vector<ReportGroup> reportGroups(const CalculationOutcome &outcome, const n
 {
     std::vector<ReportGroup> groups;
     for (const Group &group : groupTable) {
-        ReportGroup &shown = groups.emplace_back(ReportGroup{std::string(group.title), {}});
+        ReportGroup &shown = groups.emplace_back(ReportGroup{wording::translate("ReportRows", group.title), {}});
         for (const Field field : group.fields) {
             const form::TextBoxSpec &spec = form::textBox(field);
             std::string text = spec.role == form::Role::Input ? outcome.inputText(field)
                 : outcome.unreadable                          ? std::string()
                                                               : resultText(outcome, field, marks);
-            shown.rows.push_back({field, std::string(spec.caption), std::move(text)});
+            shown.rows.push_back({field, form::shown(spec.caption), std::move(text)});
         }
     }
     return groups;

@@ -4,14 +4,16 @@
 #include "cost_curves.h"
 #include "input_checks.h"
 #include "repayment.h"
+#include "wording/wording.h"
 
 namespace compare {
 
 namespace {
 
-constexpr const char *neverRepaid = "the monthly payment never covers a month's interest, so it is never repaid";
-constexpr const char *noRate = "no rate from 0 % to 100 % a month makes its payments worth the amount lent, "
-                               "so its rate is not defined";
+constexpr const char *neverRepaid
+    = WORDING_NOOP("Refusals", "the monthly payment never covers a month's interest, so it is never repaid");
+constexpr const char *noRate = WORDING_NOOP("Refusals", "no rate from 0 % to 100 % a month makes its payments worth "
+                                                     "the amount lent, so its rate is not defined");
 
 constexpr RefusalSubject loanSubjects[] = {RefusalSubject::Loan1, RefusalSubject::Loan2};
 
@@ -54,18 +56,18 @@ Comparison compareWays(const ComparisonInputs &inputs)
             continue;
         }
         if (*loan.payment <= interestOn(loan.balance, loan.annualRatePercent))
-            return refused({loanSubjects[l], neverRepaid});
+            return refused({loanSubjects[l], wording::translate("Refusals", neverRepaid)});
         loans.push_back({loan.balance, loan.annualRatePercent, *loan.payment, 0});
     }
 
     Comparison comparison;
     if (const auto unrepaid = repay(loans, inputs.extra, inputs.firstPayment, comparison.keep))
-        return refused({loanSubjects[unrepaid->debt], unrepaid->reason});
+        return refused({loanSubjects[unrepaid->debt], wording::translate("Refusals", unrepaid->reason)});
     const OfferInputs &offerInputs = inputs.offer;
     comparison.offerAmount = balances + offerInputs.feesAdded;
     const Debt offerDebt = debtOverTerm(comparison.offerAmount, offerInputs.annualRatePercent, offerInputs.termMonths);
     if (const auto unrepaid = repay({&offerDebt, 1}, inputs.extra, inputs.firstPayment, comparison.offer))
-        return refused({RefusalSubject::Offer, unrepaid->reason});
+        return refused({RefusalSubject::Offer, wording::translate("Refusals", unrepaid->reason)});
 
     Way &keep = comparison.keep;
     keep.financeCharge = keep.totalInterest;
@@ -73,7 +75,7 @@ Comparison compareWays(const ComparisonInputs &inputs)
     addCostSoFar(keep, 0, balances);
     keep.rate = rateOf(keep, balances);
     if (!keep.rate)
-        return refused({RefusalSubject::Keep, noRate});
+        return refused({RefusalSubject::Keep, wording::translate("Refusals", noRate)});
 
     Way &offer = comparison.offer;
     offer.totalPaid += offerInputs.feesAtSigning;
@@ -85,7 +87,7 @@ Comparison compareWays(const ComparisonInputs &inputs)
     // what the borrower really receives.
     offer.rate = rateOf(offer, balances - offerInputs.feesAtSigning);
     if (!offer.rate)
-        return refused({RefusalSubject::Offer, noRate});
+        return refused({RefusalSubject::Offer, wording::translate("Refusals", noRate)});
 
     comparison.breakEvenMonth = breakEvenMonth(keep.costSoFar, offer.costSoFar);
     comparison.paymentDifference = offer.firstPayment - keep.firstPayment;

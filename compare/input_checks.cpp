@@ -2,12 +2,15 @@
 #include "input_checks.h"
 
 #include "input_table.h"
+#include "wording/wording.h"
 
 namespace compare {
 
 namespace {
 
-constexpr const char *feesBelowBalances = "less than the balances, the other fee included";
+//: Completes "must be", as the limits "between 0 and 1,000,000,000,000" do.
+constexpr const char *feesBelowBalances
+    = WORDING_NOOP("ComparisonInputs", "less than the balances, the other fee included");
 
 // Whether a value lies within a limit: amounts in cents, rates in percent, terms in months. Written so that NaN
 // does not; long double holds every 64-bit count of cents exactly.
@@ -43,7 +46,7 @@ public:
 private:
     bool add(Input input, Limit limit)
     {
-        m_problems.push_back({input, std::string(limitWords(limit))});
+        m_problems.push_back({input, wording::translate("ComparisonInputs", limitWords(limit).data())});
         return false;
     }
 
@@ -108,10 +111,11 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
     // may be the one to lower.
     if (balancesWithin && atSigningWithin && addedWithin
         && offer.feesAtSigning + offer.feesAdded >= loan1.balance + (hasLoan2 ? inputs.loans[1].balance : 0)) {
+        const std::string message = wording::translate("ComparisonInputs", feesBelowBalances);
         if (offer.feesAtSigning > 0)
-            problems.push_back({Input::FeesAtSigning, feesBelowBalances});
+            problems.push_back({Input::FeesAtSigning, message});
         if (offer.feesAdded > 0)
-            problems.push_back({Input::FeesAdded, feesBelowBalances});
+            problems.push_back({Input::FeesAdded, message});
     }
 
     checks.check(Input::Extra, inputs.extra);
@@ -121,8 +125,10 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
 
 Refusal refusalFor(const InputProblem &problem)
 {
-    return {subjectOf(problem.input),
-            std::string(inputCheckedAs(problem.input).refusalName) + " must be " + problem.message};
+    //: %1 names the input, such as "the balance"; %2 completes the sentence, such as "between 0 % and 100 %".
+    const std::string pattern = wording::translate("ComparisonInputs", "%1 must be %2");
+    const std::string name = wording::translate("ComparisonInputs", inputCheckedAs(problem.input).refusalName.data());
+    return {subjectOf(problem.input), wording::arg(pattern, {name, problem.message})};
 }
 
 } // namespace compare

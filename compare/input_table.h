@@ -2,6 +2,7 @@
 #pragma once
 
 #include "comparison.h"
+#include "wording/wording.h"
 
 #include <array>
 #include <cstddef>
@@ -53,12 +54,15 @@ enum class Limit {
     Term, // 1 to 1,200 months
 };
 
-// The words that complete "... must be" for an input outside its limit.
+// The words that complete "... must be" for an input outside its limit, in English: translated where a problem is
+// noted, through context "ComparisonInputs", as the table's captions and names are.
 constexpr std::string_view limitWords(Limit limit)
 {
-    constexpr std::array<std::string_view, 4> words{"between 0.01 and 1,000,000,000,000",
-                                                    "between 0 and 1,000,000,000,000", "between 0 % and 100 %",
-                                                    "between 1 and 1,200 months"};
+    constexpr std::array<std::string_view, 4> words{
+        WORDING_NOOP("ComparisonInputs", "between 0.01 and 1,000,000,000,000"),
+        WORDING_NOOP("ComparisonInputs", "between 0 and 1,000,000,000,000"),
+        WORDING_NOOP("ComparisonInputs", "between 0 % and 100 %"),
+        WORDING_NOOP("ComparisonInputs", "between 1 and 1,200 months")};
     return words[std::size_t(limit)];
 }
 
@@ -82,50 +86,67 @@ struct ComparisonInput {
 };
 
 inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInputs{{
-    {ComparisonField::Loan1Balance, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Missing, "Loan1Balance", "Balance",
-     "Balance, loan 1", "balance", Input::Loan1Balance, Limit::Balance, "the balance", 18},
-    {ComparisonField::Loan1Rate, InputGroup::Loan1, InputKind::Rate, WhenEmpty::Missing, "Loan1Rate", "Annual rate (%)",
-     "Annual rate (%), loan 1", "rate", Input::Loan1Rate, Limit::Rate, "the interest rate", 10},
+    {ComparisonField::Loan1Balance, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Missing, "Loan1Balance",
+     WORDING_NOOP("ComparisonInputs", "Balance"), WORDING_NOOP("ComparisonInputs", "Balance, loan 1"), "balance",
+     Input::Loan1Balance, Limit::Balance, WORDING_NOOP("ComparisonInputs", "the balance"), 18},
+    {ComparisonField::Loan1Rate, InputGroup::Loan1, InputKind::Rate, WhenEmpty::Missing, "Loan1Rate",
+     WORDING_NOOP("ComparisonInputs", "Annual rate (%)"), WORDING_NOOP("ComparisonInputs", "Annual rate (%), loan 1"),
+     "rate", Input::Loan1Rate, Limit::Rate, WORDING_NOOP("ComparisonInputs", "the interest rate"), 10},
     {ComparisonField::Loan1Years, InputGroup::Loan1, InputKind::Years, WhenEmpty::Zero, "Loan1Years",
-     "Remaining term in years", "Remaining term in years, loan 1", "termMonths", Input::Loan1Term, Limit::Term,
-     "the term", 7},
+     WORDING_NOOP("ComparisonInputs", "Remaining term in years"),
+     WORDING_NOOP("ComparisonInputs", "Remaining term in years, loan 1"), "termMonths", Input::Loan1Term, Limit::Term,
+     WORDING_NOOP("ComparisonInputs", "the term"), 7},
     {ComparisonField::Loan1Months, InputGroup::Loan1, InputKind::Months, WhenEmpty::Zero, "Loan1Months",
-     "Months beyond the years", "Months beyond the years, loan 1", "termMonths", Input::Loan1Term, Limit::Term,
-     "the term", 7},
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years"),
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years, loan 1"), "termMonths", Input::Loan1Term, Limit::Term,
+     WORDING_NOOP("ComparisonInputs", "the term"), 7},
     {ComparisonField::Loan1Payment, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Zero, "Loan1Payment",
-     "Monthly payment", "Monthly payment, loan 1", "payment", Input::Loan1Payment, Limit::Amount, "the monthly payment",
-     18},
-    {ComparisonField::Loan2Balance, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Balance", "Balance",
-     "Balance, loan 2", "balance", Input::Loan2Balance, Limit::Amount, "the balance", 18},
-    {ComparisonField::Loan2Rate, InputGroup::Loan2, InputKind::Rate, WhenEmpty::Missing, "Loan2Rate", "Annual rate (%)",
-     "Annual rate (%), loan 2", "rate", Input::Loan2Rate, Limit::Rate, "the interest rate", 10},
+     WORDING_NOOP("ComparisonInputs", "Monthly payment"), WORDING_NOOP("ComparisonInputs", "Monthly payment, loan 1"),
+     "payment", Input::Loan1Payment, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the monthly payment"), 18},
+    {ComparisonField::Loan2Balance, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Balance",
+     WORDING_NOOP("ComparisonInputs", "Balance"), WORDING_NOOP("ComparisonInputs", "Balance, loan 2"), "balance",
+     Input::Loan2Balance, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the balance"), 18},
+    {ComparisonField::Loan2Rate, InputGroup::Loan2, InputKind::Rate, WhenEmpty::Missing, "Loan2Rate",
+     WORDING_NOOP("ComparisonInputs", "Annual rate (%)"), WORDING_NOOP("ComparisonInputs", "Annual rate (%), loan 2"),
+     "rate", Input::Loan2Rate, Limit::Rate, WORDING_NOOP("ComparisonInputs", "the interest rate"), 10},
     {ComparisonField::Loan2Years, InputGroup::Loan2, InputKind::Years, WhenEmpty::Zero, "Loan2Years",
-     "Remaining term in years", "Remaining term in years, loan 2", "termMonths", Input::Loan2Term, Limit::Term,
-     "the term", 7},
+     WORDING_NOOP("ComparisonInputs", "Remaining term in years"),
+     WORDING_NOOP("ComparisonInputs", "Remaining term in years, loan 2"), "termMonths", Input::Loan2Term, Limit::Term,
+     WORDING_NOOP("ComparisonInputs", "the term"), 7},
     {ComparisonField::Loan2Months, InputGroup::Loan2, InputKind::Months, WhenEmpty::Zero, "Loan2Months",
-     "Months beyond the years", "Months beyond the years, loan 2", "termMonths", Input::Loan2Term, Limit::Term,
-     "the term", 7},
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years"),
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years, loan 2"), "termMonths", Input::Loan2Term, Limit::Term,
+     WORDING_NOOP("ComparisonInputs", "the term"), 7},
     {ComparisonField::Loan2Payment, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Payment",
-     "Monthly payment", "Monthly payment, loan 2", "payment", Input::Loan2Payment, Limit::Amount, "the monthly payment",
-     18},
-    {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate", "Annual rate (%)",
-     "Annual rate (%), the offer", "rate", Input::OfferRate, Limit::Rate, "the interest rate", 10},
-    {ComparisonField::OfferYears, InputGroup::Offer, InputKind::Years, WhenEmpty::Zero, "OfferYears", "Term in years",
-     "Term in years, the offer", "termMonths", Input::OfferTerm, Limit::Term, "the term", 7},
+     WORDING_NOOP("ComparisonInputs", "Monthly payment"), WORDING_NOOP("ComparisonInputs", "Monthly payment, loan 2"),
+     "payment", Input::Loan2Payment, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the monthly payment"), 18},
+    {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate",
+     WORDING_NOOP("ComparisonInputs", "Annual rate (%)"),
+     WORDING_NOOP("ComparisonInputs", "Annual rate (%), the offer"), "rate", Input::OfferRate, Limit::Rate,
+     WORDING_NOOP("ComparisonInputs", "the interest rate"), 10},
+    {ComparisonField::OfferYears, InputGroup::Offer, InputKind::Years, WhenEmpty::Zero, "OfferYears",
+     WORDING_NOOP("ComparisonInputs", "Term in years"), WORDING_NOOP("ComparisonInputs", "Term in years, the offer"),
+     "termMonths", Input::OfferTerm, Limit::Term, WORDING_NOOP("ComparisonInputs", "the term"), 7},
     {ComparisonField::OfferMonths, InputGroup::Offer, InputKind::Months, WhenEmpty::Zero, "OfferMonths",
-     "Months beyond the years", "Months beyond the years, the offer", "termMonths", Input::OfferTerm, Limit::Term,
-     "the term", 7},
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years"),
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years, the offer"), "termMonths", Input::OfferTerm,
+     Limit::Term, WORDING_NOOP("ComparisonInputs", "the term"), 7},
     {ComparisonField::FeesAtSigning, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAtSigning",
-     "Fees paid at signing", "Fees paid at signing, the offer", "feesAtSigning", Input::FeesAtSigning, Limit::Amount,
-     "the fees at signing", 18},
+     WORDING_NOOP("ComparisonInputs", "Fees paid at signing"),
+     WORDING_NOOP("ComparisonInputs", "Fees paid at signing, the offer"), "feesAtSigning", Input::FeesAtSigning,
+     Limit::Amount, WORDING_NOOP("ComparisonInputs", "the fees at signing"), 18},
     {ComparisonField::FeesAdded, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAdded",
-     "Fees added to the loan", "Fees added to the loan, the offer", "feesAdded", Input::FeesAdded, Limit::Amount,
-     "the fees added to the amount", 18},
-    {ComparisonField::Extra, InputGroup::Both, InputKind::Amount, WhenEmpty::Zero, "Extra", "Extra paid each month",
-     "Extra paid each month, both ways", "extra", Input::Extra, Limit::Amount, "the extra payment", 18},
+     WORDING_NOOP("ComparisonInputs", "Fees added to the loan"),
+     WORDING_NOOP("ComparisonInputs", "Fees added to the loan, the offer"), "feesAdded", Input::FeesAdded,
+     Limit::Amount, WORDING_NOOP("ComparisonInputs", "the fees added to the amount"), 18},
+    {ComparisonField::Extra, InputGroup::Both, InputKind::Amount, WhenEmpty::Zero, "Extra",
+     WORDING_NOOP("ComparisonInputs", "Extra paid each month"),
+     WORDING_NOOP("ComparisonInputs", "Extra paid each month, both ways"), "extra", Input::Extra, Limit::Amount,
+     WORDING_NOOP("ComparisonInputs", "the extra payment"), 18},
     {ComparisonField::SavingsRate, InputGroup::Both, InputKind::Rate, WhenEmpty::Zero, "SavingsRate",
-     "Your savings rate (%)", "Your savings rate (%), for present values", "savingsRate", Input::SavingsRate,
-     Limit::Rate, "the savings rate", 10},
+     WORDING_NOOP("ComparisonInputs", "Your savings rate (%)"),
+     WORDING_NOOP("ComparisonInputs", "Your savings rate (%), for present values"), "savingsRate", Input::SavingsRate,
+     Limit::Rate, WORDING_NOOP("ComparisonInputs", "the savings rate"), 10},
 }};
 
 constexpr const ComparisonInput &comparisonInput(ComparisonField field)

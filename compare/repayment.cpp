@@ -2,6 +2,7 @@
 #include "repayment.h"
 
 #include "schedule/repayment_engine.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <array>
@@ -11,10 +12,11 @@ namespace compare {
 
 namespace {
 
-constexpr const char *tooManyPayments = "it would take more than 1,200 monthly payments (100 years)";
+constexpr const char *tooManyPayments
+    = WORDING_NOOP("Refusals", "it would take more than 1,200 monthly payments (100 years)");
 // Out of reach within the limits checkInputs sets: balances never grow, since each payment covers at least its
 // month's interest, so every figure stays below 1,200 months of the starting balances and their interest.
-constexpr const char *tooLarge = "its amounts are too large to count in cents";
+constexpr const char *tooLarge = WORDING_NOOP("Refusals", "its amounts are too large to count in cents");
 
 // Room for the payments a debt should take; it only sizes storage. A debt paid until cleared is estimated
 // from the payoff formula, with a payment to spare for the rounding of each month's interest.

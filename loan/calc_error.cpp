@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc_error.h"
 
+#include "wording/wording.h"
+
 #include <string>
 
 namespace loan {
 
+// The names a failure message shows are marked for translation (the steps behind a payment are shown as the
+// payment): each stands inside a sentence, "Loan 1's monthly payment could not be calculated".
 std::string_view figureName(Figure figure)
 {
     switch (figure) {
@@ -17,35 +21,35 @@ std::string_view figureName(Figure figure)
     case Figure::Growth:
         return "growth factor";
     case Figure::Payment:
-        return "monthly payment";
+        return WORDING_NOOP("Figures", "monthly payment");
     case Figure::TotalInterest:
-        return "total interest";
+        return WORDING_NOOP("Figures", "total interest");
     case Figure::EffectiveRate:
-        return "effective annual rate";
+        return WORDING_NOOP("Figures", "effective annual rate");
     case Figure::AccumulatedValue:
-        return "accumulated value";
+        return WORDING_NOOP("Figures", "accumulated value");
     case Figure::AverageRate:
-        return "average rate";
+        return WORDING_NOOP("Figures", "average rate");
     case Figure::WeightedRate:
-        return "weighted average rate";
+        return WORDING_NOOP("Figures", "weighted average rate");
     case Figure::TotalPrincipal:
-        return "total principal";
+        return WORDING_NOOP("Figures", "total principal");
     case Figure::TotalAccumulated:
-        return "total accumulated value";
+        return WORDING_NOOP("Figures", "total accumulated value");
     case Figure::BlendedEffectiveRate:
-        return "blended effective rate";
+        return WORDING_NOOP("Figures", "blended effective rate");
     case Figure::BlendedNominalRate:
-        return "blended rate";
+        return WORDING_NOOP("Figures", "blended rate");
     case Figure::BlendedLoanTerms:
         return "blended loan's monthly rate and number of payments";
     case Figure::CombinedPayment:
-        return "combined monthly payment";
+        return WORDING_NOOP("Figures", "combined monthly payment");
     case Figure::CombinedInterest:
-        return "combined total interest";
+        return WORDING_NOOP("Figures", "combined total interest");
     case Figure::AveragePayoff:
-        return "payoff period at the average rate";
+        return WORDING_NOOP("Figures", "payoff period at the average rate");
     case Figure::WeightedPayoff:
-        return "payoff period at the weighted average rate";
+        return WORDING_NOOP("Figures", "payoff period at the weighted average rate");
     }
     return "figure";
 }

@@ -3,6 +3,7 @@
 
 #include "loanblend_version.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -32,7 +33,10 @@ QFunctionPointer loadModuleFrom(const QStringList &paths, const ModuleNames &nam
             continue;
         }
         if (qstrcmp(interface(), loanblendModuleInterface) != 0) {
-            reasons << QStringLiteral("%1 belongs to another build of the program (%2, where this one is %3).")
+            //: %1 is the module's file; %2 and %3 are build identifiers.
+            reasons << QCoreApplication::translate("Modules",
+                                                   "%1 belongs to another build of the program (%2, where this one is "
+                                                   "%3).")
                            .arg(QDir::toNativeSeparators(library.fileName()), QString::fromLatin1(interface()),
                                 QString::fromLatin1(loanblendModuleInterface));
             library.unload();
@@ -44,7 +48,7 @@ QFunctionPointer loadModuleFrom(const QStringList &paths, const ModuleNames &nam
         return entry;
     }
     if (reasons.isEmpty())
-        reasons << QStringLiteral("It is not installed beside the program.");
+        reasons << QCoreApplication::translate("Modules", "It is not installed beside the program.");
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomic_save.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,19 +20,19 @@ QString reasonFor(const QString &path, const QString &systemReason)
     const QFileInfo file{path};
     const QFileInfo folder{file.absolutePath()};
     if (path.isEmpty())
-        return QStringLiteral("no file name was given");
+        return QCoreApplication::translate("Saving", "no file name was given");
     if (!folder.exists())
-        return QStringLiteral("the folder does not exist");
+        return QCoreApplication::translate("Saving", "the folder does not exist");
     if (!folder.isDir())
-        return QStringLiteral("the folder's name belongs to a file");
+        return QCoreApplication::translate("Saving", "the folder's name belongs to a file");
     if (file.isDir())
-        return QStringLiteral("a folder of that name is in the way");
+        return QCoreApplication::translate("Saving", "a folder of that name is in the way");
     if (!folder.isWritable())
-        return QStringLiteral("the folder is read-only");
+        return QCoreApplication::translate("Saving", "the folder is read-only");
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("the file is read-only");
+        return QCoreApplication::translate("Saving", "the file is read-only");
     if (systemReason.isEmpty())
-        return QStringLiteral("the reason is unknown");
+        return QCoreApplication::translate("Saving", "the reason is unknown");
     QString reason = systemReason;
     reason[0] = reason[0].toLower();
     return reason;
@@ -47,7 +48,7 @@ QString inPlaceFailure(const QString &systemReason)
     QString reason = systemReason;
     if (!reason.isEmpty())
         reason[0] = reason[0].toLower();
-    return QStringLiteral("The file could not be saved: %1.").arg(reason);
+    return QCoreApplication::translate("Saving", "The file could not be saved: %1.").arg(reason);
 }
 
 // A FIFO, a terminal or a device such as /dev/null takes the bytes as they come: there is no old content to keep
@@ -61,9 +62,9 @@ bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIO
         const int failure = errno;
         QString reason = systemReason(failure);
         if (failure == ENXIO && S_ISFIFO(mode))
-            reason = QStringLiteral("nothing is reading from it");
+            reason = QCoreApplication::translate("Saving", "nothing is reading from it");
         else if (failure == ENXIO && S_ISSOCK(mode))
-            reason = QStringLiteral("it is a socket, not a file");
+            reason = QCoreApplication::translate("Saving", "it is a socket, not a file");
         error = inPlaceFailure(reason);
         return false;
     }
@@ -92,7 +93,7 @@ bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIO
 
 QString saveFailureMessage(const QString &path, const QString &systemReason)
 {
-    return QStringLiteral("The file could not be saved: %1.").arg(reasonFor(path, systemReason));
+    return QCoreApplication::translate("Saving", "The file could not be saved: %1.").arg(reasonFor(path, systemReason));
 }
 
 bool saveAtomically(const QString &path, const std::function<bool(QIODevice &file, QString &error)> &write,
@@ -105,7 +106,7 @@ bool saveAtomically(const QString &path, const std::function<bool(QIODevice &fil
     struct stat status { };
     if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
         if (S_ISBLK(status.st_mode)) {
-            error = inPlaceFailure(QStringLiteral("it is a disk, which is never written to"));
+            error = inPlaceFailure(QCoreApplication::translate("Saving", "it is a disk, which is never written to"));
             return false;
         }
         return writeInPlace(path, status.st_mode, write, error);

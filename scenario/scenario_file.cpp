@@ -6,6 +6,7 @@
 #include "scenario_texts.h"
 #include "schedule/month_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,7 +49,8 @@ QJsonValue member(const QJsonObject &object, const char *key, const QString &whe
 {
     const auto found = object.constFind(QLatin1String(key));
     if (found == object.constEnd())
-        refuse(QStringLiteral("%1 has no \u201C%2\u201D").arg(where, QLatin1String(key)));
+        //: %1 is a part of the file, such as "the comparison"; %2 is the name of an entry in the file.
+        refuse(QCoreApplication::translate("ScenarioFile", "%1 has no \u201C%2\u201D").arg(where, QLatin1String(key)));
     return *found;
 }
 
@@ -56,7 +58,8 @@ QJsonObject objectMember(const QJsonObject &object, const char *key, const QStri
 {
     const QJsonValue value = member(object, key, where);
     if (!value.isObject())
-        refuse(QStringLiteral("\u201C%1\u201D in %2 is not an object").arg(QLatin1String(key), where));
+        //: %1 is the name of an entry in the file; %2 is a part of the file, such as "the comparison".
+        refuse(QCoreApplication::translate("ScenarioFile", "\u201C%1\u201D in %2 is not an object").arg(QLatin1String(key), where));
     return value.toObject();
 }
 
@@ -66,10 +69,13 @@ Number numberMember(const QJsonObject &object, const char *key, const QString &w
     if (value.isNull() || (value.isString() && value.toString().isEmpty()))
         return std::nullopt;
     if (!value.isString())
-        refuse(QStringLiteral("\u201C%1\u201D in %2 is not a number written as text").arg(QLatin1String(key), where));
+        //: %1 is the name of an entry in the file; %2 is a part of the file, such as "the comparison".
+        refuse(QCoreApplication::translate("ScenarioFile", "\u201C%1\u201D in %2 is not a number written as text")
+                   .arg(QLatin1String(key), where));
     const std::optional<double> number = readCNumber(value.toString());
     if (!number)
-        refuse(QStringLiteral("\u201C%1\u201D in %2 is not a number: \u201C%3\u201D")
+        //: %1 is the name of an entry in the file; %2 is a part of the file; %3 is the entry's text.
+        refuse(QCoreApplication::translate("ScenarioFile", "\u201C%1\u201D in %2 is not a number: \u201C%3\u201D")
                    .arg(QLatin1String(key), where,
                         QString::fromStdString(commands::visibleText(value.toString().left(40).toStdString()))));
     return number;
@@ -77,31 +83,32 @@ Number numberMember(const QJsonObject &object, const char *key, const QString &w
 
 schedule::Month monthMember(const QJsonObject &object)
 {
-    const QJsonValue value = member(object, "firstMonth", QStringLiteral("the scenario"));
+    const QJsonValue value = member(object, "firstMonth", QCoreApplication::translate("ScenarioFile", "the scenario"));
     const std::optional<schedule::Month> month = schedule::readMonth(value.toString().toStdString());
     if (!value.isString() || !month)
-        refuse(QStringLiteral("its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
+        refuse(QCoreApplication::translate("ScenarioFile", "its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
     return *month;
 }
 
 ScenarioComparison readComparison(const QJsonObject &object)
 {
-    const QString where = QStringLiteral("the comparison");
+    const QString where = QCoreApplication::translate("ScenarioFile", "the comparison");
     ScenarioComparison comparison;
     const QJsonValue loans = member(object, "loans", where);
     if (!loans.isArray() || loans.toArray().isEmpty() || loans.toArray().size() > 2)
-        refuse(QStringLiteral("the comparison's \u201Cloans\u201D is not a list of one or two loans"));
+        refuse(QCoreApplication::translate("ScenarioFile", "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
     for (const QJsonValue &entry : loans.toArray()) {
-        const QString loanWhere = QStringLiteral("loan %1 of the comparison").arg(comparison.loans.size() + 1);
+        const QString loanWhere = QCoreApplication::translate("ScenarioFile", "loan %1 of the comparison").arg(comparison.loans.size() + 1);
         if (!entry.isObject())
-            refuse(loanWhere + QStringLiteral(" is not an object"));
+            //: %1 is a part of the file, such as "loan 1 of the comparison".
+            refuse(QCoreApplication::translate("ScenarioFile", "%1 is not an object").arg(loanWhere));
         const QJsonObject loan = entry.toObject();
         comparison.loans.push_back({numberMember(loan, "balance", loanWhere), numberMember(loan, "rate", loanWhere),
                                     numberMember(loan, "termMonths", loanWhere),
                                     numberMember(loan, "payment", loanWhere)});
     }
     const QJsonObject offer = objectMember(object, "offer", where);
-    const QString offerWhere = QStringLiteral("the offer");
+    const QString offerWhere = QCoreApplication::translate("ScenarioFile", "the offer");
     comparison.offer = {numberMember(offer, "rate", offerWhere), numberMember(offer, "termMonths", offerWhere),
                         numberMember(offer, "feesAtSigning", offerWhere), numberMember(offer, "feesAdded", offerWhere)};
     comparison.extra = numberMember(object, "extra", where);
@@ -112,38 +119,39 @@ ScenarioComparison readComparison(const QJsonObject &object)
 Scenario readDocument(const QByteArray &bytes)
 {
     if (bytes.size() > largestFile)
-        refuse(QStringLiteral("it is larger than 1 MiB, far larger than any scenario"));
+        refuse(QCoreApplication::translate("ScenarioFile", "it is larger than 1 MiB, far larger than any scenario"));
     if (bytes.trimmed().isEmpty())
-        refuse(QStringLiteral("it is empty"));
+        refuse(QCoreApplication::translate("ScenarioFile", "it is empty"));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        refuse(QStringLiteral("it is not a scenario: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+        //: %1 is the JSON reader's own account of the fault; %2 counts bytes from the start.
+        refuse(QCoreApplication::translate("ScenarioFile", "it is not a scenario: %1 at byte %2").arg(error.errorString()).arg(error.offset));
     if (!document.isObject())
-        refuse(QStringLiteral("it is not a scenario"));
+        refuse(QCoreApplication::translate("ScenarioFile", "it is not a scenario"));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(fileFormat))
-        refuse(QStringLiteral("it is not a scenario of this program"));
-    const QJsonValue version = member(root, "version", QStringLiteral("the scenario"));
+        refuse(QCoreApplication::translate("ScenarioFile", "it is not a scenario of this program"));
+    const QJsonValue version = member(root, "version", QCoreApplication::translate("ScenarioFile", "the scenario"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()))
-        refuse(QStringLiteral("its version is not a whole number"));
+        refuse(QCoreApplication::translate("ScenarioFile", "its version is not a whole number"));
     if (version.toDouble() < 1)
-        refuse(QStringLiteral("its version, %1, is no scenario version (this one reads version %2)")
+        refuse(QCoreApplication::translate("ScenarioFile", "its version, %1, is no scenario version (this one reads version %2)")
                    .arg(version.toDouble())
                    .arg(fileVersion));
     if (version.toDouble() > fileVersion)
-        refuse(QStringLiteral("it was written by a newer version of the program (scenario version %1; this one "
-                              "reads version %2)")
+        refuse(QCoreApplication::translate("ScenarioFile", "it was written by a newer version of the program (scenario version %1; "
+                                                       "this one reads version %2)")
                    .arg(version.toDouble())
                    .arg(fileVersion));
 
     Scenario scenario;
-    const QJsonObject inputs = objectMember(root, "inputs", QStringLiteral("the scenario"));
+    const QJsonObject inputs = objectMember(root, "inputs", QCoreApplication::translate("ScenarioFile", "the scenario"));
     for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
-        scenario.inputs[i] = numberMember(inputs, inputKey(i), QStringLiteral("the inputs"));
+        scenario.inputs[i] = numberMember(inputs, inputKey(i), QCoreApplication::translate("ScenarioFile", "the inputs"));
     scenario.firstMonth = monthMember(root);
     if (root.contains(QStringLiteral("comparison")))
-        scenario.comparison = readComparison(objectMember(root, "comparison", QStringLiteral("the scenario")));
+        scenario.comparison = readComparison(objectMember(root, "comparison", QCoreApplication::translate("ScenarioFile", "the scenario")));
     return scenario;
 }
 
@@ -159,14 +167,14 @@ QString systemReason(int error)
 QString kindRefusal(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("ScenarioFile", "it is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a FIFO, not a file");
+        return QCoreApplication::translate("ScenarioFile", "it is a FIFO, not a file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a file");
+        return QCoreApplication::translate("ScenarioFile", "it is a device, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("ScenarioFile", "it is a socket, not a file");
+    return QCoreApplication::translate("ScenarioFile", "it is not a regular file");
 }
 
 // Everything up to the end, or one byte past the largest file, so that readScenario can say it is too large.

@@ -7,6 +7,7 @@
 #include "numtext/localized_number.h"
 #include "numtext/read_number.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -79,8 +80,15 @@ private:
 std::string markedMessage(const commands::ComparisonTexts &texts, const commands::FieldProblem &problem)
 {
     const std::string &text = commands::textOf(texts, problem.field);
-    return std::string(commands::comparisonFieldName(problem.field))
-        + (text.empty() ? std::string(": ") : ": \u201C" + text + "\u201D. ") + problem.message;
+    const QString name = QString::fromStdString(commands::comparisonFieldName(problem.field));
+    const QString message = QString::fromStdString(problem.message);
+    if (text.empty())
+        //: %1 names an input of the comparison; %2 is the sentence beside it, such as "Enter a number."
+        return QCoreApplication::translate("ScenarioFile", "%1: %2").arg(name, message).toStdString();
+    //: %1 names an input of the comparison; %2 is its text; %3 is the sentence beside it, such as "Not a number."
+    return QCoreApplication::translate("ScenarioFile", "%1: \u201C%2\u201D. %3")
+        .arg(name, QString::fromStdString(text), message)
+        .toStdString();
 }
 
 Number amountOf(compare::Cents cents)

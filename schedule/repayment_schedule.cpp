@@ -2,6 +2,7 @@
 #include "repayment_schedule.h"
 
 #include "repayment_engine.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +12,17 @@ namespace schedule {
 
 namespace {
 
-constexpr std::string_view noPaymentPeriod = "the period holds no monthly payment";
-constexpr std::string_view principalNotPositive = "its principal is not at least one cent";
-constexpr std::string_view rateNotPositive = "its interest rate is not positive";
-constexpr std::string_view paymentNotPositive
-    = "its monthly payment is not at least one cent, so it never repays the principal";
-constexpr std::string_view neverRepaid
-    = "a month's interest is at least the monthly payment, so the principal is never repaid";
-constexpr std::string_view tooManyPayments = "it would take more than 1,200 monthly payments (100 years)";
-constexpr std::string_view tooLarge = "its amounts are too large to list to the cent";
+// Why a plan is not listed, translated where it is refused.
+constexpr const char *noPaymentPeriod = WORDING_NOOP("Schedules", "the period holds no monthly payment");
+constexpr const char *principalNotPositive = WORDING_NOOP("Schedules", "its principal is not at least one cent");
+constexpr const char *rateNotPositive = WORDING_NOOP("Schedules", "its interest rate is not positive");
+constexpr const char *paymentNotPositive
+    = WORDING_NOOP("Schedules", "its monthly payment is not at least one cent, so it never repays the principal");
+constexpr const char *neverRepaid
+    = WORDING_NOOP("Schedules", "a month's interest is at least the monthly payment, so the principal is never repaid");
+constexpr const char *tooManyPayments
+    = WORDING_NOOP("Schedules", "it would take more than 1,200 monthly payments (100 years)");
+constexpr const char *tooLarge = WORDING_NOOP("Schedules", "its amounts are too large to list to the cent");
 
 // Every whole number of cents up to 2^53 is a double, so up to there a principal and a payment are the cents the
 // window shows; above it they could already be a cent off. It also keeps balances within MonthlyRate's reach.
@@ -35,7 +38,7 @@ bool hasFixedPeriod(Plan plan)
 // payment of a cent or so. Zero for a combined plan, which pays until repaid.
 struct LastPayment {
     int number = 0;
-    std::string_view refusal; // empty when the period is usable
+    const char *refusal = nullptr; // none when the period is usable
 };
 
 LastPayment lastPaymentOf(Plan plan, const std::optional<double> &years)
@@ -82,22 +85,27 @@ std::string_view planName(Plan plan)
 {
     switch (plan) {
     case Plan::Loan1:
-        return "Loan 1";
+        return WORDING_NOOP("Plans", "Loan 1");
     case Plan::Loan2:
-        return "Loan 2";
+        return WORDING_NOOP("Plans", "Loan 2");
     case Plan::BlendedLoan:
-        return "Blended loan";
+        return WORDING_NOOP("Plans", "Blended loan");
     case Plan::CombinedAtAverageRate:
-        return "Combined payment at the average rate";
+        return WORDING_NOOP("Plans", "Combined payment at the average rate");
     case Plan::CombinedAtWeightedRate:
-        return "Combined payment at the weighted rate";
+        return WORDING_NOOP("Plans", "Combined payment at the weighted rate");
     }
     return "Plan";
 }
 
+std::string shownPlanName(Plan plan)
+{
+    return wording::translate("Plans", planName(plan).data());
+}
+
 Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment)
 {
-    const auto refuse = [plan](std::string_view reason) { return notListed(plan, std::string(reason)); };
+    const auto refuse = [plan](const char *reason) { return notListed(plan, wording::translate("Schedules", reason)); };
 
     const std::optional<Cents> principal = toCents(terms.principal);
     const std::optional<Cents> payment = toCents(terms.payment);
@@ -108,7 +116,7 @@ Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment)
         return refuse(principalNotPositive);
     if (!(monthlyRate > 0))
         return refuse(rateNotPositive);
-    if (!last.refusal.empty())
+    if (last.refusal)
         return refuse(last.refusal);
     if (!(terms.payment > 0) || (payment && *payment <= 0))
         return refuse(paymentNotPositive);
@@ -153,7 +161,7 @@ Schedule buildSchedule(Plan plan, const PlanTerms &terms, Month firstPayment)
 Schedule notListed(Plan plan, std::string reason)
 {
     if (reason.empty())
-        reason = "the calculation did not reach this plan";
+        reason = wording::translate("Schedules", "the calculation did not reach this plan");
     Schedule schedule;
     schedule.plan = plan;
     schedule.notListedReason = std::move(reason);

@@ -35,8 +35,11 @@ inline constexpr std::array<Plan, 5> allPlans{Plan::Loan1, Plan::Loan2, Plan::Bl
                                               Plan::CombinedAtWeightedRate};
 
 // "Loan 1", "Loan 2", "Blended loan", "Combined payment at the average rate",
-// "Combined payment at the weighted rate".
+// "Combined payment at the weighted rate": in English always, as files and JSON name the plans.
 std::string_view planName(Plan plan);
+
+// The plan's name as the user reads it: in the user's language where a translator is installed.
+std::string shownPlanName(Plan plan);
 
 // What the calculation knows of one plan, as doubles exactly as the arithmetic computed them.
 struct PlanTerms {

@@ -16,9 +16,13 @@ std::string translate(const char *context, const char *source, const char *disam
     if (const Translator translator = installed.load(std::memory_order_acquire))
         return translator(context, source, disambiguation, n);
     std::string text{source};
-    if (n >= 0)
-        for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at))
-            text.replace(at, 2, std::to_string(n));
+    if (n < 0)
+        return text;
+    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at))
+        text.replace(at, 2, std::to_string(n));
+    // The English plural, as the English catalog spells it: "%1 month(s)" reads "1 month", "2 months".
+    for (std::size_t at = text.find("(s)"); at != std::string::npos; at = text.find("(s)", at))
+        text.replace(at, 3, n == 1 ? "" : "s");
     return text;
 }
 

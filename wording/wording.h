@@ -16,7 +16,7 @@ namespace wording {
 
 // Translates `source` of `context`: `disambiguation` tells apart two uses of the same words, and `n`, from 0 up,
 // picks the plural form and takes the place of %n. Written as one call with literal texts, so that the
-// translation tools find it.
+// translation tools find it. Untranslated, a plural's "(s)" reads "s" unless n is 1, as the English catalog has it.
 std::string translate(const char *context, const char *source, const char *disambiguation = nullptr, int n = -1);
 
 // `pattern` with %1, %2, ... replaced by `values` in that order, each place by its number, so that a translation
