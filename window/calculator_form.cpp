@@ -445,7 +445,9 @@ void CalculatorForm::runCommand(const std::function<void()> &command)
     try {
         command();
     } catch (const std::exception &error) {
-        m_operations.showMessage(std::string("The command could not be completed: ") + error.what() + ".");
+        //: %1 is the failure as the system words it, often in English.
+        m_operations.showMessage(
+            tr("The command could not be completed: %1.").arg(QString::fromUtf8(error.what())).toStdString());
     }
 }
 
