@@ -401,11 +401,16 @@ std::span<const ButtonSpec> buttons()
     return buttonTable;
 }
 
+std::string shown(std::string_view tableText)
+{
+    return tableText.empty() ? std::string() : wording::translate("FormTable", std::string(tableText).c_str());
+}
+
 std::string accessibleName(const TextBoxSpec &spec)
 {
-    std::string name{spec.caption};
+    std::string name = shown(spec.caption);
     if (!spec.detail.empty())
-        name.append(", ").append(spec.detail);
+        name.append(", ").append(shown(spec.detail));
     return name;
 }
 

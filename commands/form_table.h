@@ -2,6 +2,7 @@
 #pragma once
 
 #include "field.h"
+#include "wording/wording.h"
 
 #include <array>
 #include <cstdint>
@@ -46,7 +47,11 @@ struct TextBoxSpec {
     std::string_view detail; // what a screen reader adds after the caption, such as whose figure it is; may be empty
 };
 
-// The caption and, after a comma, the detail.
+// A text of these tables (a caption, a detail, a button's caption or name, the title) as the user reads it: in the
+// user's language where the program has installed a translator. The tables hold the English, which files keep.
+std::string shown(std::string_view tableText);
+
+// The caption and, after a comma, the detail, as the user reads them.
 std::string accessibleName(const TextBoxSpec &spec);
 
 enum class Align { Left, Right, Centre };
