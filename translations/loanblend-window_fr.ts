@@ -31,7 +31,7 @@
     <message>
         <source>The command could not be completed: %1.</source>
         <extracomment>%1 is the failure as the system words it, often in English.</extracomment>
-        <translation>La commande n’a pas pu aboutir&#xa0;: %1.</translation>
+        <translation>La commande n&apos;a pas pu aboutir&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>&amp;Export schedules as CSV…</source>
-        <translation>E&amp;xporter les tableaux d’amortissement en CSV…</translation>
+        <translation>E&amp;xporter les tableaux d&apos;amortissement en CSV…</translation>
     </message>
     <message>
         <source>Export &amp;comparison as CSV…</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>&amp;Undo fill from the calculator</source>
-        <translation>&amp;Annuler le remplissage depuis la calculatrice</translation>
+        <translation>&amp;Annuler le remplissage depuis le calculateur</translation>
     </message>
     <message>
         <source>C&amp;opy results</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>&amp;Repayment schedules…</source>
-        <translation>&amp;Tableaux d’amortissement…</translation>
+        <translation>&amp;Tableaux d&apos;amortissement…</translation>
     </message>
     <message>
         <source>Compare with an &amp;offer…</source>
@@ -115,12 +115,12 @@
     </message>
     <message>
         <source>There is no comparison to export: some of its inputs are marked as unusable. Correct them in the comparison window first.</source>
-        <translation>Il n’y a aucune comparaison à exporter&#xa0;: certaines de ses données sont marquées comme inutilisables. Corrigez-les d’abord dans la fenêtre de comparaison.</translation>
+        <translation>Il n&apos;y a aucune comparaison à exporter&#xa0;: certaines de ses données sont marquées comme inutilisables. Corrigez-les d&apos;abord dans la fenêtre de comparaison.</translation>
     </message>
     <message>
         <source>There is no comparison to export: it cannot be made, since %1.</source>
         <extracomment>%1 says why, in lower case, such as &quot;for the offer, the monthly payment never covers a month&apos;s interest&quot;.</extracomment>
-        <translation>Il n’y a aucune comparaison à exporter, car elle est impossible&#xa0;: %1.</translation>
+        <translation>Il n&apos;y a aucune comparaison à exporter, car elle est impossible&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Export comparison as CSV</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>There is nothing to report yet: the report, the schedules and their export show the figures of the last Calculate, and Calculate comes first.</source>
-        <translation>Il n’y a encore rien à présenter&#xa0;: le rapport, les tableaux d’amortissement et leur export reprennent les chiffres du dernier calcul&#xa0;; lancez donc d’abord le calcul.</translation>
+        <translation>Il n&apos;y a encore rien à présenter&#xa0;: le rapport, les tableaux d&apos;amortissement et leur export reprennent les chiffres du dernier calcul&#xa0;; lancez donc d&apos;abord le calcul.</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Export schedules as CSV</source>
-        <translation>Exporter les tableaux d’amortissement en CSV</translation>
+        <translation>Exporter les tableaux d&apos;amortissement en CSV</translation>
     </message>
     <message>
         <source>blended-loan-schedules</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>There is nothing to copy yet: Calculate comes first.</source>
-        <translation>Il n’y a encore rien à copier&#xa0;: lancez d’abord le calcul.</translation>
+        <translation>Il n&apos;y a encore rien à copier&#xa0;: lancez d&apos;abord le calcul.</translation>
     </message>
 </context>
 <context>
@@ -203,7 +203,7 @@
     <name>window::SaveFileDialog</name>
     <message>
         <source>“%1” is not a file name.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas un nom de fichier.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de fichier.</translation>
     </message>
     <message>
         <source>The name is too long: a file name here holds at most %1 bytes.</source>
@@ -229,7 +229,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The scenario “%1” could not be opened: %2.</source>
         <extracomment>%1 is the file&apos;s name, %2 why it could not be read, in lower case.</extracomment>
-        <translation>Le scénario «&#xa0;%1&#xa0;» n’a pas pu être ouvert&#xa0;: %2.</translation>
+        <translation>Le scénario «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>loan-scenario</source>
@@ -243,15 +243,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The scenario was not saved. %1</source>
         <extracomment>%1 is a whole sentence saying which input is not a number.</extracomment>
-        <translation>Le scénario n’a pas été enregistré. %1</translation>
+        <translation>Le scénario n&apos;a pas été enregistré. %1</translation>
     </message>
     <message>
         <source>No scenarios yet</source>
-        <translation>Aucun scénario pour l’instant</translation>
+        <translation>Aucun scénario pour l&apos;instant</translation>
     </message>
     <message>
         <source>“%1” is no longer there, so it is taken off the list of recent files.</source>
-        <translation>«&#xa0;%1&#xa0;» n’existe plus&#xa0;; il est donc retiré de la liste des fichiers récents.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;existe plus&#xa0;; il est donc retiré de la liste des fichiers récents.</translation>
     </message>
 </context>
 </TS>

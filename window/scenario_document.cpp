@@ -214,7 +214,7 @@ void ScenarioDocument::setCurrentFile(const QString &path)
 // from it.
 void ScenarioDocument::showTitle()
 {
-    const QString program = toQString(commands::form::programTitle);
+    const QString program = toQString(commands::form::shown(commands::form::programTitle));
     m_window.setWindowTitle(m_file.isEmpty() ? program
                                              : QStringLiteral("%1[*] - %2").arg(QFileInfo(m_file).fileName(), program));
     m_window.setWindowModified(!m_file.isEmpty() && m_windows.texts() != m_saved);
