@@ -10,6 +10,7 @@
 #include "notations.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
+#include "window/form_geometry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,7 +33,7 @@ private slots:
     void the_system_locale_uses_a_decimal_comma();
     void the_checks_accept_a_principal_grouped_in_the_locale_notation();
     void the_starting_inputs_are_in_the_locale_notation_and_give_the_usual_figures();
-    void the_menus_speak_the_locale_language();
+    void the_window_speaks_the_locale_language();
     void access_keys_are_unique_in_the_window_and_in_each_menu();
     void no_caption_button_or_menu_is_cut();
 
@@ -108,42 +109,59 @@ void LocaleWindowTest::the_starting_inputs_are_in_the_locale_notation_and_give_t
     QCOMPARE(m_messages, QStringList{});
 }
 
-// The menus' words by object name, in each language the tests run under.
-const std::map<QString, std::map<QString, QString>> menuTexts{
-    {"de",
-     {{"FileMenu", "&Datei"},
-      {"EditMenu", "&Bearbeiten"},
-      {"ViewMenu", "&Ansicht"},
-      {"HelpMenu", "&Hilfe"},
-      {"OpenScenario", "Ö&ffnen\u2026"},
-      {"ExportSchedules", "&Tilgungspläne als CSV exportieren\u2026"},
-      {"ExitProgram", "&Beenden"},
-      {"UndoFill", "Übernahme aus dem Rechner &rückgängig machen"},
-      {"ShowComparison", "Mit einem &Angebot vergleichen\u2026"},
-      {"FigureDefinitions", "Wie die Kennzahlen &definiert sind"}}},
-    {"fr",
-     {{"FileMenu", "&Fichier"},
-      {"EditMenu", "&Édition"},
-      {"ViewMenu", "&Affichage"},
-      {"HelpMenu", "Aid&e"},
-      {"OpenScenario", "&Ouvrir\u2026"},
-      {"ExportSchedules", "E&xporter les tableaux d'amortissement en CSV\u2026"},
-      {"ExitProgram", "&Quitter"},
-      {"UndoFill", "&Annuler le remplissage depuis le calculateur"},
-      {"ShowComparison", "Comparer avec une &offre\u2026"},
-      {"FigureDefinitions", "&Définition des chiffres"}}},
+// What the window shows in each language the tests run under: the text (a menu's title) of the widget or menu
+// command of each object name, and the message of the principal's check.
+struct LanguageTexts {
+    std::map<QString, QString> shown;
+    QString principalCheck;
 };
 
-void LocaleWindowTest::the_menus_speak_the_locale_language()
+const std::map<QString, LanguageTexts> languageTexts{
+    {"de",
+     {{{"Label1", "Darlehensbetrag 1"},
+       {"Label14", "Mischzins"},
+       {"Command1", "Be&rechnen"},
+       {"cmdExit", "B&eenden"},
+       {"FileMenu", "&Datei"},
+       {"EditMenu", "&Bearbeiten"},
+       {"ViewMenu", "&Ansicht"},
+       {"HelpMenu", "&Hilfe"},
+       {"OpenScenario", "Ö&ffnen\u2026"},
+       {"ExportSchedules", "&Tilgungspläne als CSV exportieren\u2026"},
+       {"ExitProgram", "&Beenden"},
+       {"UndoFill", "Übernahme aus dem Rechner &rückgängig machen"},
+       {"ShowComparison", "Mit einem &Angebot vergleichen\u2026"},
+       {"FigureDefinitions", "Wie die Kennzahlen &definiert sind"}},
+      "Geben Sie einen Darlehensbetrag zwischen $1 und $10.000.000 ein"}},
+    {"fr",
+     {{{"Label1", "Capital emprunté 1"},
+       {"Label14", "Taux mixte"},
+       {"Command1", "&Calculer"},
+       {"cmdExit", "&Quitter"},
+       {"FileMenu", "&Fichier"},
+       {"EditMenu", "&Édition"},
+       {"ViewMenu", "&Affichage"},
+       {"HelpMenu", "Aid&e"},
+       {"OpenScenario", "&Ouvrir\u2026"},
+       {"ExportSchedules", "E&xporter les tableaux d'amortissement en CSV\u2026"},
+       {"ExitProgram", "&Quitter"},
+       {"UndoFill", "&Annuler le remplissage depuis le calculateur"},
+       {"ShowComparison", "Comparer avec une &offre\u2026"},
+       {"FigureDefinitions", "&Définition des chiffres"}},
+      "Saisissez un capital emprunté compris entre 1\u202F$ et 10\u202F000\u202F000\u202F$"}},
+};
+
+void LocaleWindowTest::the_window_speaks_the_locale_language()
 {
-    const auto language = menuTexts.find(localtext::uiLanguage());
-    QVERIFY2(language != menuTexts.end(), qPrintable(localtext::uiLanguage()));
-    for (const auto &[name, text] : language->second) {
-        const auto *menu = m_form->findChild<QMenu *>(name);
-        const auto *action = m_form->findChild<QAction *>(name);
-        QVERIFY2(menu || action, qPrintable(name));
-        QCOMPARE(menu ? menu->title() : action->text(), text);
+    const auto language = languageTexts.find(localtext::uiLanguage());
+    QVERIFY2(language != languageTexts.end(), qPrintable(localtext::uiLanguage()));
+    for (const auto &[name, text] : language->second.shown) {
+        const QObject *shown = m_form->findChild<QObject *>(name);
+        QVERIFY2(shown, qPrintable(name));
+        QCOMPARE(shown->property(shown->inherits("QMenu") ? "title" : "text").toString(), text);
     }
+    type("Text1", "0");
+    QCOMPARE(m_messages, QStringList{language->second.principalCheck});
 }
 
 void LocaleWindowTest::access_keys_are_unique_in_the_window_and_in_each_menu()
@@ -165,21 +183,30 @@ void LocaleWindowTest::access_keys_are_unique_in_the_window_and_in_each_menu()
     QVERIFY(!windowKeys.contains(QString()));
 }
 
+// QLineEdit keeps this many pixels clear on each side of its text.
+constexpr int textMargin = 2;
+
 // Every caption and button shows its whole text in the place it is given, and every menu title has its place in
 // the menu bar rather than behind its overflow button.
 void LocaleWindowTest::no_caption_button_or_menu_is_cut()
 {
     for (const QLabel *label : m_form->findChildren<QLabel *>()) {
-        const QRect room = label->contentsRect();
         if (label->wordWrap())
-            QVERIFY2(label->heightForWidth(room.width()) <= room.height(), qPrintable(label->text()));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
         else
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= room.width(), qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
         // Inside the client area, which scrolls where the screen is too small, except the banner that overhangs it.
         if (label->alignment() & Qt::AlignHCenter)
             continue;
         QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(label->text()));
     }
+    // The fixed notes in fields, such as "same as loan1", show whole as well.
+    for (const QLineEdit *note : m_form->findChildren<QLineEdit *>())
+        if (note->isReadOnly() && note->focusPolicy() == Qt::ClickFocus)
+            QVERIFY2(note->fontMetrics().horizontalAdvance(note->text()) + 2 * textMargin
+                         <= window::textAreaOf(*note).width(),
+                     qPrintable(note->text()));
     for (const QPushButton *button : m_form->findChildren<QPushButton *>()) {
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         QVERIFY2(button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + margin

@@ -191,6 +191,10 @@ void CalculatorForm::fitCaptions(QWidget &client)
             for (width = label->width(); label->heightForWidth(width) > label->height() && width < 4 * client.width();)
                 width += 8;
         label->setGeometry(reachOut(label->geometry(), width, reach, othersThan(label)));
+        // A heading that names no field may also take what room there is on its other side.
+        if (!label->buddy() && reach != Reach::Both)
+            label->setGeometry(reachOut(label->geometry(), width, reach == Reach::Left ? Reach::Right : Reach::Left,
+                                        othersThan(label)));
     }
     for (QPushButton *button : {m_calculateButton, m_exitButton}) {
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
@@ -254,7 +258,7 @@ void CalculatorForm::addTextBoxes(QWidget &client)
         QLineEdit *box = spec.role == form::Role::Result ? new ResultField(&client) : new QLineEdit(&client);
         // Inputs start in the user's own notation: "2,99" where the decimal mark is a comma.
         box->setText(spec.role == form::Role::Input ? toQString(numtext::localizedNumber(spec.initialText, m_marks))
-                                                    : toQString(spec.initialText));
+                                                    : toQString(form::shown(spec.initialText)));
         box->setObjectName(toQString(spec.name));
         box->setAccessibleName(toQString(form::accessibleName(spec)));
         if (spec.colour)
