@@ -109,16 +109,18 @@ void LocaleWindowTest::the_starting_inputs_are_in_the_locale_notation_and_give_t
     QCOMPARE(m_messages, QStringList{});
 }
 
-// What the window shows in each language the tests run under: the text (a menu's title) of the widget or menu
-// command of each object name, and the message of the principal's check.
+// What the window shows in each language the tests run under: its title, the text (a menu's title) of the widget
+// or menu command of each object name, and the message of the principal's check.
 struct LanguageTexts {
+    QString title;
     std::map<QString, QString> shown;
     QString principalCheck;
 };
 
 const std::map<QString, LanguageTexts> languageTexts{
     {"de",
-     {{{"Label1", "Darlehensbetrag 1"},
+     {"Rechner für zusammengefasste Darlehen",
+      {{"Label1", "Darlehensbetrag 1"},
        {"Label14", "Mischzins"},
        {"Command1", "Be&rechnen"},
        {"cmdExit", "B&eenden"},
@@ -134,7 +136,8 @@ const std::map<QString, LanguageTexts> languageTexts{
        {"FigureDefinitions", "Wie die Kennzahlen &definiert sind"}},
       "Geben Sie einen Darlehensbetrag zwischen $1 und $10.000.000 ein"}},
     {"fr",
-     {{{"Label1", "Capital emprunté 1"},
+     {"Calculateur de regroupement de prêts",
+      {{"Label1", "Capital emprunté 1"},
        {"Label14", "Taux mixte"},
        {"Command1", "&Calculer"},
        {"cmdExit", "&Quitter"},
@@ -155,6 +158,7 @@ void LocaleWindowTest::the_window_speaks_the_locale_language()
 {
     const auto language = languageTexts.find(localtext::uiLanguage());
     QVERIFY2(language != languageTexts.end(), qPrintable(localtext::uiLanguage()));
+    QCOMPARE(m_form->windowTitle(), language->second.title);
     for (const auto &[name, text] : language->second.shown) {
         const QObject *shown = m_form->findChild<QObject *>(name);
         QVERIFY2(shown, qPrintable(name));
