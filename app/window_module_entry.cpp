@@ -28,14 +28,19 @@ int runWindow(int argc, char *argv[])
     localtext::installCatalog(QStringLiteral("loanblend"));
     localtext::installCatalog(QStringLiteral("loanblend-window"));
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scenario to open."),
-                                 QStringLiteral("[FILE]"));
+    //: The placeholder of the file argument in the usage line: FILE and [FILE] name the same thing.
+    parser.addPositionalArgument(QCoreApplication::translate("WindowModule", "FILE"),
+                                 QCoreApplication::translate("WindowModule", "A scenario to open."),
+                                 QCoreApplication::translate("WindowModule", "[FILE]"));
     // What is left once Qt has taken its own options (-style, -platform) is a FILE at most.
     if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
-        const QString problem
-            = parser.errorText().isEmpty() ? QStringLiteral("only one FILE can be opened") : parser.errorText();
-        std::fprintf(stderr, "loanblend: %s\n%s", qPrintable(problem),
-                     "Usage: loanblend [FILE] | loanblend COMMAND ... (loanblend --help lists the commands)\n");
+        const QString problem = parser.errorText().isEmpty()
+            ? QCoreApplication::translate("WindowModule", "only one FILE can be opened")
+            : parser.errorText();
+        //: loanblend and --help are typed as they stand; FILE as translated above.
+        const QString usage = QCoreApplication::translate(
+            "WindowModule", "Usage: loanblend [FILE] | loanblend COMMAND ... (loanblend --help lists the commands)");
+        std::fprintf(stderr, "loanblend: %s\n%s\n", qPrintable(problem), qPrintable(usage));
         return 2;
     }
 

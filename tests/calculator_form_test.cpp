@@ -3,6 +3,7 @@
 #include "modules/worker_threads.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
+#include "window/form_geometry.h"
 #include "window/result_field.h"
 #include "window/save_file_dialog.h"
 #include "window/scenario_document.h"
@@ -51,6 +52,8 @@ private slots:
     void init();
     void cleanup();
 
+    void a_caption_reaches_out_into_the_free_room_beside_it_data();
+    void a_caption_reaches_out_into_the_free_room_beside_it();
     void starts_with_the_default_inputs_and_empty_results();
     void tab_out_of_a_principal_above_ten_million_resets_it_and_keeps_the_focus();
     void alt_c_runs_calculate();
@@ -553,6 +556,40 @@ void CalculatorFormTest::the_system_message_box_has_the_title_the_text_and_ok_al
     QCOMPARE(title, "Blended Loan Calculator");
     QCOMPARE(text, "enter a Principal between $1 and $10000,000");
     QCOMPARE(buttons, QMessageBox::Ok);
+}
+
+Q_DECLARE_METATYPE(window::Reach)
+
+// A caption of 100 x 20 at (200, 100), asked to be 160 wide; the others are what lies around it.
+void CalculatorFormTest::a_caption_reaches_out_into_the_free_room_beside_it_data()
+{
+    using window::Reach;
+    QTest::addColumn<int>("width");
+    QTest::addColumn<Reach>("reach");
+    QTest::addColumn<QList<QRect>>("others");
+    QTest::addColumn<QRect>("placed");
+    const QRect fieldRight{310, 100, 80, 20};
+    QTest::newRow("wide enough already") << 90 << Reach::Left << QList<QRect>{} << QRect(200, 100, 100, 20);
+    QTest::newRow("left, into free room") << 160 << Reach::Left << QList<QRect>{fieldRight} << QRect(140, 100, 160, 20);
+    QTest::newRow("left, past the client's edge") << 260 << Reach::Left << QList<QRect>{} << QRect(40, 100, 260, 20);
+    QTest::newRow("left, up to a gap short of a neighbour")
+        << 160 << Reach::Left << QList<QRect>{fieldRight, QRect(100, 105, 60, 20)} << QRect(164, 100, 136, 20);
+    QTest::newRow("left, past a neighbour in another row")
+        << 160 << Reach::Left << QList<QRect>{QRect(100, 120, 60, 20)} << QRect(140, 100, 160, 20);
+    QTest::newRow("right, up to a gap short of a neighbour")
+        << 160 << Reach::Right << QList<QRect>{QRect(330, 90, 50, 40)} << QRect(200, 100, 126, 20);
+    QTest::newRow("both, half each way") << 160 << Reach::Both << QList<QRect>{} << QRect(170, 100, 160, 20);
+    QTest::newRow("both, the rest on the free side")
+        << 160 << Reach::Both << QList<QRect>{QRect(100, 100, 80, 20)} << QRect(184, 100, 160, 20);
+}
+
+void CalculatorFormTest::a_caption_reaches_out_into_the_free_room_beside_it()
+{
+    QFETCH(int, width);
+    QFETCH(window::Reach, reach);
+    QFETCH(QList<QRect>, others);
+    QFETCH(QRect, placed);
+    QCOMPARE(window::reachOut(QRect(200, 100, 100, 20), width, reach, others), placed);
 }
 
 void CalculatorFormTest::menu_access_keys_leave_alt_c_and_alt_x_to_calculate_and_exit()

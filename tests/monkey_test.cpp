@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded monkey on the real window: random text typed or pasted into the inputs, Tab and Shift+Tab, clicks on
-// fields, Alt+C and clicks on Calculate (also straight after typing a value its check refuses), every message box
-// answered; the schedules window opened and closed, and the schedules exported. After every step the program is still
-// running, no message box is open, and every input holds what was typed unless its check set it back to "1". Every
-// Calculate either runs or is stopped by a check's message; when it runs, no loan 1 input holds a value its check would
-// refuse, and each result field holds what the libraries say that run must write, or nothing. The number notation is
-// the system locale's. MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and repeated in any failure.
+// fields, Calculate's access key and clicks on Calculate (also straight after typing a value its check refuses), every
+// message box answered; the schedules window opened and closed, and the schedules exported. After every step the
+// program is still running, no message box is open, and every input holds what was typed unless its check set it back
+// to "1". Every Calculate either runs or is stopped by a check's message; when it runs, no loan 1 input holds a value
+// its check would refuse, and each result field holds what the libraries say that run must write, or nothing. The
+// number notation is the system locale's. MONKEY_SEED and MONKEY_STEPS choose the run; the seed is printed, and
+// repeated in any failure.
 #include "calculate_oracle.h"
 #include "commands/commands.h"
 #include "localtext/system_marks.h"
+#include "localtext/translations.h"
 #include "modules/worker_threads.h"
 #include "numtext/localized_number.h"
 #include "private_settings.h"
@@ -76,6 +78,11 @@ private:
     };
 
     QLineEdit *box(const QString &name) const { return m_form->findChild<QLineEdit *>(name); }
+    // Calculate's access key in the language the window speaks: Alt+C in English.
+    QKeySequence calculateKey() const
+    {
+        return QKeySequence::mnemonic(m_form->findChild<QPushButton *>("Command1")->text());
+    }
     QString randomText();
     void step(Action action);
     void checkAfterStep();
@@ -228,7 +235,7 @@ void Monkey::step(Action action)
         const QString text = refused[qsizetype(below(std::size_t(refused.size())))];
         m_recent.push_back(QString("type into %1 \"%2\"").arg(field->objectName(), text));
         enter(field, text, false);
-        startCalculate([field] { QTest::keyClick(field, Qt::Key_C, Qt::AltModifier); }, "Alt+C");
+        startCalculate([this, field] { QTest::keySequence(field, calculateKey()); }, calculateKey().toString());
         break;
     }
     case Action::PutRight: // as a person who has read the messages: every refused loan 1 input retyped
@@ -251,12 +258,10 @@ void Monkey::step(Action action)
         break;
     case Action::ExportSchedules:
         m_recent.push_back("export the schedules");
-        for (QAction *menuItem : m_form->findChildren<QAction *>())
-            if (menuItem->text().startsWith("&Export"))
-                menuItem->trigger();
+        m_form->findChild<QAction *>("ExportSchedules")->trigger();
         break;
     case Action::AltC:
-        startCalculate([focused] { QTest::keyClick(focused, Qt::Key_C, Qt::AltModifier); }, "Alt+C");
+        startCalculate([this, focused] { QTest::keySequence(focused, calculateKey()); }, calculateKey().toString());
         break;
     case Action::ClickCalculate:
         startCalculate([this] { QTest::mouseClick(m_form->findChild<QPushButton *>("Command1"), Qt::LeftButton); },
@@ -398,6 +403,10 @@ int main(int argc, char *argv[])
     const PrivateSettings settings;
     const modules::WorkerThreadsEndFirst workersEnd; // destroyed after the application
     QApplication app(argc, argv);
+    // The window's words in the system's language, as the program shows them.
+    localtext::installQtCatalog();
+    localtext::installCatalog(QStringLiteral("loanblend"));
+    localtext::installCatalog(QStringLiteral("loanblend-window"));
     Monkey monkey;
     return QTest::qExec(&monkey, argc, argv);
 }

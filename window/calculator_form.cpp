@@ -105,7 +105,7 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     , m_operations(*this, m_textBoxes, m_services)
 {
     setObjectName("CalculatorForm");
-    setWindowTitle(toQString(form::programTitle));
+    setWindowTitle(toQString(form::shown(form::programTitle)));
     setFont(fontOf(8, QFont::Normal));
 
     QWidget *client = buildClientArea();
@@ -158,8 +158,61 @@ QWidget *CalculatorForm::buildClientArea()
     client->setFixedSize(place({0, 0, form::clientWidth, form::clientHeight}).size());
     addLabels(*client, place);
     addButtons(*client, place);
+    fitCaptions(*client);
     chainTabOrder();
     return client;
+}
+
+// Captions in the user's language may need more room than the English the form was drawn for: each reaches out
+// into the free room beside it, away from the field it names, and the client area widens where one reaches past
+// it. The note grows wider until its words fit its height. English captions fit as drawn, so nothing moves.
+void CalculatorForm::fitCaptions(QWidget &client)
+{
+    const QList<QWidget *> children = client.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    const auto othersThan = [&children](const QWidget *widget) {
+        std::vector<QRect> others;
+        for (const QWidget *child : children)
+            if (child != widget)
+                others.push_back(child->geometry());
+        return others;
+    };
+    const QWidget *banner = nullptr;
+    for (const auto &spec : form::labels()) {
+        auto *label = client.findChild<QLabel *>(toQString(spec.name), Qt::FindDirectChildrenOnly);
+        if (spec.font == form::LabelFont::Banner)
+            banner = label;
+        Reach reach = spec.alignment == form::Align::Right ? Reach::Left
+            : spec.alignment == form::Align::Left          ? Reach::Right
+                                                           : Reach::Both;
+        if (const QWidget *field = label->buddy())
+            reach = field->geometry().center().x() > label->geometry().center().x() ? Reach::Left : Reach::Right;
+        int width = label->sizeHint().width();
+        if (label->wordWrap())
+            for (width = label->width(); label->heightForWidth(width) > label->height() && width < 4 * client.width();)
+                width += 8;
+        label->setGeometry(reachOut(label->geometry(), width, reach, othersThan(label)));
+        // A heading that names no field may also take what room there is on its other side.
+        if (!label->buddy() && reach != Reach::Both)
+            label->setGeometry(reachOut(label->geometry(), width, reach == Reach::Left ? Reach::Right : Reach::Left,
+                                        othersThan(label)));
+    }
+    for (QPushButton *button : {m_calculateButton, m_exitButton}) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+            + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        const int width = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 2 * margin;
+        button->setGeometry(reachOut(button->geometry(), width, Reach::Both, othersThan(button)));
+    }
+    // The banner is centred over the whole form and overhangs it by design; everything else is kept inside.
+    int left = 0;
+    int right = client.width();
+    for (const QWidget *child : children)
+        if (child != banner) {
+            left = std::min(left, child->geometry().left());
+            right = std::max(right, child->geometry().right() + 1);
+        }
+    for (QWidget *child : children)
+        child->move(child->pos() - QPoint(left, 0));
+    client.setFixedSize(right - left, client.height());
 }
 
 // Opens as large as the client area and the menu bar, or as the screen allows; scroll bars then take the place
@@ -205,7 +258,7 @@ void CalculatorForm::addTextBoxes(QWidget &client)
         QLineEdit *box = spec.role == form::Role::Result ? new ResultField(&client) : new QLineEdit(&client);
         // Inputs start in the user's own notation: "2,99" where the decimal mark is a comma.
         box->setText(spec.role == form::Role::Input ? toQString(numtext::localizedNumber(spec.initialText, m_marks))
-                                                    : toQString(spec.initialText));
+                                                    : toQString(form::shown(spec.initialText)));
         box->setObjectName(toQString(spec.name));
         box->setAccessibleName(toQString(form::accessibleName(spec)));
         if (spec.colour)
@@ -226,7 +279,7 @@ void CalculatorForm::addTextBoxes(QWidget &client)
 void CalculatorForm::addLabels(QWidget &client, const Placement &place)
 {
     for (const auto &spec : form::labels()) {
-        auto *label = new QLabel(toQString(spec.caption), &client);
+        auto *label = new QLabel(toQString(form::shown(spec.caption)), &client);
         label->setObjectName(toQString(spec.name));
         label->setGeometry(place(spec.geometry));
         label->setAlignment(alignmentOf(spec.alignment));
@@ -254,9 +307,9 @@ void CalculatorForm::addLabels(QWidget &client, const Placement &place)
 void CalculatorForm::addButtons(QWidget &client, const Placement &place)
 {
     for (const auto &spec : form::buttons()) {
-        auto *button = new QPushButton(toQString(spec.caption), &client);
+        auto *button = new QPushButton(toQString(form::shown(spec.caption)), &client);
         button->setObjectName(toQString(spec.name));
-        button->setAccessibleName(toQString(spec.accessibleName));
+        button->setAccessibleName(toQString(form::shown(spec.accessibleName)));
         button->setGeometry(place(spec.geometry));
         (spec.name == "cmdExit" ? m_exitButton : m_calculateButton) = button;
     }
@@ -445,7 +498,9 @@ void CalculatorForm::runCommand(const std::function<void()> &command)
     try {
         command();
     } catch (const std::exception &error) {
-        m_operations.showMessage(std::string("The command could not be completed: ") + error.what() + ".");
+        //: %1 is the failure as the system words it, often in English.
+        m_operations.showMessage(
+            tr("The command could not be completed: %1.").arg(QString::fromUtf8(error.what())).toStdString());
     }
 }
 

@@ -51,6 +51,7 @@ private:
     FormGeometry fitTextBoxesToStyle(double dpi);
     void addLabels(QWidget &client, const Placement &place);
     void addButtons(QWidget &client, const Placement &place);
+    void fitCaptions(QWidget &client);
     void chainTabOrder();
     void fitToScreen(QSize content);
 

@@ -38,59 +38,69 @@ CalculatorMenus::CalculatorMenus(QWidget &window, commands::WindowOperations &fi
     buildMenus(std::move(exit));
 }
 
-QAction *CalculatorMenus::addCommand(QMenu *menu, const QString &text, const QKeySequence &keys,
+QAction *CalculatorMenus::addCommand(QMenu *menu, const char *name, const QString &text, const QKeySequence &keys,
                                      std::function<void()> command)
 {
     QAction *action = menu->addAction(text, this, [this, command = std::move(command)] { m_guard(command); });
+    action->setObjectName(QLatin1String(name));
     action->setShortcut(keys);
     if (!keys.isEmpty())
         m_commands.append(action);
     return action;
 }
 
-// Access keys of the menus keep clear of Alt+C and Alt+X, which stay Calculate and Exit.
+// Access keys of the menus keep clear of those of Calculate and Exit, in English Alt+C and Alt+X, in every language.
 void CalculatorMenus::buildMenus(std::function<void()> exit)
 {
-    QMenu *file = m_menuBar->addMenu("&File");
-    addCommand(file, "&Open\u2026", QKeySequence::Open, [this] { m_document->open(); });
-    QMenu *recent = file->addMenu("Open &recent");
+    //: The menus' access keys share the window with those of the Calculate and Exit buttons: keep them apart.
+    QMenu *file = m_menuBar->addMenu(tr("&File"));
+    file->setObjectName("FileMenu");
+    addCommand(file, "OpenScenario", tr("&Open\u2026"), QKeySequence::Open, [this] { m_document->open(); });
+    QMenu *recent = file->addMenu(tr("Open &recent"));
     recent->setObjectName("RecentFiles");
     // Filled as it opens, so that the settings are not read at start; an empty menu would not open at all.
     recent->addAction(QString())->setEnabled(false);
     connect(recent, &QMenu::aboutToShow, this,
             [this, recent] { m_guard([this, recent] { m_document->fillRecentMenu(*recent); }); });
-    addCommand(file, "&Save", QKeySequence::Save, [this] { m_document->save(); });
-    addCommand(file, "Save &as\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    addCommand(file, "SaveScenario", tr("&Save"), QKeySequence::Save, [this] { m_document->save(); });
+    addCommand(file, "SaveScenarioAs", tr("Save &as\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                [this] { m_document->saveAs(); });
     file->addSeparator();
-    addCommand(file, "Save report as P&DF\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+    addCommand(file, "SaveReportPdf", tr("Save report as P&DF\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                [this] { saveReport(); });
-    addCommand(file, "&Print\u2026", QKeySequence::Print, [this] { printReport(); });
-    addCommand(file, "&Export schedules as CSV\u2026", {}, [this] { exportSchedules(); });
-    addCommand(file, "Export &comparison as CSV\u2026", {}, [this] { exportComparison(); });
+    addCommand(file, "PrintReport", tr("&Print\u2026"), QKeySequence::Print, [this] { printReport(); });
+    addCommand(file, "ExportSchedules", tr("&Export schedules as CSV\u2026"), {}, [this] { exportSchedules(); });
+    addCommand(file, "ExportComparison", tr("Export &comparison as CSV\u2026"), {}, [this] { exportComparison(); });
     file->addSeparator();
     // Not every platform theme binds Quit; Ctrl+Q is what desktops that do bind it use.
     const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
-    addCommand(file, "Exi&t", quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit.first(), std::move(exit));
+    addCommand(file, "ExitProgram", tr("Exi&t"), quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit.first(),
+               std::move(exit));
 
-    QMenu *edit = m_menuBar->addMenu("&Edit");
+    QMenu *edit = m_menuBar->addMenu(tr("&Edit"));
+    edit->setObjectName("EditMenu");
     // A box's own typing is undone by the box; this takes back what a Fill replaced in the comparison.
-    m_undoFill = addCommand(edit, "&Undo fill from the calculator", QKeySequence::Undo, [this] { undoFill(); });
+    m_undoFill = addCommand(edit, "UndoFill", tr("&Undo fill from the calculator"), QKeySequence::Undo,
+                            [this] { undoFill(); });
     m_undoFill->setEnabled(false);
     // Plain Ctrl+C keeps copying the selection of a field.
-    addCommand(edit, "C&opy results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyResults(); });
+    addCommand(edit, "CopyResults", tr("C&opy results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+               [this] { copyResults(); });
 
-    QMenu *view = m_menuBar->addMenu("&View");
-    addCommand(view, "&Repayment schedules\u2026", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { showSchedules(); });
-    addCommand(view, "Compare with an &offer\u2026", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
-               [this] { showComparison(); });
+    QMenu *view = m_menuBar->addMenu(tr("&View"));
+    view->setObjectName("ViewMenu");
+    addCommand(view, "ShowSchedules", tr("&Repayment schedules\u2026"), QKeySequence(Qt::CTRL | Qt::Key_R),
+               [this] { showSchedules(); });
+    addCommand(view, "ShowComparison", tr("Compare with an &offer\u2026"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this] { showComparison(); });
 
-    QMenu *help = m_menuBar->addMenu("&Help");
-    addCommand(help, "How the figures are &defined", QKeySequence::HelpContents, [this] {
+    QMenu *help = m_menuBar->addMenu(tr("&Help"));
+    help->setObjectName("HelpMenu");
+    addCommand(help, "FigureDefinitions", tr("How the figures are &defined"), QKeySequence::HelpContents, [this] {
         if (report::ReportModule *module = reportModule())
             module->showFigureDefinitions(&m_window);
     });
-    addCommand(help, "&About", {}, [this] {
+    addCommand(help, "AboutProgram", tr("&About"), {}, [this] {
         if (report::ReportModule *module = reportModule())
             module->showAbout(&m_window, QCoreApplication::applicationVersion());
     });
@@ -279,17 +289,18 @@ void CalculatorMenus::exportComparison()
     const commands::ComparisonOutcome outcome = comparisonOutcome();
     // Before the file is asked for, not after: a comparison that cannot be made has nothing to export.
     if (!outcome.reading.problems.empty()) {
-        say("There is no comparison to export: some of its inputs are marked as unusable. Correct them in the "
-            "comparison window first.");
+        say(tr("There is no comparison to export: some of its inputs are marked as unusable. Correct them in the "
+               "comparison window first."));
         return;
     }
     if (const auto &refusal = outcome.result.refusal) {
-        say(QStringLiteral("There is no comparison to export: it cannot be made, since ") + toQString(refusal->reason)
-            + '.');
+        //: %1 says why, in lower case, such as "for the offer, the monthly payment never covers a month's interest".
+        say(tr("There is no comparison to export: it cannot be made, since %1.").arg(toQString(refusal->reason)));
         return;
     }
-    const QString path
-        = m_services.chooseSaveFile(m_window, "Export comparison as CSV", "loan-offer-comparison", "csv", "CSV files");
+    const QString path = m_services.chooseSaveFile(m_window, tr("Export comparison as CSV"),
+                                                   //: A file name: no spaces, slashes or accents.
+                                                   tr("loan-offer-comparison"), "csv", tr("CSV files"));
     QString error;
     if (!path.isEmpty() && !module->exportComparisonCsv(outcome, path, m_marks, error))
         say(error);
@@ -308,8 +319,8 @@ report::ReportContent CalculatorMenus::reportContent()
 bool CalculatorMenus::calculatedYet() const
 {
     if (!m_last.calculated())
-        say("There is nothing to report yet: the report, the schedules and their export show the figures of the "
-            "last Calculate, and Calculate comes first.");
+        say(tr("There is nothing to report yet: the report, the schedules and their export show the figures of the "
+               "last Calculate, and Calculate comes first."));
     return m_last.calculated();
 }
 
@@ -318,8 +329,9 @@ void CalculatorMenus::saveReport()
     report::ReportModule *module = calculatedYet() ? reportModule() : nullptr;
     if (!module)
         return;
-    const QString path
-        = m_services.chooseSaveFile(m_window, "Save report as PDF", "blended-loan-report", "pdf", "PDF documents");
+    const QString path = m_services.chooseSaveFile(m_window, tr("Save report as PDF"),
+                                                   //: A file name: no spaces, slashes or accents.
+                                                   tr("blended-loan-report"), "pdf", tr("PDF documents"));
     QString error;
     if (!path.isEmpty() && !module->saveReportPdf(reportContent(), path, error))
         say(error);
@@ -338,8 +350,9 @@ void CalculatorMenus::exportSchedules()
     report::ReportModule *module = calculatedYet() ? reportModule() : nullptr;
     if (!module)
         return;
-    const QString path
-        = m_services.chooseSaveFile(m_window, "Export schedules as CSV", "blended-loan-schedules", "csv", "CSV files");
+    const QString path = m_services.chooseSaveFile(m_window, tr("Export schedules as CSV"),
+                                                   //: A file name: no spaces, slashes or accents.
+                                                   tr("blended-loan-schedules"), "csv", tr("CSV files"));
     QString error;
     if (!path.isEmpty() && !module->exportSchedulesCsv(m_last.schedules(), path, m_marks, error))
         say(error);
@@ -349,7 +362,7 @@ void CalculatorMenus::exportSchedules()
 void CalculatorMenus::copyResults()
 {
     if (!m_last.outcome()) {
-        say("There is nothing to copy yet: Calculate comes first.");
+        say(tr("There is nothing to copy yet: Calculate comes first."));
         return;
     }
     QGuiApplication::clipboard()->setText(

@@ -59,7 +59,9 @@ public:
     void exportComparison();
 
 private:
-    QAction *addCommand(QMenu *menu, const QString &text, const QKeySequence &keys, std::function<void()> command);
+    // `name` is the action's object name, by which tests find it whatever the language.
+    QAction *addCommand(QMenu *menu, const char *name, const QString &text, const QKeySequence &keys,
+                        std::function<void()> command);
     void buildMenus(std::function<void()> exit);
     report::ReportModule *reportModule() const;
     report::ReportContent reportContent();

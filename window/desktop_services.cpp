@@ -53,7 +53,7 @@ DesktopServices DesktopServices::system()
     return {
         [](QWidget &parent, const QString &text) {
             QMessageBox box{&parent};
-            box.setWindowTitle(toQString(commands::form::programTitle));
+            box.setWindowTitle(toQString(commands::form::shown(commands::form::programTitle)));
             box.setText(text);
             box.setStandardButtons(QMessageBox::Ok);
             box.exec();

@@ -6,6 +6,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace window {
@@ -69,6 +70,41 @@ QRect FormGeometry::place(const QRect &formRect) const
     const int bottom = formRect.y() + formRect.height();
     return {left, top, right + m_growth.width() * countBelow(m_columns, right) - left,
             bottom + m_growth.height() * countBelow(m_rows, bottom) - top};
+}
+
+QRect reachOut(const QRect &caption, int width, Reach reach, std::span<const QRect> others)
+{
+    const int missing = width - caption.width();
+    if (missing <= 0)
+        return caption;
+    // Pixels left clear between a caption and whatever it reaches towards.
+    constexpr int gap = 4;
+    int leftmost = std::numeric_limits<int>::min();
+    int rightmost = std::numeric_limits<int>::max();
+    for (const QRect &other : others) {
+        if (other.bottom() < caption.top() || other.top() > caption.bottom())
+            continue;
+        if (other.right() < caption.left())
+            leftmost = std::max(leftmost, other.right() + 1 + gap);
+        else if (other.left() > caption.right())
+            rightmost = std::min(rightmost, other.left() - gap);
+    }
+    // Qt's right() is the last pixel inside: left() + width() - 1.
+    int left = caption.left();
+    int right = caption.right();
+    switch (reach) {
+    case Reach::Left:
+        left = std::max(left - missing, leftmost);
+        break;
+    case Reach::Right:
+        right = std::min(right + missing, rightmost - 1);
+        break;
+    case Reach::Both:
+        left = std::max(left - missing / 2, leftmost);
+        right = std::min(left + width - 1, rightmost - 1);
+        break;
+    }
+    return {QPoint(left, caption.top()), QPoint(std::max(right, caption.right()), caption.bottom())};
 }
 
 QSize formTextArea(const QLineEdit &field, QSize formSize)

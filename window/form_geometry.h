@@ -30,6 +30,15 @@ private:
     QSize m_growth;
 };
 
+// The side a caption too narrow for its words reaches out to: away from the field it names, or the side its
+// alignment leaves open.
+enum class Reach { Left, Right, Both };
+
+// `caption` widened to `width` toward `reach` (half each way for Both), as far as the room allows: it stops a gap
+// short of the nearest of `others` beside it on that side, so that it covers nothing. Outside the client area there
+// is room; whoever places it widens the area to match. A caption as wide as `width` already stays as it is.
+QRect reachOut(const QRect &caption, int width, Reach reach, std::span<const QRect> others);
+
 // The form's text area of a field the form makes formSize: what Fusion's frame leaves of it.
 QSize formTextArea(const QLineEdit &field, QSize formSize);
 

@@ -14,15 +14,17 @@ RecoveryBar::RecoveryBar(std::function<void()> restore, std::function<void()> di
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::AlternateBase);
-    auto *question = new QLabel(QStringLiteral("Restore the inputs of the last session?"), this);
+    auto *question = new QLabel(tr("Restore the inputs of the last session?"), this);
     question->setObjectName("RecoveryQuestion");
     // No access keys: Alt+R and Alt+D might be taken by the menus one day, and the bar is reached by Tab.
-    auto *restoreButton = new QPushButton(QStringLiteral("Restore"), this);
+    //: A button, without an access key.
+    auto *restoreButton = new QPushButton(tr("Restore"), this);
     restoreButton->setObjectName("RestoreInputs");
-    restoreButton->setAccessibleName(QStringLiteral("Restore the inputs of the last session"));
-    auto *discardButton = new QPushButton(QStringLiteral("Discard"), this);
+    restoreButton->setAccessibleName(tr("Restore the inputs of the last session"));
+    //: A button, without an access key.
+    auto *discardButton = new QPushButton(tr("Discard"), this);
     discardButton->setObjectName("DiscardInputs");
-    discardButton->setAccessibleName(QStringLiteral("Discard the inputs of the last session"));
+    discardButton->setAccessibleName(tr("Discard the inputs of the last session"));
     connect(restoreButton, &QPushButton::clicked, this, std::move(restore));
     connect(discardButton, &QPushButton::clicked, this, std::move(discard));
     auto *layout = new QHBoxLayout(this);

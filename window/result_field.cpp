@@ -39,7 +39,8 @@ void ResultField::describeOverflow()
 {
     const QString whole = overflows() ? text() : QString();
     setToolTip(whole);
-    setAccessibleDescription(whole.isEmpty() ? QString() : "The whole figure: " + whole);
+    //: What a screen reader says of a figure too wide for its box; %1 is the figure.
+    setAccessibleDescription(whole.isEmpty() ? QString() : tr("The whole figure: %1").arg(whole));
 }
 
 // The mark is drawn while the start of the text is in view: always when the field is not being read, and while

@@ -26,7 +26,7 @@ SaveTarget saveTargetFor(const QString &folder, const QString &typed, const QStr
     QString path = QDir(folder).filePath(typed);
     QString name = QFileInfo(path).fileName();
     if (typed.isEmpty() || typed.endsWith('/') || name.isEmpty() || name == "." || name == "..")
-        return {{}, QStringLiteral("\u201C%1\u201D is not a file name.").arg(typed)};
+        return {{}, SaveFileDialog::tr("\u201C%1\u201D is not a file name.").arg(typed)};
     if (QFileInfo(name).suffix().isEmpty()) {
         path += '.' + extension;
         name += '.' + extension;
@@ -34,7 +34,7 @@ SaveTarget saveTargetFor(const QString &folder, const QString &typed, const QStr
     const QString nameFolder = QFileInfo(path).absolutePath();
     if (QFile::encodeName(name).size() > longestName(nameFolder))
         return {{},
-                QStringLiteral("The name is too long: a file name here holds at most %1 bytes.")
+                SaveFileDialog::tr("The name is too long: a file name here holds at most %1 bytes.")
                     .arg(longestName(nameFolder))};
     return {path, {}};
 }
@@ -83,8 +83,7 @@ void SaveFileDialog::accept()
 bool SaveFileDialog::confirmReplacing(const QString &path)
 {
     const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+        this, windowTitle(), tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }

@@ -126,8 +126,8 @@ QString ScenarioDocument::recoveryFolder()
 
 void ScenarioDocument::open()
 {
-    const QString path = m_services.chooseOpenFile(m_window, QStringLiteral("Open a loan scenario"),
-                                                   QStringLiteral("Loan scenarios (*.loanblend)"));
+    const QString path = m_services.chooseOpenFile(m_window, tr("Open a loan scenario"),
+                                                   QStringLiteral("%1 (*.loanblend)").arg(tr("Loan scenarios")));
     if (!path.isEmpty())
         open(path);
 }
@@ -137,7 +137,8 @@ void ScenarioDocument::open(const QString &path)
     const QString name = QFileInfo(path).fileName();
     const auto read = scenario::readScenarioFile(path);
     if (const QString *reason = std::get_if<QString>(&read)) {
-        say(QStringLiteral("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, *reason));
+        //: %1 is the file's name, %2 why it could not be read, in lower case.
+        say(tr("The scenario \u201C%1\u201D could not be opened: %2.").arg(name, *reason));
         return;
     }
     // Open asks nothing first: the recovery file keeps what the file replaced until the next edit. The file is the
@@ -173,9 +174,10 @@ void ScenarioDocument::save()
 
 void ScenarioDocument::saveAs()
 {
-    const QString base = m_file.isEmpty() ? QStringLiteral("loan-scenario") : QFileInfo(m_file).completeBaseName();
-    const QString path = m_services.chooseSaveFile(m_window, QStringLiteral("Save the loan scenario"), base,
-                                                   QStringLiteral("loanblend"), QStringLiteral("Loan scenarios"));
+    //: A file name: no spaces, slashes or accents.
+    const QString base = m_file.isEmpty() ? tr("loan-scenario") : QFileInfo(m_file).completeBaseName();
+    const QString path = m_services.chooseSaveFile(m_window, tr("Save the loan scenario"), base,
+                                                   QStringLiteral("loanblend"), tr("Loan scenarios"));
     if (!path.isEmpty())
         saveTo(path);
 }
@@ -186,7 +188,8 @@ bool ScenarioDocument::saveTo(const QString &path)
     const scenario::WindowTexts texts = m_windows.texts();
     const auto saved = scenario::scenarioOf(texts, m_marks);
     if (const std::string *unreadable = std::get_if<std::string>(&saved)) {
-        say(QStringLiteral("The scenario was not saved. %1").arg(toQString(*unreadable)));
+        //: %1 is a whole sentence saying which input is not a number.
+        say(tr("The scenario was not saved. %1").arg(toQString(*unreadable)));
         return false;
     }
     QString error;
@@ -211,7 +214,7 @@ void ScenarioDocument::setCurrentFile(const QString &path)
 // from it.
 void ScenarioDocument::showTitle()
 {
-    const QString program = toQString(commands::form::programTitle);
+    const QString program = toQString(commands::form::shown(commands::form::programTitle));
     m_window.setWindowTitle(m_file.isEmpty() ? program
                                              : QStringLiteral("%1[*] - %2").arg(QFileInfo(m_file).fileName(), program));
     m_window.setWindowModified(!m_file.isEmpty() && m_windows.texts() != m_saved);
@@ -227,7 +230,7 @@ void ScenarioDocument::fillRecentMenu(QMenu &menu)
         action->setToolTip(QDir::toNativeSeparators(path));
     }
     if (recent.isEmpty())
-        menu.addAction(QStringLiteral("No scenarios yet"))->setEnabled(false);
+        menu.addAction(tr("No scenarios yet"))->setEnabled(false);
 }
 
 void ScenarioDocument::openRecent(const QString &path)
@@ -240,7 +243,7 @@ void ScenarioDocument::openRecent(const QString &path)
     QStringList remaining = settings.value(recentKey).toStringList();
     remaining.removeAll(path);
     settings.setValue(recentKey, remaining);
-    say(QStringLiteral("\u201C%1\u201D is no longer there, so it is taken off the list of recent files.")
+    say(tr("\u201C%1\u201D is no longer there, so it is taken off the list of recent files.")
             .arg(QDir::toNativeSeparators(path)));
 }
 
