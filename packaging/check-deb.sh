@@ -51,7 +51,8 @@ for ts in "$(dirname "$0")"/../translations/*.ts; do
     qm=$(basename "$ts" .ts).qm
     grep -q " ./usr/share/loanblend/translations/$qm\$" <<<"$contents" || { echo "missing from $deb: $qm"; status=1; }
 done
-if ! env -u LANGUAGE -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=de_DE.UTF-8 "$unpacked/usr/bin/loanblend" --help | grep -q '^Befehle:'; then
+help=$(env -u LANGUAGE -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=de_DE.UTF-8 "$unpacked/usr/bin/loanblend" --help) || true
+if ! grep -q '^Befehle:' <<<"$help"; then
     echo "the unpacked program does not speak German under de_DE"
     status=1
 fi
