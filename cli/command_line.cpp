@@ -30,6 +30,7 @@
 #include <QJsonDocument>
 #include <QLocale>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -579,6 +580,10 @@ int run(int argc, char *argv[])
         localtext::installQtCatalog();
         localtext::installCatalog(QStringLiteral("loanblend"));
         localtext::installCatalog(QStringLiteral("loanblend-cli"));
+    } else {
+        // The C library's words too, such as why a file could not be opened, which QCoreApplication took from
+        // the user's locale.
+        std::setlocale(LC_MESSAGES, "C");
     }
     if (needsWidgets(argc, argv) && !QCoreApplication::instance()->inherits("QApplication")) {
         printError(

@@ -120,6 +120,7 @@ for language in de_DE.UTF-8 fr_FR.UTF-8; do
     alike "$language" calculate "$work/rate-101.loanblend" --format json
     alike "$language" compare "$work/rate-101.loanblend" --format json
     alike "$language" calculate --format json --bogus
+    alike "$language" calculate "$work/none.loanblend" --format json
     alike "$language" schedules "$scenarios/offer.loanblend" --rate2 3 -o -
 done
 # A comparison that cannot be made is an answer, which names the loan that stops it in every format.
