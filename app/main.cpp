@@ -2,8 +2,10 @@
 // The program on Qt Core alone: a command runs here, and the window, or `report`, which draws with Qt's widgets,
 // runs in the window module, so that a command never loads Qt's GUI, its platform plugin or D-Bus.
 #include "cli/command_line.h"
+#include "localtext/translations.h"
 #include "window_module.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -34,11 +36,17 @@ int main(int argc, char *argv[])
     if (const QFunctionPointer entry
         = modules::loadModuleFrom(modules::moduleCandidates(windowModule), windowModule, reasons))
         return reinterpret_cast<WindowMain>(entry)(argc, argv);
-    const QString what = cli::needsWidgets(argc, argv) ? QStringLiteral("the report could not be drawn")
-                                                       : QStringLiteral("the window could not be opened");
-    const QByteArray message = QStringLiteral("loanblend: %1: its part of the program could not be loaded.\n%2\n")
-                                   .arg(what, reasons.join('\n'))
-                                   .toLocal8Bit();
+    // Said in the user's words, which the window's module would have installed.
+    QCoreApplication app(argc, argv);
+    localtext::installCatalog(QStringLiteral("loanblend-cli"));
+    const QString what = cli::needsWidgets(argc, argv)
+        ? QCoreApplication::translate("Launcher",
+                                      "the report could not be drawn: its part of the program could not "
+                                      "be loaded.")
+        : QCoreApplication::translate("Launcher",
+                                      "the window could not be opened: its part of the program could not "
+                                      "be loaded.");
+    const QByteArray message = QStringLiteral("loanblend: %1\n%2\n").arg(what, reasons.join('\n')).toLocal8Bit();
     std::fwrite(message.constData(), 1, std::size_t(message.size()), stderr);
     return 2;
 }

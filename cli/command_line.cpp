@@ -14,6 +14,7 @@
 #include "loanblend_version.h"
 #include "localtext/display_text.h"
 #include "localtext/system_marks.h"
+#include "localtext/translations.h"
 #include "report/report_module.h"
 #include "saving/atomic_save.h"
 #include "scenario/scenario_file.h"
@@ -29,6 +30,7 @@
 #include <QJsonDocument>
 #include <QLocale>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -45,17 +47,25 @@ enum Takes { Inputs = 1, Format = 2, FirstMonth = 4, Output = 8 };
 struct Command {
     std::string_view name;
     int takes;
-    const char *synopsis;
+    const char *synopsis; // translated where it is listed
 };
 
+// The command's name, its options and the values json and - are what is typed, in every language.
 constexpr Command commandTable[] = {
     {"calculate", Inputs | Format | FirstMonth,
-     "calculate [FILE | -]  the window's 26 results (--format text or json)"},
+     //: Keep "calculate", "-", "--format", "text" and "json": they are typed as they are.
+     QT_TRANSLATE_NOOP("CommandLine", "calculate [FILE | -]  the window's 26 results (--format text or json)")},
     {"schedules", Inputs | FirstMonth | Output,
-     "schedules [FILE | -] -o OUT.csv  every payment of the five plans, as File > Export does"},
+     //: Keep "schedules", "-" and "-o": they are typed as they are. File > Export is the window's menu item.
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "schedules [FILE | -] -o OUT.csv  every payment of the five plans, as File > Export does")},
     {"compare", Format | FirstMonth,
-     "compare FILE          the scenario's comparison with an offer (--format text or json)"},
-    {"report", Inputs | FirstMonth | Output, "report FILE -o OUT.pdf  the report, as File > Save report as PDF does"},
+     //: Keep "compare", "--format", "text" and "json": they are typed as they are.
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "compare FILE          the scenario's comparison with an offer (--format text or json)")},
+    {"report", Inputs | FirstMonth | Output,
+     //: Keep "report" and "-o": they are typed as they are. File > Save report as PDF is the window's menu item.
+     QT_TRANSLATE_NOOP("CommandLine", "report FILE -o OUT.pdf  the report, as File > Save report as PDF does")},
 };
 
 const Command *commandNamed(std::string_view name)
@@ -66,11 +76,16 @@ const Command *commandNamed(std::string_view name)
     return nullptr;
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 QString commandList()
 {
-    QString list = QStringLiteral("Commands:");
+    QString list = QCoreApplication::translate("CommandLine", "Commands:");
     for (const Command &command : commandTable)
-        list += QStringLiteral("\n  ") + QString::fromLatin1(command.synopsis);
+        list += QStringLiteral("\n  ") + translated(command.synopsis);
     return list;
 }
 
@@ -97,7 +112,8 @@ struct Stop {
 [[noreturn]] void outputFailed(int error)
 {
     throw Stop{Exit::Usage,
-               QStringLiteral("the output could not be written: %1").arg(QString::fromLocal8Bit(std::strerror(error)))};
+               QCoreApplication::translate("CommandLine", "the output could not be written: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(error)))};
 }
 
 // Output lost on the way, to a full disk or a closed pipe, fails the command rather than pass for success.
@@ -126,54 +142,79 @@ struct InputOption {
 };
 
 constexpr InputOption inputOptions[] = {
-    {"principal1", commands::Field::Text1, "Loan 1's principal"},
-    {"rate1", commands::Field::Text2, "Loan 1's annual interest rate in percent"},
-    {"years", commands::Field::Text3, "The amortization period of both loans, in years"},
-    {"principal2", commands::Field::Text6, "Loan 2's principal; empty for no loan 2"},
-    {"rate2", commands::Field::Text7, "Loan 2's annual interest rate in percent"},
+    {"principal1", commands::Field::Text1, QT_TRANSLATE_NOOP("CommandLine", "Loan 1's principal, in your notation.")},
+    {"rate1", commands::Field::Text2,
+     QT_TRANSLATE_NOOP("CommandLine", "Loan 1's annual interest rate in percent, in your notation.")},
+    {"years", commands::Field::Text3,
+     QT_TRANSLATE_NOOP("CommandLine", "The amortization period of both loans, in years, in your notation.")},
+    {"principal2", commands::Field::Text6,
+     QT_TRANSLATE_NOOP("CommandLine", "Loan 2's principal; empty for no loan 2, in your notation.")},
+    {"rate2", commands::Field::Text7,
+     QT_TRANSLATE_NOOP("CommandLine", "Loan 2's annual interest rate in percent, in your notation.")},
 };
 
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
+    // Its words are those of the catalogs installed when it is made.
     explicit CommandLine(const QStringList &arguments)
         : m_marks(localtext::marksOf(QLocale::system()))
     {
-        m_parser.setApplicationDescription(
-            QStringLiteral("Blends two loans into one and compares the ways to repay them.\n\n") + commandList()
-            + QStringLiteral(
-                "\nInputs start as the window's, then the scenario FILE's (- reads it from standard input), then the\n"
-                "options'. Without a command, the window opens, with the scenario FILE where one is given.\n"
-                "calculate takes the inputs, --format and --first-month; schedules and report the inputs,\n"
-                "--first-month and -o; compare --format and --first-month.\n"
-                "Exit status: 0 done (a comparison that cannot be made is an answer too); 1 a figure could not be\n"
-                "calculated; 2 a usage error, a file that cannot be read or written, or an input that is not a\n"
-                "number or out of its range."));
+        //: Lines of at most 100 characters. Keep the command names, the options and "-"; FILE as in the synopsis
+        //: of each command.
+        const QString inputsAndExits
+            = tr("Inputs start as the window's, then the scenario FILE's (- reads it from standard input), then the\n"
+                 "options'. Without a command, the window opens, with the scenario FILE where one is given.\n"
+                 "calculate takes the inputs, --format and --first-month; schedules and report the inputs,\n"
+                 "--first-month and -o; compare --format and --first-month.\n"
+                 "Exit status: 0 done (a comparison that cannot be made is an answer too); 1 a figure could not be\n"
+                 "calculated; 2 a usage error, a file that cannot be read or written, or an input that is not a\n"
+                 "number or out of its range.");
+        m_parser.setApplicationDescription(tr("Blends two loans into one and compares the ways to repay them.")
+                                           + QStringLiteral("\n\n") + commandList() + u'\n' + inputsAndExits);
         m_parser.addHelpOption();
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(
-            QStringLiteral("command"),
-            QStringLiteral("calculate, schedules, compare or report; then a scenario FILE, or - for one on standard "
-                           "input (calculate and schedules only)."),
-            QStringLiteral("[command] [FILE]"));
+            //: The first argument's name in the list of arguments.
+            tr("command"),
+            //: Keep the command names and "-": they are typed as they are.
+            tr("calculate, schedules, compare or report; then a scenario FILE, or - for one on standard input "
+               "(calculate and schedules only)."),
+            //: The arguments in the usage line: "command" and FILE as translated elsewhere.
+            tr("[command] [FILE]"));
         for (const InputOption &option : inputOptions)
-            m_parser.addOption({QString::fromLatin1(option.name),
-                                QString::fromLatin1(option.description) + QStringLiteral(", in your notation."),
-                                QStringLiteral("X")});
-        m_parser.addOption({QStringLiteral("format"), QStringLiteral("text (the default) or json."),
-                            QStringLiteral("format"), QStringLiteral("text")});
-        m_parser.addOption({QStringLiteral("first-month"),
-                            QStringLiteral("The month of the schedules' first payments; by default the scenario's, "
-                                           "or the month after this one."),
-                            QStringLiteral("YYYY-MM")});
+            m_parser.addOption({QString::fromLatin1(option.name), translated(option.description), QStringLiteral("X")});
+        m_parser.addOption({QStringLiteral("format"),
+                            //: Keep "text" and "json": they are typed as they are.
+                            tr("text (the default) or json."),
+                            //: The value's name in --format <format>.
+                            tr("format"), QStringLiteral("text")});
+        m_parser.addOption(
+            {QStringLiteral("first-month"),
+             tr("The month of the schedules' first payments; by default the scenario's, or the month after this one."),
+             //: The month's form in --first-month <YYYY-MM>: year and month in digits.
+             tr("YYYY-MM")});
         m_parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                            QStringLiteral("The file to write (schedules, report); - for standard output (schedules)."),
-                            QStringLiteral("OUT")});
-        if (!m_parser.parse(arguments))
-            usage(m_parser.errorText());
+                            //: Keep "-": it is typed as it is.
+                            tr("The file to write (schedules, report); - for standard output (schedules)."),
+                            //: The file's name in -o <OUT>, as in OUT.csv and OUT.pdf elsewhere.
+                            tr("OUT")});
+        m_parsed = m_parser.parse(arguments);
+    }
+
+    // Whether what the command writes is read by people, in their own language, rather than by a script: JSON
+    // stays English, and so does whatever is said beside it, a refused option too, whatever the user's language.
+    bool writesForPeople() const
+    {
+        return m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))
+            || m_parser.value(QStringLiteral("format")) != QLatin1String("json");
     }
 
     int run()
     {
+        if (!m_parsed)
+            usage(m_parser.errorText());
         if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
             print(m_parser.helpText().toLocal8Bit());
             return int(Exit::Success);
@@ -187,12 +228,13 @@ public:
         const QStringList positional = m_parser.positionalArguments();
         const Command *command = commandOf(positional.value(0));
         if (positional.size() > 2)
-            usage(QStringLiteral("too many arguments: %1").arg(shown(positional.mid(2).join(' '))));
+            usage(tr("too many arguments: %1").arg(shown(positional.mid(2).join(' '))));
         m_file = positional.value(1);
         checkOptions(*command);
         const QString format = m_parser.value(QStringLiteral("format"));
         if (format != QLatin1String("text") && format != QLatin1String("json"))
-            usage(QStringLiteral("--format is text or json, not \u201C%1\u201D").arg(shown(format)));
+            //: Keep "--format", "text" and "json": they are typed as they are. %1 is the value given.
+            usage(tr("--format is text or json, not \u201C%1\u201D").arg(shown(format)));
         m_json = format == QLatin1String("json");
         m_firstMonth = firstMonthOption();
         if (command->name == "calculate")
@@ -217,13 +259,14 @@ private:
         if (const Command *command = commandNamed(word.toStdString()))
             return command;
         if (word.isEmpty())
-            usage(QStringLiteral("there is no display to open the window on; give a command.\n") + commandList());
+            usage(tr("there is no display to open the window on; give a command.") + u'\n' + commandList());
         if (!hasDisplay() && QFileInfo::exists(word))
-            usage(QStringLiteral("there is no display to open \u201C%1\u201D on; give a command.\n").arg(shown(word))
+            //: %1 is the scenario file named.
+            usage(tr("there is no display to open \u201C%1\u201D on; give a command.").arg(shown(word)) + u'\n'
                   + commandList());
         if (!hasDisplay())
-            usage(QStringLiteral("no such command: \u201C%1\u201D.\n").arg(shown(word)) + commandList());
-        usage(QStringLiteral("no such command or file: \u201C%1\u201D.\n").arg(shown(word)) + commandList());
+            usage(tr("no such command: \u201C%1\u201D.").arg(shown(word)) + u'\n' + commandList());
+        usage(tr("no such command or file: \u201C%1\u201D.").arg(shown(word)) + u'\n' + commandList());
     }
 
     void checkOptions(const Command &command) const
@@ -233,16 +276,18 @@ private:
                 continue;
             QStringList taken;
             if (command.takes & Inputs)
-                taken << QStringLiteral("the inputs");
+                //: What a command takes, listed with options such as --format: --principal1, --rate1 and the others.
+                taken << tr("the inputs");
             if (command.takes & Format)
                 taken << QStringLiteral("--format");
             if (command.takes & FirstMonth)
                 taken << QStringLiteral("--first-month");
             if (command.takes & Output)
                 taken << QStringLiteral("-o");
-            usage(QStringLiteral("%1 takes no %2%3; it takes %4")
+            //: %1 is the command, %2 the option it refused (such as --rate1), %3 the options it takes, with commas.
+            usage(tr("%1 takes no %2; it takes %3")
                       .arg(QLatin1String(command.name.data(), qsizetype(command.name.size())),
-                           name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name,
+                           (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name,
                            taken.join(QStringLiteral(", "))));
         }
     }
@@ -268,12 +313,15 @@ private:
             return std::nullopt;
         const bool standardInput = m_file == QLatin1String("-");
         if (standardInput && !standardInputAllowed)
-            usage(QStringLiteral("this command reads its scenario from a file, not from standard input"));
-        const QString name
-            = standardInput ? QStringLiteral("on standard input") : QStringLiteral("\u201C%1\u201D").arg(shown(m_file));
+            usage(tr("this command reads its scenario from a file, not from standard input"));
         const auto read = standardInput ? scenario::readScenarioFrom(STDIN_FILENO) : scenario::readScenarioFile(m_file);
-        if (const QString *reason = std::get_if<QString>(&read))
-            usage(QStringLiteral("the scenario %1 could not be opened: %2").arg(name, *reason));
+        if (const QString *reason = std::get_if<QString>(&read)) {
+            //: %1 is why, such as "it is empty".
+            if (standardInput)
+                usage(tr("the scenario on standard input could not be opened: %1").arg(*reason));
+            //: %1 is the file's name, %2 why, such as "no such file or directory".
+            usage(tr("the scenario \u201C%1\u201D could not be opened: %2").arg(shown(m_file), *reason));
+        }
         return std::get<scenario::Scenario>(read);
     }
 
@@ -287,8 +335,8 @@ private:
         if (::stat(QFile::encodeName(m_file).constData(), &read) == 0
             && ::stat(QFile::encodeName(output).constData(), &written) == 0 && read.st_dev == written.st_dev
             && read.st_ino == written.st_ino)
-            usage(
-                QStringLiteral("\u201C%1\u201D is the scenario read: the output would replace it").arg(shown(output)));
+            //: %1 is the file named by -o, which is also the scenario read.
+            usage(tr("\u201C%1\u201D is the scenario read: the output would replace it").arg(shown(output)));
     }
 
     // The starting inputs, then the file's, then the options': what the window would hold.
@@ -326,7 +374,8 @@ private:
         const std::optional<schedule::Month> month
             = schedule::readMonth(m_parser.value(QStringLiteral("first-month")).toStdString());
         if (!month)
-            usage(QStringLiteral("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
+            //: Keep "--first-month". YYYY-MM as translated for the option's value.
+            usage(tr("--first-month is a month from 1900-01 to 2999-12 written as YYYY-MM"));
         return *month;
     }
 
@@ -372,7 +421,8 @@ private:
         const std::optional<scenario::Scenario> file = scenarioFile(true);
         const QString output = m_parser.value(QStringLiteral("output"));
         if (output.isEmpty())
-            usage(QStringLiteral("schedules needs -o OUT.csv, or -o - for standard output"));
+            //: Keep "schedules", "-o" and "-"; OUT as translated for the option's value.
+            usage(tr("schedules needs -o OUT.csv, or -o - for standard output"));
         commands::TextForm form = inputs(file);
         const commands::CalculationOutcome outcome = calculateChecked(form);
         const auto schedules = schedule::buildSchedules(commands::plansReached(outcome), firstMonth(file));
@@ -400,8 +450,9 @@ private:
         if (outcome.reading.problems.empty())
             return {};
         const commands::FieldProblem &first = outcome.reading.problems.front();
-        return QStringLiteral("%1: %2").arg(localtext::toQString(commands::comparisonFieldName(first.field)),
-                                            localtext::toQString(first.message));
+        //: %1 is an input's name, %2 what is wrong with it.
+        return tr("%1: %2").arg(localtext::toQString(commands::comparisonFieldName(first.field)),
+                                localtext::toQString(first.message));
     }
 
     QJsonObject comparisonJson(const scenario::Scenario &file) const
@@ -416,14 +467,15 @@ private:
     {
         const std::optional<scenario::Scenario> file = scenarioFile(false);
         if (!file)
-            usage(QStringLiteral("compare needs a scenario FILE"));
+            usage(tr("compare needs a scenario FILE"));
         if (!file->comparison)
-            usage(QStringLiteral("the scenario \u201C%1\u201D has no comparison with an offer").arg(shown(m_file)));
+            usage(tr("the scenario \u201C%1\u201D has no comparison with an offer").arg(shown(m_file)));
         // An input the window marks is refused here as it is there, in every format: no figure is made from it.
         const commands::ComparisonOutcome outcome = comparisonOutcome(*file);
         if (const QString problem = firstProblem(outcome); !problem.isEmpty())
-            usage(QStringLiteral("the comparison in \u201C%1\u201D has an input the window refuses: %2")
-                      .arg(shown(m_file), problem));
+            //: %1 is the scenario file, %2 the input and what is wrong with it.
+            usage(
+                tr("the comparison in \u201C%1\u201D has an input the window refuses: %2").arg(shown(m_file), problem));
         const compare::Comparison &comparison = outcome.result;
         if (m_json) {
             print(QJsonDocument(comparisonFigures(comparison)).toJson(QJsonDocument::Indented));
@@ -450,12 +502,12 @@ private:
     {
         const std::optional<scenario::Scenario> file = scenarioFile(false);
         if (!file)
-            usage(QStringLiteral("report needs a scenario FILE"));
+            usage(tr("report needs a scenario FILE"));
         const QString output = m_parser.value(QStringLiteral("output"));
         if (output.isEmpty())
-            usage(QStringLiteral("report needs -o OUT.pdf"));
+            usage(tr("report needs -o OUT.pdf"));
         if (output == QLatin1String("-"))
-            usage(QStringLiteral("report writes a PDF file, not standard output: give -o OUT.pdf"));
+            usage(tr("report writes a PDF file, not standard output: give -o OUT.pdf"));
         refuseWritingOverTheScenario(output);
         commands::TextForm form = inputs(file);
         const commands::CalculationOutcome outcome = calculateChecked(form);
@@ -480,6 +532,7 @@ private:
 
     numtext::LocaleMarks m_marks;
     QCommandLineParser m_parser;
+    bool m_parsed = false;
     QString m_file;
     bool m_json = false;
     std::optional<schedule::Month> m_firstMonth;
@@ -520,9 +573,21 @@ int run(int argc, char *argv[])
     std::optional<QCoreApplication> core;
     if (!QCoreApplication::instance())
         core.emplace(argc, argv);
+    // Decided before any catalog is installed, and the command line then made again in the user's words. The
+    // plain libraries' catalog is installed with the command line's, for the words they give it: the CSV's words
+    // are never translated, as the window's export has them English too.
+    if (CommandLine{QCoreApplication::arguments()}.writesForPeople()) {
+        localtext::installQtCatalog();
+        localtext::installCatalog(QStringLiteral("loanblend"));
+        localtext::installCatalog(QStringLiteral("loanblend-cli"));
+    } else {
+        // The C library's words too, such as why a file could not be opened, which QCoreApplication took from
+        // the user's locale.
+        std::setlocale(LC_MESSAGES, "C");
+    }
     if (needsWidgets(argc, argv) && !QCoreApplication::instance()->inherits("QApplication")) {
         printError(
-            QStringLiteral("report draws with Qt's widgets, which only the window's part of the program starts"));
+            CommandLine::tr("report draws with Qt's widgets, which only the window's part of the program starts"));
         return int(Exit::Usage);
     }
     QCoreApplication::setOrganizationName(QStringLiteral("loanblend"));
@@ -536,7 +601,8 @@ int run(int argc, char *argv[])
         printError(stop.message);
         return int(stop.status);
     } catch (const std::exception &error) {
-        printError(QStringLiteral("the command could not be completed: %1").arg(QString::fromUtf8(error.what())));
+        //: %1 is why, in English as the system gave it.
+        printError(CommandLine::tr("the command could not be completed: %1").arg(QString::fromUtf8(error.what())));
         return int(Exit::Usage);
     }
 }

@@ -3,7 +3,8 @@
 # Builds the Debian package from a configured build tree and checks that it holds the program, its desktop
 # entry, metainfo, icon, manual page, documentation, window module and report module; that it depends on its Qt
 # runtime and fonts; that the program as unpacked finds its modules where they are installed; and that the package,
-# its changelog and its metainfo all name the project's version.
+# its changelog and its metainfo all name the project's version; and that it holds each catalog of the program's
+# words, which the installed program finds.
 # Usage: check-deb.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
@@ -44,6 +45,15 @@ if ! env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME
     "$unpacked/usr/bin/loanblend" report "$(dirname "$0")/../tests/scenarios/offer.loanblend" --rate2 3 \
     -o "$unpacked/report.pdf" >/dev/null; then
     echo "the unpacked program could not draw a report through its installed modules"
+    status=1
+fi
+for ts in "$(dirname "$0")"/../translations/*.ts; do
+    qm=$(basename "$ts" .ts).qm
+    grep -q " ./usr/share/loanblend/translations/$qm\$" <<<"$contents" || { echo "missing from $deb: $qm"; status=1; }
+done
+help=$(env -u LANGUAGE -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=de_DE.UTF-8 "$unpacked/usr/bin/loanblend" --help) || true
+if ! grep -q '^Befehle:' <<<"$help"; then
+    echo "the unpacked program does not speak German under de_DE"
     status=1
 fi
 package_version=$(dpkg-deb --field "$deb" Version)

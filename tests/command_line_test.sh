@@ -9,7 +9,7 @@ program=$1
 scenarios=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE
 export LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 failures=0
 
@@ -39,7 +39,7 @@ for input in '"Text1": 355000' '"Text2": 2.99' '"Text3": 20' '"Text6": 140000' '
 done
 expect 0 "Monthly Payment 2${tab}\$210.80" "" calculate "$scenarios/offer.loanblend" --rate2 3
 expect 0 "Monthly Payment 1${tab}\$2,216.39" "" calculate --principal1 400000
-locale=de_DE.UTF-8 expect 0 "Monthly Payment 1${tab}\$1.967,04" "" calculate --rate1 2,99
+locale=de_DE.UTF-8 expect 0 "${tab}\$1.967,04" "" calculate --rate1 2,99
 # A figure that cannot be calculated: those before it, and the window's message.
 expect 1 "FV1${tab}\$645,079.79" "Loan 2's monthly payment could not be calculated" calculate --rate2 0
 expect 1 "\"field\": \"Text10\"" "" calculate --rate2 0 --format json
@@ -87,6 +87,42 @@ scenario '"version": 1' '"version": -1' version-minus-1
 expect 2 "" "Term in years, the offer: Enter a whole number." compare "$work/negative-term.loanblend"
 expect 2 "" "Months beyond the years, the offer: Enter a whole number." compare "$work/part-month.loanblend" --format json
 expect 2 "" "Annual rate (%), the offer: Must be between 0 % and 100 %." compare "$work/rate-101.loanblend"
+# People read the help, a calculation and the messages in their language; the words are English under C, whatever
+# LANGUAGE says, as gettext has it.
+nbsp=$'\u00a0'
+while IFS='|' read -r language help results message; do
+    locale=$language expect 0 "$help" "" --help
+    locale=$language expect 0 "$results" "" calculate
+    locale=$language expect 2 "" "$message" compare "$scenarios/offer.loanblend" --principal1 5
+done <<EOF
+de_DE.UTF-8|Befehle:|Monatsrate|compare akzeptiert kein --principal1, sondern --format, --first-month
+fr_FR.UTF-8|Commandes${nbsp}:|ensualité|compare n’accepte pas --principal1, seulement --format, --first-month
+C.UTF-8|Commands:|Monthly Payment 1|compare takes no --principal1; it takes --format, --first-month
+EOF
+LANGUAGE=de:fr expect 0 "Commands:" "" --help
+# Scripts read the JSON and the CSV, which stay English in every language: each is, messages and all, what the
+# same locale writes with English messages.
+alike() {
+    local language=$1
+    shift
+    env -u LC_ALL LANG="$language" "$program" "$@" >"$work/theirs" 2>&1 </dev/null
+    local status=$?
+    env -u LC_ALL LANG="$language" LC_MESSAGES=C "$program" "$@" >"$work/english" 2>&1 </dev/null
+    if [ $? != "$status" ] || ! cmp -s "$work/theirs" "$work/english"; then
+        echo "FAILED: loanblend $* under $language differs from its English"
+        diff "$work/english" "$work/theirs" | head -5
+        failures=$((failures + 1))
+    fi
+}
+for language in de_DE.UTF-8 fr_FR.UTF-8; do
+    alike "$language" calculate "$scenarios/offer.loanblend" --format json
+    alike "$language" calculate --rate2 0 --format json
+    alike "$language" calculate "$work/rate-101.loanblend" --format json
+    alike "$language" compare "$work/rate-101.loanblend" --format json
+    alike "$language" calculate --format json --bogus
+    alike "$language" calculate "$work/none.loanblend" --format json
+    alike "$language" schedules "$scenarios/offer.loanblend" --rate2 3 -o -
+done
 # A comparison that cannot be made is an answer, which names the loan that stops it in every format.
 scenario '"50000", "payment": null' '"50000", "payment": "1"' loan2-never-repaid
 never="for loan 2, the monthly payment never covers a month's interest"

@@ -18,19 +18,26 @@ if ! QT_QPA_PLATFORM=offscreen timeout 20 "$work/bin/loanblend" calculate --form
     echo "FAILED: calculate without the modules"; cat "$work/err"
     failures=$((failures + 1))
 fi
-for case in "the window could not be opened:" \
-    "the report could not be drawn:report $(dirname "$0")/scenarios/offer.loanblend -o $work/report.pdf"; do
-    said=${case%%:*} arguments=${case#*:}
+# Its catalogs where the program looks for them, so that it says so in the user's language.
+mkdir -p "$work/share/loanblend"
+cp -r "$(dirname "$1")/../share/loanblend/translations" "$work/share/loanblend/"
+report="report $(dirname "$0")/scenarios/offer.loanblend -o $work/report.pdf"
+while IFS='|' read -r locale said arguments; do
     # shellcheck disable=SC2086 # the arguments are words
-    QT_QPA_PLATFORM=offscreen timeout 20 "$work/bin/loanblend" $arguments >"$work/out" 2>"$work/err"
+    LC_ALL=$locale QT_QPA_PLATFORM=offscreen timeout 20 "$work/bin/loanblend" $arguments >"$work/out" 2>"$work/err"
     status=$?
-    if [ "$status" != 2 ] || ! grep -q "$said: its part of the program could not be loaded" "$work/err" \
+    if [ "$status" != 2 ] || ! grep -qF "loanblend: $said" "$work/err" \
         || ! grep -q "It is not installed beside the program" "$work/err"; then
-        echo "FAILED: loanblend $arguments without the window module (exit $status, expected 2)"
+        echo "FAILED: loanblend $arguments under $locale without the window module (exit $status, expected 2)"
         sed 's/^/  err: /' "$work/err" | head -5
         failures=$((failures + 1))
     fi
-done
+done <<EOF
+C.UTF-8|the window could not be opened: its part of the program could not be loaded.|
+C.UTF-8|the report could not be drawn: its part of the program could not be loaded.|$report
+de_DE.UTF-8|das Fenster konnte nicht geöffnet werden: Sein Teil des Programms ließ sich nicht laden.|
+fr_FR.UTF-8|le rapport n’a pas pu être dessiné : sa partie du programme n’a pas pu être chargée.|$report
+EOF
 mkdir -p "$work/lib/loanblend"
 cp "$2" "$work/lib/loanblend/loanblend-window.so"
 QT_QPA_PLATFORM=offscreen timeout 20 "$work/bin/loanblend" >"$work/out" 2>"$work/err"
