@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_legend.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -12,7 +13,8 @@ namespace {
 
 QString entryText(const LegendEntry &entry)
 {
-    return entry.name + QStringLiteral(", ") + entry.payoff;
+    //: A legend's line: %1 is the line's name, %2 when it is paid off ("paid off in March 2055").
+    return QCoreApplication::translate("ChartLegend", "%1, %2").arg(entry.name, entry.payoff);
 }
 
 // A short stretch of the line's pen, long enough to show its dashes.

@@ -5,6 +5,7 @@
 #include "numtext/render.h"
 
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <algorithm>
@@ -92,7 +93,10 @@ std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
     };
     Unit unit{1, ""};
     if (maximum >= 1e7)
-        for (const Unit larger : {Unit{1e6, "M"}, Unit{1e9, "bn"}, Unit{1e12, "T"}})
+        //: Short units after an axis's amounts ("$3,000bn"): millions, billions (10^9), trillions (10^12).
+        for (const Unit larger :
+             {Unit{1e6, QT_TRANSLATE_NOOP("ChartTicks", "M")}, Unit{1e9, QT_TRANSLATE_NOOP("ChartTicks", "bn")},
+              Unit{1e12, QT_TRANSLATE_NOOP("ChartTicks", "T")}})
             if (step >= larger.size)
                 unit = larger;
     const double shownStep = step / unit.size;
@@ -103,7 +107,9 @@ std::vector<Tick> moneyTicks(double maximum, const numtext::LocaleMarks &marks)
     std::vector<Tick> ticks;
     for (int i = 1;; ++i) {
         const double value = i * step;
-        ticks.push_back({toQString(numtext::render(i * shownStep, pattern, marks) + unit.suffix), value});
+        ticks.push_back({toQString(numtext::render(i * shownStep, pattern, marks))
+                             + (*unit.suffix ? QCoreApplication::translate("ChartTicks", unit.suffix) : QString()),
+                         value});
         if (value >= maximum)
             break;
     }

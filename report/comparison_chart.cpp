@@ -6,6 +6,7 @@
 #include "localtext/display_text.h"
 
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPalette>
@@ -43,9 +44,9 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
     , m_timeAxis(new QCategoryAxis)
     , m_moneyAxis(new QCategoryAxis)
 {
-    m_keep->setName(QStringLiteral("Keep both loans"));
-    m_offer->setName(QStringLiteral("Take the offer"));
-    m_breakEven->setName(QStringLiteral("Break-even month"));
+    m_keep->setName(QCoreApplication::translate("ComparisonChart", "Keep both loans"));
+    m_offer->setName(QCoreApplication::translate("ComparisonChart", "Take the offer"));
+    m_breakEven->setName(QCoreApplication::translate("ComparisonChart", "Break-even month"));
     m_breakEven->setMarkerSize(11);
     for (QCategoryAxis *axis : {m_timeAxis, m_moneyAxis})
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);

@@ -8,6 +8,7 @@
 #include "numtext/localized_number.h"
 #include "readable_colour.h"
 #include "screen_fit.h"
+#include "shown_names.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -67,12 +68,11 @@ constexpr std::array<F, 2> termOf(std::size_t loan)
     return {loanFields[loan].years, loanFields[loan].months};
 }
 
-QString captionOf(F field)
+QString followsNote()
 {
-    return toQString(compare::comparisonInput(field).caption);
+    //: A screen reader's description of a term box that a typed monthly payment sets.
+    return ComparisonWindow::tr("Read-only: follows from the monthly payment.");
 }
-
-const QString followsNote = QStringLiteral("Read-only: follows from the monthly payment.");
 
 constexpr std::size_t indexOf(F field)
 {
@@ -149,13 +149,15 @@ ComparisonWindow::ComparisonWindow(numtext::LocaleMarks marks, std::function<voi
     , m_undoBeyondTyping(new UndoBeyondTyping(this))
 {
     setObjectName("ComparisonWindow");
-    setWindowTitle(QStringLiteral("Compare with an offer - Blended Loan Calculator"));
-    setAccessibleName(QStringLiteral("Compare with an offer"));
+    //: %1 is the program's name, which stays as it is.
+    setWindowTitle(tr("Compare with an offer - %1").arg(programName()));
+    setAccessibleName(tr("Compare with an offer"));
 
     // Not Alt+F, which people take for a File menu: a Fill replaces every input.
-    auto *fill = new QPushButton(QStringLiteral("F&ill from the calculator"), this);
+    //: Its access key must differ from the File menu's (Datei: D; Fichier: F), which people would take it for.
+    auto *fill = new QPushButton(tr("F&ill from the calculator"), this);
     fill->setObjectName("FillFromCalculator");
-    fill->setAccessibleName(QStringLiteral("Fill from the calculator"));
+    fill->setAccessibleName(tr("Fill from the calculator"));
     connect(fill, &QPushButton::clicked, this, [this] {
         if (m_fillFromCalculator)
             m_fillFromCalculator();
@@ -208,45 +210,45 @@ QWidget *ComparisonWindow::createInputs()
     auto *layout = new QVBoxLayout(inputs);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *loans = new QGroupBox(QStringLiteral("Your &loans"), inputs);
+    auto *loans = new QGroupBox(tr("Your &loans"), inputs);
     auto *loansGrid = new QGridLayout(loans);
     for (std::size_t loan = 0; loan < loanFields.size(); ++loan) {
         const compare::LoanFields &fields = loanFields[loan];
         const int row = 1 + 2 * int(loan);
-        loansGrid->addWidget(new QLabel(QStringLiteral("Loan %1").arg(loan + 1), loans), row, 0);
+        loansGrid->addWidget(new QLabel(tr("Loan %1").arg(loan + 1), loans), row, 0);
         int column = 1;
         for (const F field : {fields.balance, fields.rate, fields.years, fields.months, fields.payment}) {
             if (loan == 0)
-                loansGrid->addWidget(captionAbove(captionOf(field), loans), 0, column);
+                loansGrid->addWidget(captionAbove(shownInputCaption(field), loans), 0, column);
             addInput(*loansGrid, field, row, column++);
         }
     }
     loansGrid->setColumnStretch(6, 1);
     new FirstFieldOnAccessKey(*loans, *m_inputs[indexOf(F::Loan1Balance)]);
 
-    auto *offer = new QGroupBox(QStringLiteral("The &offer"), inputs);
+    auto *offer = new QGroupBox(tr("The &offer"), inputs);
     auto *offerGrid = new QGridLayout(offer);
     const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::FeesAtSigning, F::FeesAdded};
     for (int column = 0; column < int(std::size(offerFields)); ++column) {
-        offerGrid->addWidget(captionAbove(captionOf(offerFields[column]), offer), 0, column);
+        offerGrid->addWidget(captionAbove(shownInputCaption(offerFields[column]), offer), 0, column);
         addInput(*offerGrid, offerFields[column], 1, column);
     }
-    offerGrid->addWidget(captionAbove(QStringLiteral("Amount of the offer"), offer), 0, int(std::size(offerFields)));
+    offerGrid->addWidget(captionAbove(tr("Amount of the offer"), offer), 0, int(std::size(offerFields)));
     m_offerAmount = figureLabel("OfferAmount", offer);
     offerGrid->addWidget(m_offerAmount, 1, int(std::size(offerFields)));
     offerGrid->setColumnStretch(int(std::size(offerFields)) + 1, 1);
     new FirstFieldOnAccessKey(*offer, *m_inputs[indexOf(F::OfferRate)]);
 
-    auto *both = new QGroupBox(QStringLiteral("&Both ways"), inputs);
+    auto *both = new QGroupBox(tr("&Both ways"), inputs);
     auto *bothGrid = new QGridLayout(both);
     for (const F field : {F::Extra, F::SavingsRate}) {
-        bothGrid->addWidget(captionAbove(captionOf(field), both), 0, int(field) - int(F::Extra));
+        bothGrid->addWidget(captionAbove(shownInputCaption(field), both), 0, int(field) - int(F::Extra));
         addInput(*bothGrid, field, 1, int(field) - int(F::Extra));
     }
-    bothGrid->addWidget(captionAbove(QStringLiteral("First payment"), both), 0, 2);
+    bothGrid->addWidget(captionAbove(tr("First payment"), both), 0, 2);
     m_firstPayment = new QDateEdit(firstDayOf(defaultFirstPayment()), both);
     m_firstPayment->setObjectName("ComparisonFirstPayment");
-    m_firstPayment->setAccessibleName(QStringLiteral("First payment month, both ways and the schedules"));
+    m_firstPayment->setAccessibleName(tr("First payment month, both ways and the schedules"));
     m_firstPayment->setDisplayFormat(QStringLiteral("MMMM yyyy"));
     m_firstPayment->setDateRange({1900, 1, 1}, {2999, 12, 1});
     m_firstPayment->setCurrentSection(QDateTimeEdit::MonthSection);
@@ -296,7 +298,7 @@ QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int c
     const QLatin1String name{objectName.data(), qsizetype(objectName.size())};
     auto *box = new QLineEdit(grid.parentWidget());
     box->setObjectName(name);
-    box->setAccessibleName(toQString(commands::comparisonFieldName(field)));
+    box->setAccessibleName(shownInputName(field));
     if (auto *caption
         = qobject_cast<QLabel *>(grid.itemAtPosition(0, column) ? grid.itemAtPosition(0, column)->widget() : nullptr);
         caption && row == 1)
@@ -323,7 +325,7 @@ QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int c
 
 QWidget *ComparisonWindow::createResults()
 {
-    auto *results = new QGroupBox(QStringLiteral("Both ways side by side"));
+    auto *results = new QGroupBox(tr("Both ways side by side"));
     m_results = new QGridLayout(results);
     for (std::size_t column = 0; column < commands::comparisonColumnTitles.size(); ++column) {
         auto *title = new QLabel(toQString(commands::comparisonColumnTitles[column]), results);
@@ -366,13 +368,13 @@ QWidget *ComparisonWindow::createResults()
 QWidget *ComparisonWindow::createChart()
 {
     auto *panel = new QWidget(this);
-    auto *cost = new QRadioButton(QStringLiteral("&Cost so far"), panel);
+    auto *cost = new QRadioButton(tr("&Cost so far"), panel);
     cost->setObjectName("ChartCostSoFar");
-    cost->setAccessibleName(QStringLiteral("Chart each way's cost so far"));
+    cost->setAccessibleName(tr("Chart each way's cost so far"));
     cost->setChecked(true);
-    auto *balance = new QRadioButton(QStringLiteral("Balance o&wed"), panel);
+    auto *balance = new QRadioButton(tr("Balance o&wed"), panel);
     balance->setObjectName("ChartBalanceOwed");
-    balance->setAccessibleName(QStringLiteral("Chart the balance owed each way"));
+    balance->setAccessibleName(tr("Chart the balance owed each way"));
     m_chartKind = new QButtonGroup(this);
     m_chartKind->addButton(cost, int(ComparisonChartKind::CostSoFar));
     m_chartKind->addButton(balance, int(ComparisonChartKind::BalanceOwed));
@@ -384,7 +386,7 @@ QWidget *ComparisonWindow::createChart()
     m_chart = new ComparisonChart(m_marks);
     auto *view = new QChartView(m_chart, panel);
     view->setObjectName("ComparisonChart");
-    view->setAccessibleName(QStringLiteral("Chart of both ways over the months"));
+    view->setAccessibleName(tr("Chart of both ways over the months"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(300, 200);
     m_chartNote = new QLabel(panel);
@@ -505,7 +507,7 @@ void ComparisonWindow::showProblems(const std::vector<commands::FieldProblem> &p
         const QString message = problem == problems.end() ? QString() : toQString(problem->message);
         m_marksBeside[i]->setText(message.isEmpty() ? QString() : QStringLiteral("\u26A0 ") + message);
         m_marksBeside[i]->setVisible(!message.isEmpty());
-        m_inputs[i]->setAccessibleDescription(message.isEmpty() && m_inputs[i]->isReadOnly() ? followsNote : message);
+        m_inputs[i]->setAccessibleDescription(message.isEmpty() && m_inputs[i]->isReadOnly() ? followsNote() : message);
         m_inputs[i]->setToolTip(message);
     }
 }
@@ -569,18 +571,19 @@ void ComparisonWindow::showResults()
         for (std::size_t column = 0; column < 3; ++column) {
             QLabel *cell = m_resultCells[r][column];
             cell->setText(toQString(rows[r].texts[column]));
-            cell->setAccessibleName(toQString(rows[r].caption) + QStringLiteral(", ") + m_columnTitles[column]->text()
-                                    + QStringLiteral(": ") + cell->text());
+            //: A figure as a screen reader reads it: %1 is its row's caption, %2 its column's title, %3 the figure.
+            cell->setAccessibleName(
+                tr("%1, %2: %3").arg(toQString(rows[r].caption), m_columnTitles[column]->text(), cell->text()));
         }
 
     m_offerAmount->setText(comparison.refusal ? toQString(commands::noFigure)
                                               : toQString(numtext::centsText(comparison.offerAmount, m_marks)));
-    m_offerAmount->setAccessibleName(QStringLiteral("Amount of the offer: ") + m_offerAmount->text());
+    //: A screen reader's name for the offer's amount: %1 is the amount.
+    m_offerAmount->setAccessibleName(tr("Amount of the offer: %1").arg(m_offerAmount->text()));
     const double savingsRate = inputs ? inputs->savingsRatePercent : 0;
-    m_sentence->setText(
-        inputs ? toQString(
-            commands::comparisonSentence(comparison, savingsRate, m_marks, monthName, commands::FigureText::Shown))
-               : QStringLiteral("The marked inputs cannot be used; correct them, and both ways are compared."));
+    m_sentence->setText(inputs ? toQString(commands::comparisonSentence(comparison, savingsRate, m_marks, monthName,
+                                                                        commands::FigureText::Shown))
+                               : tr("The marked inputs cannot be used; correct them, and both ways are compared."));
     m_sentence->setAccessibleName(m_sentence->text());
 }
 
@@ -589,12 +592,12 @@ void ComparisonWindow::updateChart()
     const auto kind = ComparisonChartKind(m_chartKind->checkedId());
     m_chart->setComparison(m_outcome.result, firstPayment(), kind);
     // Below the chart rather than as its title, which a narrow chart would cut short.
-    m_chartNote->setText(m_outcome.result.refusal ? QStringLiteral("Nothing to chart until the comparison can be made.")
+    m_chartNote->setText(m_outcome.result.refusal ? tr("Nothing to chart until the comparison can be made.")
                              : kind == ComparisonChartKind::CostSoFar
-                             ? QStringLiteral("Cost so far: what a way has had you pay, fees included, and what you "
-                                              "still owe, less today's balances. The dot marks the break-even month.")
-                             : QStringLiteral("Balance owed: what is left to repay each way after each month, the "
-                                              "offer starting from its amount."));
+                             ? tr("Cost so far: what a way has had you pay, fees included, and what you still owe, "
+                                  "less today's balances. The dot marks the break-even month.")
+                             : tr("Balance owed: what is left to repay each way after each month, the offer starting "
+                                  "from its amount."));
 }
 
 // A term that follows from a typed payment cannot be typed into: it is read-only, and shows it by the window's
@@ -604,7 +607,7 @@ void ComparisonWindow::showTermsFollow(std::size_t loan)
     for (const F field : termOf(loan)) {
         QLineEdit *box = m_inputs[indexOf(field)];
         box->setReadOnly(m_termFollowsPayment[loan]);
-        box->setAccessibleDescription(m_termFollowsPayment[loan] ? followsNote : QString());
+        box->setAccessibleDescription(m_termFollowsPayment[loan] ? followsNote() : QString());
         paintInput(*box);
     }
 }

@@ -6,6 +6,8 @@
 #include "saving/atomic_save.h"
 #include "schedule/schedules_csv.h"
 
+#include <QCoreApplication>
+
 namespace report {
 
 using localtext::toQString;
@@ -20,17 +22,19 @@ bool exportComparisonCsv(const commands::ComparisonOutcome &outcome, const QStri
                          const numtext::LocaleMarks &marks, QString &error)
 {
     if (!outcome.reading.problems.empty()) {
-        error = QStringLiteral("The comparison was not saved: some of its inputs are marked as unusable.");
+        error = QCoreApplication::translate("CsvExport",
+                                            "The comparison was not saved: some of its inputs are marked as unusable.");
         return false;
     }
     const compare::Comparison &comparison = outcome.result;
     if (comparison.refusal) {
-        error = QStringLiteral("The comparison was not saved: it cannot be made, since ")
-            + toQString(comparison.refusal->reason) + '.';
+        //: %1 is why the comparison cannot be made, such as "the offer's rate is above 100 %".
+        error = QCoreApplication::translate("CsvExport", "The comparison was not saved: it cannot be made, since %1.")
+                    .arg(toQString(comparison.refusal->reason));
         return false;
     }
-    return saving::saveBytesAtomically(
-        path, compare::comparisonCsv(comparison, outcome.reading.inputs, marks.decimal), error);
+    return saving::saveBytesAtomically(path, compare::comparisonCsv(comparison, outcome.reading.inputs, marks.decimal),
+                                       error);
 }
 
 } // namespace report

@@ -2,7 +2,10 @@
 #include "help_windows.h"
 
 #include "figure_definitions.h"
+#include "localtext/translations.h"
+#include "shown_names.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -12,8 +15,6 @@
 namespace report {
 
 namespace {
-
-constexpr auto programName = "Blended Loan Calculator";
 
 // The window of that name already open under `parent`, raised; null when there is none.
 QWidget *raiseOpen(QWidget *parent, const QString &objectName)
@@ -38,7 +39,7 @@ void showFigureDefinitions(QWidget *parent)
     auto *dialog = new QDialog(parent);
     dialog->setObjectName("FigureDefinitions");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("How the figures are defined"));
+    dialog->setWindowTitle(QCoreApplication::translate("HelpWindows", "How the figures are defined"));
     auto *text = new QTextBrowser(dialog);
     text->setObjectName("Definitions");
     text->setAccessibleName(dialog->windowTitle());
@@ -60,11 +61,15 @@ void showAbout(QWidget *parent, const QString &version)
     box->setObjectName("About");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
-    box->setWindowTitle(QStringLiteral("About %1").arg(QLatin1String(programName)));
+    //: %1 is the program's name.
+    box->setWindowTitle(QCoreApplication::translate("HelpWindows", "About %1").arg(programName()));
     box->setTextFormat(Qt::RichText);
-    box->setText(
-        QStringLiteral("<h3>%1</h3><p>Version %2</p>").arg(QLatin1String(programName), version.toHtmlEscaped()));
-    box->setInformativeText(QStringLiteral(
+    //: %1 is the program's version, %2 the name of the language its words are in, in that language.
+    const QString facts = QCoreApplication::translate("HelpWindows", "<p>Version %1</p><p>Language: %2</p>")
+                              .arg(version.toHtmlEscaped(), localtext::uiLanguageName().toHtmlEscaped());
+    box->setText(QStringLiteral("<h3>%1</h3>").arg(programName()) + facts);
+    box->setInformativeText(QCoreApplication::translate(
+        "HelpWindows",
         "<p>What two loans cost you, what one blended loan would cost instead, and month by month how each is "
         "repaid.</p>"
         "<p>This program is free software: you can redistribute it and modify it under the terms of the GNU "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page_flow.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -59,7 +60,7 @@ void PageFlow::startPage()
     const QRectF footer{0, m_device.height() - lineHeight(m_small), m_width, lineHeight(m_small)};
     m_painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, m_footer);
     m_painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                       QStringLiteral("Page %1").arg(QLocale().toString(m_page)));
+                       QCoreApplication::translate("Report", "Page %1").arg(QLocale().toString(m_page)));
     if (m_onNewPage && !m_repeating) {
         m_repeating = true;
         m_onNewPage();

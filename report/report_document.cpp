@@ -10,7 +10,9 @@
 #include "saving/atomic_save.h"
 #include "schedule_chart.h"
 #include "schedule_model.h"
+#include "shown_names.h"
 
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QIODevice>
@@ -55,12 +57,12 @@ std::vector<std::vector<QString>> scheduleCells(const schedule::Schedule &plan, 
 void paintSummaries(PageFlow &flow, const ReportContent &content, const QLocale &locale)
 {
     flow.keepTogether(3 * flow.headingHeight());
-    flow.heading(QStringLiteral("Repayment schedules"));
+    flow.heading(QCoreApplication::translate("Report", "Repayment schedules"));
     for (const schedule::Schedule &plan : content.schedules) {
         const std::vector<SummaryRow> rows = planSummary(plan, content.marks, locale);
         // A plan's summary is short: it stays on one page.
         flow.keepTogether(flow.headingHeight() + double(std::max<std::size_t>(rows.size(), 2)) * flow.pairHeight());
-        flow.heading(toQString(schedule::planName(plan.plan)));
+        flow.heading(shownPlanName(plan.plan));
         if (!plan.listed())
             flow.paragraph(notListedText(plan));
         for (const SummaryRow &row : rows)
@@ -85,7 +87,7 @@ void paintChart(PageFlow &flow, const ReportContent &content, QPainter &painter)
     const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
     const double legendPoints = legendHeight(legend.size(), flow.bodyLineHeight());
     flow.keepTogether(flow.headingHeight() + chartHeight + legendPoints);
-    flow.heading(QStringLiteral("Remaining balance over time"));
+    flow.heading(QCoreApplication::translate("Report", "Remaining balance over time"));
     scene.render(&painter, flow.reserve(chartHeight), QRectF(QPointF(0, 0), layoutSize));
     painter.setFont(flow.bodyFont());
     painter.setPen(Qt::black);
@@ -96,7 +98,7 @@ void paintChart(PageFlow &flow, const ReportContent &content, QPainter &painter)
 // fewer than three of its rows.
 void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportContent &content, const QLocale &locale)
 {
-    const QString name = toQString(schedule::planName(plan.plan));
+    const QString name = shownPlanName(plan.plan);
     const std::vector<std::vector<QString>> rows = scheduleCells(plan, content, locale);
     std::vector<Qt::Alignment> alignments(ScheduleModel::ColumnCount, Qt::AlignRight);
     alignments[ScheduleModel::Month] = Qt::AlignLeft;
@@ -107,10 +109,12 @@ void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportC
     const double aboveRows = flow.headingHeight() + 2 * flow.tableRowHeight();
     if (rowsForThisPage(payments, flow.rowsThatFit(aboveRows), fewestRowsOnAPage) == 0)
         flow.newPage();
-    flow.heading(QStringLiteral("Schedule: ") + name);
+    //: A heading above a plan's schedule: %1 is the plan's name.
+    flow.heading(QCoreApplication::translate("Report", "Schedule: %1").arg(name));
     flow.tableRow(rows.front(), layout, true);
     flow.setOnNewPage([&] {
-        flow.heading(QStringLiteral("Schedule: %1 (continued)").arg(name));
+        //: The same heading on each following page of the schedule: %1 is the plan's name.
+        flow.heading(QCoreApplication::translate("Report", "Schedule: %1 (continued)").arg(name));
         flow.tableRow(rows.front(), layout, true);
     });
     for (int done = 0, page = 0; done < payments; ++page) {
@@ -134,17 +138,19 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     const commands::ComparisonOutcome &outcome = *content.comparison;
     const commands::ComparisonTexts &texts = outcome.texts;
     flow.keepTogether(3 * flow.headingHeight());
-    flow.heading(QStringLiteral("Compare with an offer"));
+    flow.heading(QCoreApplication::translate("Report", "Compare with an offer"));
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (!texts[i].empty())
-            flow.pair(toQString(commands::comparisonFieldName(compare::ComparisonField(i))), toQString(texts[i]));
-    flow.pair(QStringLiteral("First payment"), monthText(outcome.reading.inputs.firstPayment, locale));
+            flow.pair(shownInputName(compare::ComparisonField(i)), toQString(texts[i]));
+    flow.pair(QCoreApplication::translate("Report", "First payment"),
+              monthText(outcome.reading.inputs.firstPayment, locale));
 
     const commands::ComparisonReading &reading = outcome.reading;
     if (!reading.problems.empty()) {
         for (const commands::FieldProblem &problem : reading.problems)
-            flow.paragraph(toQString(commands::comparisonFieldName(problem.field)) + QStringLiteral(": ")
-                           + toQString(problem.message));
+            //: An input that cannot be used: %1 is its name, %2 why.
+            flow.paragraph(QCoreApplication::translate("Report", "%1: %2")
+                               .arg(shownInputName(problem.field), toQString(problem.message)));
         return;
     }
     const compare::Comparison &comparison = outcome.result;
@@ -180,7 +186,7 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     chart->layout()->activate();
     const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
     flow.keepTogether(flow.headingHeight() + chartHeight);
-    flow.heading(QStringLiteral("Cost so far, each way"));
+    flow.heading(QCoreApplication::translate("Report", "Cost so far, each way"));
     scene.render(&painter, flow.reserve(chartHeight), QRectF(QPointF(0, 0), layoutSize));
 }
 
@@ -230,12 +236,14 @@ bool saveReportPdf(const ReportContent &content, const QString &path, const QPag
         [&content, &path, &layout](QIODevice &file, QString &writeError) {
             QPdfWriter writer{&file};
             writer.setTitle(content.title);
-            writer.setCreator(QStringLiteral("Blended Loan Calculator"));
+            writer.setCreator(programName());
             writer.setResolution(300);
             writer.setPageLayout(layout);
             if (paintReport(content, writer))
                 return true;
-            writeError = saving::saveFailureMessage(path, QStringLiteral("The PDF could not be drawn"));
+            //: Why the PDF could not be saved, to follow "The file could not be saved:".
+            writeError
+                = saving::saveFailureMessage(path, QCoreApplication::translate("Report", "The PDF could not be drawn"));
             return false;
         },
         error);
@@ -251,7 +259,7 @@ bool printReport(const ReportContent &content, QPrinter &printer, QString &error
         error.clear();
         return true;
     }
-    error = QStringLiteral("The report could not be printed: the printer could not be opened.");
+    error = QCoreApplication::translate("Report", "The report could not be printed: the printer could not be opened.");
     return false;
 }
 

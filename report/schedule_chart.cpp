@@ -5,6 +5,7 @@
 #include "localtext/display_text.h"
 
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QPalette>
 #include <QScatterSeries>
@@ -20,9 +21,15 @@ namespace {
 using schedule::Plan;
 using schedule::Schedule;
 
-constexpr std::array<const char *, ScheduleChart::lineCount> lineNames{"Loan 1 and loan 2", "Blended loan",
-                                                                       "Combined payment at the average rate",
-                                                                       "Combined payment at the weighted rate"};
+constexpr std::array<const char *, ScheduleChart::lineCount> lineNames{
+    QT_TRANSLATE_NOOP("ScheduleChart", "Loan 1 and loan 2"), QT_TRANSLATE_NOOP("ScheduleChart", "Blended loan"),
+    QT_TRANSLATE_NOOP("ScheduleChart", "Combined payment at the average rate"),
+    QT_TRANSLATE_NOOP("ScheduleChart", "Combined payment at the weighted rate")};
+
+QString lineName(std::size_t line)
+{
+    return QCoreApplication::translate("ScheduleChart", lineNames[line]);
+}
 
 // The lines often run close together (every plan repays the same principal over about the same time), so each
 // has a dash pattern of its own as well as a colour.
@@ -82,9 +89,9 @@ std::array<Curve, ScheduleChart::lineCount> curvesOf(std::span<const Schedule> s
     else if (loan1 || loan2)
         curves[0] = curveOf(loan1 ? *loan1 : *loan2, kind);
     if (loan1 && !loan2)
-        curves[0].name = QStringLiteral("Loan 1");
+        curves[0].name = QCoreApplication::translate("ScheduleChart", "Loan 1");
     if (loan2 && !loan1)
-        curves[0].name = QStringLiteral("Loan 2");
+        curves[0].name = QCoreApplication::translate("ScheduleChart", "Loan 2");
     const std::array<Plan, 3> others{Plan::BlendedLoan, Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate};
     for (std::size_t i = 0; i < others.size(); ++i)
         if (const Schedule *plan = find(schedules, others[i]))
@@ -112,9 +119,10 @@ ScheduleChart::ScheduleChart(numtext::LocaleMarks marks, QGraphicsItem *parent)
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         Line &line = m_lines[i];
         line.curve = new QLineSeries;
-        line.curve->setName(QString::fromLatin1(lineNames[i]));
+        line.curve->setName(lineName(i));
         line.payoff = new QScatterSeries;
-        line.payoff->setName(QString::fromLatin1(lineNames[i]) + QStringLiteral(": paid off"));
+        //: The dot where a line of the chart ends: %1 is the line's name.
+        line.payoff->setName(QCoreApplication::translate("ScheduleChart", "%1: paid off").arg(lineName(i)));
         line.payoff->setMarkerSize(9);
         for (QXYSeries *series : {static_cast<QXYSeries *>(line.curve), static_cast<QXYSeries *>(line.payoff)}) {
             addSeries(series);
@@ -134,7 +142,7 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
     double maximum = 0;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const QList<QPointF> &points = curves[i].points;
-        m_lines[i].curve->setName(curves[i].name.isEmpty() ? QString::fromLatin1(lineNames[i]) : curves[i].name);
+        m_lines[i].curve->setName(curves[i].name.isEmpty() ? lineName(i) : curves[i].name);
         m_lines[i].curve->replace(points);
         m_lines[i].payoff->replace(points.isEmpty() ? QList<QPointF>{} : QList<QPointF>{points.back()});
         m_payoffs[i] = curves[i].payoff;
@@ -148,7 +156,9 @@ void ScheduleChart::setSchedules(std::span<const Schedule> schedules, ChartKind 
     const bool anyLine = std::any_of(curves.begin(), curves.end(), [](const Curve &c) { return !c.points.isEmpty(); });
     m_timeAxis->setVisible(anyLine);
     m_moneyAxis->setVisible(anyLine);
-    setTitle(anyLine ? QString() : QStringLiteral("No plan could be listed, so there is nothing to chart."));
+    setTitle(anyLine ? QString()
+                     : QCoreApplication::translate("ScheduleChart",
+                                                   "No plan could be listed, so there is nothing to chart."));
 
     const schedule::Month firstPayment = [&] {
         for (const Schedule &s : schedules)
@@ -192,7 +202,9 @@ std::vector<LegendEntry> ScheduleChart::legendEntries() const
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         if (m_payoffs[i])
             entries.push_back({m_lines[i].curve->name(), m_lines[i].curve->pen(),
-                               QStringLiteral("paid off in ") + monthText(*m_payoffs[i], m_locale)});
+                               //: Beside a line's name in the legend: %1 is the month, such as "March 2055".
+                               QCoreApplication::translate("ScheduleChart", "paid off in %1")
+                                   .arg(monthText(*m_payoffs[i], m_locale))});
     return entries;
 }
 

@@ -3,6 +3,8 @@
 
 #include "localtext/display_text.h"
 
+#include <QCoreApplication>
+
 namespace report {
 
 using localtext::moneyText;
@@ -57,17 +59,18 @@ QString ScheduleModel::heading(int column)
 {
     switch (column) {
     case Number:
-        return QStringLiteral("No.");
+        //: The column of the payments' numbers, 1, 2, 3 ...: keep it short.
+        return QCoreApplication::translate("ScheduleModel", "No.");
     case Month:
-        return QStringLiteral("Month");
+        return QCoreApplication::translate("ScheduleModel", "Month");
     case Amount:
-        return QStringLiteral("Payment");
+        return QCoreApplication::translate("ScheduleModel", "Payment");
     case Interest:
-        return QStringLiteral("Interest");
+        return QCoreApplication::translate("ScheduleModel", "Interest");
     case Principal:
-        return QStringLiteral("Principal repaid");
+        return QCoreApplication::translate("ScheduleModel", "Principal repaid");
     case Balance:
-        return QStringLiteral("Balance");
+        return QCoreApplication::translate("ScheduleModel", "Balance");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "schedule_chart.h"
 #include "schedule_model.h"
 #include "screen_fit.h"
+#include "shown_names.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -61,16 +62,17 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, std::function<void(
     , m_firstPaymentPicked(std::move(firstPaymentPicked))
 {
     setObjectName("SchedulesWindow");
-    setWindowTitle(QStringLiteral("Repayment schedules - Blended Loan Calculator"));
-    setAccessibleName(QStringLiteral("Repayment schedules"));
+    //: %1 is the program's name, which stays as it is.
+    setWindowTitle(tr("Repayment schedules - %1").arg(programName()));
+    setAccessibleName(tr("Repayment schedules"));
 
     m_firstPayment = new QDateEdit(firstDayOf(defaultFirstPayment()), this);
     m_firstPayment->setObjectName("FirstPayment");
-    m_firstPayment->setAccessibleName(QStringLiteral("First payment month"));
+    m_firstPayment->setAccessibleName(tr("First payment month"));
     m_firstPayment->setDisplayFormat(QStringLiteral("MMMM yyyy"));
     m_firstPayment->setDateRange({1900, 1, 1}, {2999, 12, 1});
     m_firstPayment->setCurrentSection(QDateTimeEdit::MonthSection);
-    auto *firstPaymentCaption = new QLabel(QStringLiteral("&First payment:"), this);
+    auto *firstPaymentCaption = new QLabel(tr("&First payment:"), this);
     firstPaymentCaption->setBuddy(m_firstPayment);
     connect(m_firstPayment, &QDateEdit::dateChanged, this, [this] {
         if (m_firstPaymentPicked)
@@ -79,8 +81,8 @@ SchedulesWindow::SchedulesWindow(numtext::LocaleMarks marks, std::function<void(
 
     auto *noCalculation = wrappedLabel("NoCalculation", this);
     noCalculation->setAlignment(Qt::AlignCenter);
-    noCalculation->setText(QStringLiteral("The schedules follow the calculator's figures: press Calculate in the "
-                                          "calculator window first, and they appear here."));
+    noCalculation->setText(tr("The schedules follow the calculator's figures: press Calculate in the calculator "
+                              "window first, and they appear here."));
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName("Panels");
@@ -126,9 +128,9 @@ QWidget *SchedulesWindow::createPlanList()
     auto *panel = new QWidget;
     m_planList = new QListWidget(panel);
     m_planList->setObjectName("Plans");
-    m_planList->setAccessibleName(QStringLiteral("Plans"));
+    m_planList->setAccessibleName(tr("Plans"));
     for (const schedule::Plan plan : schedule::allPlans)
-        m_planList->addItem(toQString(schedule::planName(plan)));
+        m_planList->addItem(shownPlanName(plan));
     m_planList->setCurrentRow(0);
     // Every plan's name in full, and no room below them to scroll through, whatever the style pads.
     m_planList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -136,7 +138,7 @@ QWidget *SchedulesWindow::createPlanList()
     m_planList->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_planList->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(m_planList, &QListWidget::currentRowChanged, this, [this] { showCurrentPlan(); });
-    auto *caption = new QLabel(QStringLiteral("&Plans"), panel);
+    auto *caption = new QLabel(tr("&Plans"), panel);
     caption->setBuddy(m_planList);
 
     m_summaryPanel = new QWidget(panel);
@@ -191,7 +193,7 @@ QWidget *SchedulesWindow::createPlanView()
     m_model = new ScheduleModel(m_marks, this);
     m_table = new QTableView(panel);
     m_table->setObjectName("Schedule");
-    m_table->setAccessibleName(QStringLiteral("Repayment schedule"));
+    m_table->setAccessibleName(tr("Repayment schedule"));
     m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -217,13 +219,13 @@ QWidget *SchedulesWindow::createPlanView()
 QWidget *SchedulesWindow::createChartView()
 {
     auto *panel = new QWidget(this);
-    auto *balance = new QRadioButton(QStringLiteral("Remaining &balance"), panel);
+    auto *balance = new QRadioButton(tr("Remaining &balance"), panel);
     balance->setObjectName("ChartBalance");
-    balance->setAccessibleName(QStringLiteral("Chart the remaining balance"));
+    balance->setAccessibleName(tr("Chart the remaining balance"));
     balance->setChecked(true);
-    auto *interest = new QRadioButton(QStringLiteral("&Interest paid so far"), panel);
+    auto *interest = new QRadioButton(tr("&Interest paid so far"), panel);
     interest->setObjectName("ChartInterest");
-    interest->setAccessibleName(QStringLiteral("Chart the interest paid so far"));
+    interest->setAccessibleName(tr("Chart the interest paid so far"));
     m_chartKind = new QButtonGroup(this);
     m_chartKind->addButton(balance, int(ChartKind::Balance));
     m_chartKind->addButton(interest, int(ChartKind::CumulativeInterest));
@@ -235,7 +237,7 @@ QWidget *SchedulesWindow::createChartView()
     m_chart = new ScheduleChart(m_marks);
     m_chartView = new QChartView(m_chart, panel);
     m_chartView->setObjectName("Chart");
-    m_chartView->setAccessibleName(QStringLiteral("Chart of the plans over time"));
+    m_chartView->setAccessibleName(tr("Chart of the plans over time"));
     m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setMinimumSize(240, 160);
     m_legend = new ChartLegend(panel);
@@ -299,7 +301,7 @@ void SchedulesWindow::showCurrentPlan()
     if (row < 0 || std::size_t(row) >= m_schedules.size())
         return;
     const schedule::Schedule &shown = m_schedules[std::size_t(row)];
-    m_planTitle->setText(toQString(schedule::planName(shown.plan)));
+    m_planTitle->setText(shownPlanName(shown.plan));
     if (!shown.listed()) {
         m_notListed->setText(notListedText(shown));
         m_model->setPayments({});
@@ -340,8 +342,10 @@ void SchedulesWindow::showSummary(const schedule::Schedule &schedule)
         text->setObjectName(QStringLiteral("summary_") + QLatin1String(rows[i].name));
         text->setText(rows[i].text);
         // Read as a pair, "Final payment, $1,968.69": a label's text is not what a screen reader names it by.
-        text->setAccessibleName(rows[i].caption + QStringLiteral(", ") + rows[i].text);
-        m_summaryCaptions[i]->setText(rows[i].caption + ':');
+        //: A summary figure as a screen reader reads it: %1 is its caption, %2 the figure.
+        text->setAccessibleName(tr("%1, %2").arg(rows[i].caption, rows[i].text));
+        //: A summary figure's caption beside it: %1 is the caption.
+        m_summaryCaptions[i]->setText(tr("%1:").arg(rows[i].caption));
     }
 }
 

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shown_names.h"
+
+#include "commands/form_table.h"
+#include "localtext/display_text.h"
+
+#include <QCoreApplication>
+#include <string>
+
+namespace report {
+
+namespace {
+
+QString translated(const char *context, std::string_view text)
+{
+    return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
+} // namespace
+
+QString programName()
+{
+    return localtext::toQString(commands::form::programTitle);
+}
+
+QString shownPlanName(schedule::Plan plan)
+{
+    return translated("PlanNames", schedule::planName(plan));
+}
+
+QString shownInputCaption(compare::ComparisonField field)
+{
+    return translated("ComparisonInputs", compare::comparisonInput(field).caption);
+}
+
+QString shownInputName(compare::ComparisonField field)
+{
+    return translated("ComparisonInputs", compare::comparisonInput(field).accessibleName);
+}
+
+} // namespace report
