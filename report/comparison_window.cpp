@@ -328,7 +328,7 @@ QWidget *ComparisonWindow::createResults()
     auto *results = new QGroupBox(tr("Both ways side by side"));
     m_results = new QGridLayout(results);
     for (std::size_t column = 0; column < commands::comparisonColumnTitles.size(); ++column) {
-        auto *title = new QLabel(toQString(commands::comparisonColumnTitles[column]), results);
+        auto *title = new QLabel(toQString(commands::shownColumnTitle(commands::ComparisonColumn(column), 2)), results);
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
@@ -562,7 +562,7 @@ void ComparisonWindow::showResults()
                                                  [](const compare::LoanInputs &loan) { return loan.balance != 0; }));
     for (std::size_t column = 0; column < m_columnTitles.size(); ++column)
         m_columnTitles[column]->setText(
-            toQString(commands::comparisonColumnTitle(commands::ComparisonColumn(column), loans)));
+            toQString(commands::shownColumnTitle(commands::ComparisonColumn(column), loans)));
     const QLocale shown = locale();
     const commands::MonthNamer monthName
         = [&shown](schedule::Month month) { return monthText(month, shown).toStdString(); };

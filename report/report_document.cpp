@@ -62,7 +62,7 @@ void paintSummaries(PageFlow &flow, const ReportContent &content, const QLocale 
         const std::vector<SummaryRow> rows = planSummary(plan, content.marks, locale);
         // A plan's summary is short: it stays on one page.
         flow.keepTogether(flow.headingHeight() + double(std::max<std::size_t>(rows.size(), 2)) * flow.pairHeight());
-        flow.heading(shownPlanName(plan.plan));
+        flow.heading(toQString(schedule::shownPlanName(plan.plan)));
         if (!plan.listed())
             flow.paragraph(notListedText(plan));
         for (const SummaryRow &row : rows)
@@ -98,7 +98,7 @@ void paintChart(PageFlow &flow, const ReportContent &content, QPainter &painter)
 // fewer than three of its rows.
 void paintSchedule(PageFlow &flow, const schedule::Schedule &plan, const ReportContent &content, const QLocale &locale)
 {
-    const QString name = shownPlanName(plan.plan);
+    const QString name = toQString(schedule::shownPlanName(plan.plan));
     const std::vector<std::vector<QString>> rows = scheduleCells(plan, content, locale);
     std::vector<Qt::Alignment> alignments(ScheduleModel::ColumnCount, Qt::AlignRight);
     alignments[ScheduleModel::Month] = Qt::AlignLeft;

@@ -130,7 +130,7 @@ QWidget *SchedulesWindow::createPlanList()
     m_planList->setObjectName("Plans");
     m_planList->setAccessibleName(tr("Plans"));
     for (const schedule::Plan plan : schedule::allPlans)
-        m_planList->addItem(shownPlanName(plan));
+        m_planList->addItem(toQString(schedule::shownPlanName(plan)));
     m_planList->setCurrentRow(0);
     // Every plan's name in full, and no room below them to scroll through, whatever the style pads.
     m_planList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -301,7 +301,7 @@ void SchedulesWindow::showCurrentPlan()
     if (row < 0 || std::size_t(row) >= m_schedules.size())
         return;
     const schedule::Schedule &shown = m_schedules[std::size_t(row)];
-    m_planTitle->setText(shownPlanName(shown.plan));
+    m_planTitle->setText(toQString(schedule::shownPlanName(shown.plan)));
     if (!shown.listed()) {
         m_notListed->setText(notListedText(shown));
         m_model->setPayments({});

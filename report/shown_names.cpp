@@ -20,12 +20,7 @@ QString translated(const char *context, std::string_view text)
 
 QString programName()
 {
-    return localtext::toQString(commands::form::programTitle);
-}
-
-QString shownPlanName(schedule::Plan plan)
-{
-    return translated("PlanNames", schedule::planName(plan));
+    return localtext::toQString(commands::form::shown(commands::form::programTitle));
 }
 
 QString shownInputCaption(compare::ComparisonField field)

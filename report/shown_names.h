@@ -2,7 +2,6 @@
 #pragma once
 
 #include "compare/input_table.h"
-#include "schedule/repayment_schedule.h"
 
 #include <QString>
 
@@ -11,11 +10,8 @@
 // tables mark them with.
 namespace report {
 
-// The program's name, which no language changes.
+// The program's name, in the user's language as the window's title gives it.
 QString programName();
-
-// "Loan 1", "Blended loan", ...: a plan's name as the schedules and the report show it.
-QString shownPlanName(schedule::Plan plan);
 
 // An input's caption above its box in the comparison window: "Balance".
 QString shownInputCaption(compare::ComparisonField field);

@@ -66,8 +66,8 @@ struct ExpectedText {
 // What each language shows, a few texts of every kind: captions with their access keys, the table's columns, the
 // chart's words and what a screen reader hears.
 const ExpectedText expectedTexts[] = {
-    {"SchedulesWindow", "", Shown::WindowTitle, "Tilgungspläne - Blended Loan Calculator",
-     "Tableaux d'amortissement - Blended Loan Calculator"},
+    {"SchedulesWindow", "", Shown::WindowTitle, "Tilgungspläne - Rechner für zusammengefasste Darlehen",
+     "Tableaux d'amortissement - Calculateur de regroupement de prêts"},
     {"SchedulesWindow", "ChartBalance", Shown::Text, "&Restschuld", "Capital &restant dû"},
     {"SchedulesWindow", "ChartInterest", Shown::Text, "Bisher gezahlte &Zinsen", "&Intérêts payés à ce jour"},
     {"SchedulesWindow", "Schedule", Shown::AccessibleName, "Tilgungsplan", "Tableau d'amortissement"},
@@ -77,8 +77,8 @@ const ExpectedText expectedTexts[] = {
     {"SchedulesWindow", "summary_payments", Shown::AccessibleName, "Anzahl der Raten, 240", "Nombre d'échéances, 240"},
     {"SchedulesWindow", "legend_1", Shown::Text, "Zusammengefasstes Darlehen, getilgt im Dezember 2049",
      "Prêt regroupé, remboursé en décembre 2049"},
-    {"ComparisonWindow", "", Shown::WindowTitle, "Mit einem Angebot vergleichen - Blended Loan Calculator",
-     "Comparer avec une offre - Blended Loan Calculator"},
+    {"ComparisonWindow", "", Shown::WindowTitle, "Mit einem Angebot vergleichen - Rechner für zusammengefasste Darlehen",
+     "Comparer avec une offre - Calculateur de regroupement de prêts"},
     {"ComparisonWindow", "FillFromCalculator", Shown::Text, "&Werte aus dem Rechner übernehmen",
      "&Reprendre les valeurs de la calculatrice"},
     {"ComparisonWindow", "ChartCostSoFar", Shown::Text, "&Kosten bis dahin", "Coût &cumulé"},

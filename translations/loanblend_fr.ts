@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>same as loan1</source>
-        <translation>comme le prêt 1</translation>
+        <translation>idem prêt 1</translation>
     </message>
     <message>
         <source>Monthly Payment 2</source>
