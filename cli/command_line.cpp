@@ -488,7 +488,7 @@ private:
         for (const commands::ComparisonColumn column :
              {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer,
               commands::ComparisonColumn::Difference})
-            lines += '\t' + std::string(commands::comparisonColumnTitle(column, comparison.keep.schedules.size()));
+            lines += '\t' + commands::shownColumnTitle(column, comparison.keep.schedules.size());
         lines += '\n';
         for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))
             lines += std::string(row.caption) + '\t' + row.texts[0] + '\t' + row.texts[1] + '\t' + row.texts[2] + '\n';

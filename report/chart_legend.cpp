@@ -13,6 +13,8 @@ namespace {
 
 QString entryText(const LegendEntry &entry)
 {
+    if (entry.payoff.isEmpty())
+        return entry.name;
     //: A legend's line: %1 is the line's name, %2 when it is paid off ("paid off in March 2055").
     return QCoreApplication::translate("ChartLegend", "%1, %2").arg(entry.name, entry.payoff);
 }

@@ -74,6 +74,11 @@ void ComparisonChart::hideBreakEvenFromLegend()
         marker->setVisible(false);
 }
 
+std::vector<LegendEntry> ComparisonChart::legendEntries() const
+{
+    return {{m_keep->name(), m_keep->pen(), {}}, {m_offer->name(), m_offer->pen(), {}}};
+}
+
 void ComparisonChart::setComparison(const compare::Comparison &comparison, schedule::Month firstPayment,
                                     ComparisonChartKind kind)
 {
@@ -84,7 +89,7 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     const QList<QPointF> offer
         = drawn ? pointsOf(cost ? comparison.offer.costSoFar : comparison.offer.balanceOwed) : QList<QPointF>{};
     m_keep->setName(
-        toQString(commands::comparisonColumnTitle(commands::ComparisonColumn::Keep, comparison.keep.schedules.size())));
+        toQString(commands::shownColumnTitle(commands::ComparisonColumn::Keep, comparison.keep.schedules.size())));
     m_keep->replace(keep);
     m_offer->replace(offer);
     // On the offer's line where it is ahead for good; a curve that has ended stays at its last value.

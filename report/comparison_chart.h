@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
+#include "schedule_chart.h" // LegendEntry
+
 #include "compare/comparison.h"
 #include "numtext/locale_marks.h"
 
@@ -32,6 +36,8 @@ public:
 
     // Light or dark to match the palette, so that lines and labels read on either.
     void followPalette(const QPalette &palette);
+    // The two ways' names and pens, for a legend beside the chart where the chart's own would be cut short.
+    std::vector<LegendEntry> legendEntries() const;
 
 private:
     void stylePens();

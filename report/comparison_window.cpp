@@ -2,6 +2,7 @@
 #include "comparison_window.h"
 
 #include "commands/comparison_results.h"
+#include "chart_legend.h"
 #include "comparison_chart.h"
 #include "localtext/display_text.h"
 #include "numtext/cents_text.h"
@@ -389,6 +390,11 @@ QWidget *ComparisonWindow::createChart()
     view->setAccessibleName(tr("Chart of both ways over the months"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(300, 200);
+    // Names in full, a line each, in place of the chart's own legend, which cuts them short in a narrow chart.
+    m_chart->legend()->hide();
+    m_legend = new ChartLegend(panel);
+    m_legend->setObjectName("ComparisonLegend");
+    m_legend->setEntries(m_chart->legendEntries()); // its rows, for the tab order, before anything is compared
     m_chartNote = new QLabel(panel);
     m_chartNote->setObjectName("ChartNote");
     m_chartNote->setWordWrap(true);
@@ -401,6 +407,7 @@ QWidget *ComparisonWindow::createChart()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(choice);
     layout->addWidget(view, 1);
+    layout->addWidget(m_legend);
     layout->addWidget(m_chartNote);
     return panel;
 }
@@ -423,6 +430,9 @@ void ComparisonWindow::chainTabOrder()
     chain.push_back(m_sentence);
     chain.push_back(m_chartKind->button(int(ComparisonChartKind::CostSoFar)));
     chain.push_back(findChild<QChartView *>("ComparisonChart"));
+    for (QLabel *entry : m_legend->findChildren<QLabel *>())
+        if (entry->focusPolicy() != Qt::NoFocus)
+            chain.push_back(entry);
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
@@ -591,6 +601,7 @@ void ComparisonWindow::updateChart()
 {
     const auto kind = ComparisonChartKind(m_chartKind->checkedId());
     m_chart->setComparison(m_outcome.result, firstPayment(), kind);
+    m_legend->setEntries(m_chart->legendEntries());
     // Below the chart rather than as its title, which a narrow chart would cut short.
     m_chartNote->setText(m_outcome.result.refusal ? tr("Nothing to chart until the comparison can be made.")
                              : kind == ComparisonChartKind::CostSoFar
@@ -624,6 +635,7 @@ void ComparisonWindow::paintInput(QLineEdit &box) const
 void ComparisonWindow::followPalette()
 {
     m_chart->followPalette(palette());
+    m_legend->setEntries(m_chart->legendEntries());
     for (QLineEdit *input : m_inputs)
         paintInput(*input);
 }

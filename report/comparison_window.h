@@ -18,6 +18,7 @@ class QLineEdit;
 namespace report {
 
 class ComparisonChart;
+class ChartLegend;
 
 // Keep both loans or take a lender's offer: the user's loans, the offer and what both ways share, the two ways
 // side by side with their difference, one sentence of facts, and a chart of each way's cost so far. It compares
@@ -89,6 +90,7 @@ private:
     QLabel *m_sentence = nullptr;
     QButtonGroup *m_chartKind = nullptr;
     ComparisonChart *m_chart = nullptr;
+    ChartLegend *m_legend = nullptr;
     QLabel *m_chartNote = nullptr;
     bool m_compareQueued = false;
 };

@@ -14,7 +14,7 @@ ReportContent reportContentOf(const commands::CalculationOutcome &outcome, std::
                               const numtext::LocaleMarks &marks, QDate date)
 {
     ReportContent content;
-    content.title = toQString(commands::form::programTitle);
+    content.title = toQString(commands::form::shown(commands::form::programTitle));
     content.date = date;
     for (const commands::ReportGroup &group : commands::reportGroups(outcome, marks)) {
         ReportSection section{toQString(group.title), {}};

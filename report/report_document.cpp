@@ -159,7 +159,7 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     std::vector<std::vector<QString>> rows{{QString()}};
     for (const commands::ComparisonColumn column :
          {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer, commands::ComparisonColumn::Difference})
-        rows.front().push_back(toQString(commands::comparisonColumnTitle(column, comparison.keep.schedules.size())));
+        rows.front().push_back(toQString(commands::shownColumnTitle(column, comparison.keep.schedules.size())));
     for (const commands::ComparisonRow &row :
          commands::comparisonRows(comparison, content.marks, monthName, commands::FigureText::Shown)) {
         std::vector<QString> &cells = rows.emplace_back(std::vector<QString>{toQString(row.caption)});
