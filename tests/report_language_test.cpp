@@ -75,8 +75,11 @@ const ExpectedText expectedTexts[] = {
     {"SchedulesWindow", "4", Shown::ColumnHeading, "Tilgung", "Capital remboursé"},
     {"SchedulesWindow", "5", Shown::ColumnHeading, "Restschuld", "Capital restant dû"},
     {"SchedulesWindow", "summary_payments", Shown::AccessibleName, "Anzahl der Raten, 240", "Nombre d'échéances, 240"},
+    // A legend's line joins a plan's name with its last month; in French no one participle agrees with every name.
+    {"SchedulesWindow", "legend_0", Shown::Text, "Darlehen 1 und Darlehen 2, getilgt im Dezember 2049",
+     "Prêt 1 et prêt 2, jusqu'en décembre 2049"},
     {"SchedulesWindow", "legend_1", Shown::Text, "Zusammengefasstes Darlehen, getilgt im Dezember 2049",
-     "Prêt regroupé, remboursé en décembre 2049"},
+     "Prêt regroupé, jusqu'en décembre 2049"},
     {"ComparisonWindow", "", Shown::WindowTitle, "Mit einem Angebot vergleichen - Rechner für zusammengefasste Darlehen",
      "Comparer avec une offre - Calculateur de regroupement de prêts"},
     {"ComparisonWindow", "FillFromCalculator", Shown::Text, "&Werte aus dem Rechner übernehmen",

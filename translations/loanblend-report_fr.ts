@@ -473,7 +473,7 @@
         <message>
             <source>paid off in %1</source>
             <extracomment>Beside a line's name in the legend: %1 is the month, such as "March 2055".</extracomment>
-            <translation>remboursé en %1</translation>
+            <translation>jusqu'en %1</translation>
         </message>
     </context>
     <context>
