@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomic_save.h"
 
+#include "system_reason.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -33,21 +35,12 @@ QString reasonFor(const QString &path, const QString &systemReason)
         return QCoreApplication::translate("Saving", "the file is read-only");
     if (systemReason.isEmpty())
         return QCoreApplication::translate("Saving", "the reason is unknown");
-    QString reason = systemReason;
-    reason[0] = reason[0].toLower();
-    return reason;
+    return asClause(systemReason);
 }
 
-QString systemReason(int error)
+// `reason` as a clause already (systemReason gives one).
+QString inPlaceFailure(const QString &reason)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString inPlaceFailure(const QString &systemReason)
-{
-    QString reason = systemReason;
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toLower();
     return QCoreApplication::translate("Saving", "The file could not be saved: %1.").arg(reason);
 }
 
@@ -72,7 +65,7 @@ bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIO
     QFile file;
     if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        error = inPlaceFailure(file.errorString());
+        error = inPlaceFailure(asClause(file.errorString()));
         return false;
     }
     QString writeError;
@@ -82,7 +75,7 @@ bool writeInPlace(const QString &path, mode_t mode, const std::function<bool(QIO
     if (!flushed) {
         error = !writeError.isEmpty() ? writeError
             : written                 ? inPlaceFailure(systemReason(flushFailure))
-                                      : inPlaceFailure(file.errorString());
+                                      : inPlaceFailure(asClause(file.errorString()));
         return false;
     }
     error.clear();

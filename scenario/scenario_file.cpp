@@ -3,6 +3,7 @@
 
 #include "commands/failure_messages.h"
 #include "commands/form_table.h"
+#include "saving/system_reason.h"
 #include "scenario_texts.h"
 #include "schedule/month_text.h"
 
@@ -14,7 +15,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -59,7 +59,8 @@ QJsonObject objectMember(const QJsonObject &object, const char *key, const QStri
     const QJsonValue value = member(object, key, where);
     if (!value.isObject())
         //: %1 is the name of an entry in the file; %2 is a part of the file, such as "the comparison".
-        refuse(QCoreApplication::translate("ScenarioFile", "\u201C%1\u201D in %2 is not an object").arg(QLatin1String(key), where));
+        refuse(QCoreApplication::translate("ScenarioFile", "\u201C%1\u201D in %2 is not an object")
+                   .arg(QLatin1String(key), where));
     return value.toObject();
 }
 
@@ -86,7 +87,8 @@ schedule::Month monthMember(const QJsonObject &object)
     const QJsonValue value = member(object, "firstMonth", QCoreApplication::translate("ScenarioFile", "the scenario"));
     const std::optional<schedule::Month> month = schedule::readMonth(value.toString().toStdString());
     if (!value.isString() || !month)
-        refuse(QCoreApplication::translate("ScenarioFile", "its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
+        refuse(QCoreApplication::translate(
+            "ScenarioFile", "its first month is not a month from 1900-01 to 2999-12 written as YYYY-MM"));
     return *month;
 }
 
@@ -96,9 +98,11 @@ ScenarioComparison readComparison(const QJsonObject &object)
     ScenarioComparison comparison;
     const QJsonValue loans = member(object, "loans", where);
     if (!loans.isArray() || loans.toArray().isEmpty() || loans.toArray().size() > 2)
-        refuse(QCoreApplication::translate("ScenarioFile", "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
+        refuse(QCoreApplication::translate("ScenarioFile",
+                                           "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
     for (const QJsonValue &entry : loans.toArray()) {
-        const QString loanWhere = QCoreApplication::translate("ScenarioFile", "loan %1 of the comparison").arg(comparison.loans.size() + 1);
+        const QString loanWhere
+            = QCoreApplication::translate("ScenarioFile", "loan %1 of the comparison").arg(comparison.loans.size() + 1);
         if (!entry.isObject())
             //: %1 is a part of the file, such as "loan 1 of the comparison".
             refuse(QCoreApplication::translate("ScenarioFile", "%1 is not an object").arg(loanWhere));
@@ -126,7 +130,9 @@ Scenario readDocument(const QByteArray &bytes)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         //: %1 is the JSON reader's own account of the fault; %2 counts bytes from the start.
-        refuse(QCoreApplication::translate("ScenarioFile", "it is not a scenario: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+        refuse(QCoreApplication::translate("ScenarioFile", "it is not a scenario: %1 at byte %2")
+                   .arg(error.errorString())
+                   .arg(error.offset));
     if (!document.isObject())
         refuse(QCoreApplication::translate("ScenarioFile", "it is not a scenario"));
     const QJsonObject root = document.object();
@@ -136,31 +142,28 @@ Scenario readDocument(const QByteArray &bytes)
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()))
         refuse(QCoreApplication::translate("ScenarioFile", "its version is not a whole number"));
     if (version.toDouble() < 1)
-        refuse(QCoreApplication::translate("ScenarioFile", "its version, %1, is no scenario version (this one reads version %2)")
+        refuse(QCoreApplication::translate("ScenarioFile",
+                                           "its version, %1, is no scenario version (this one reads version %2)")
                    .arg(version.toDouble())
                    .arg(fileVersion));
     if (version.toDouble() > fileVersion)
-        refuse(QCoreApplication::translate("ScenarioFile", "it was written by a newer version of the program (scenario version %1; "
-                                                       "this one reads version %2)")
+        refuse(QCoreApplication::translate("ScenarioFile",
+                                           "it was written by a newer version of the program (scenario version %1; "
+                                           "this one reads version %2)")
                    .arg(version.toDouble())
                    .arg(fileVersion));
 
     Scenario scenario;
-    const QJsonObject inputs = objectMember(root, "inputs", QCoreApplication::translate("ScenarioFile", "the scenario"));
+    const QJsonObject inputs
+        = objectMember(root, "inputs", QCoreApplication::translate("ScenarioFile", "the scenario"));
     for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
-        scenario.inputs[i] = numberMember(inputs, inputKey(i), QCoreApplication::translate("ScenarioFile", "the inputs"));
+        scenario.inputs[i]
+            = numberMember(inputs, inputKey(i), QCoreApplication::translate("ScenarioFile", "the inputs"));
     scenario.firstMonth = monthMember(root);
     if (root.contains(QStringLiteral("comparison")))
-        scenario.comparison = readComparison(objectMember(root, "comparison", QCoreApplication::translate("ScenarioFile", "the scenario")));
+        scenario.comparison = readComparison(
+            objectMember(root, "comparison", QCoreApplication::translate("ScenarioFile", "the scenario")));
     return scenario;
-}
-
-QString systemReason(int error)
-{
-    QString reason = QString::fromLocal8Bit(std::strerror(error));
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toLower();
-    return reason;
 }
 
 // Why something that is not a regular file is no scenario, by its kind.
@@ -193,7 +196,7 @@ std::variant<QByteArray, QString> readBytes(int descriptor)
             pollfd ready{descriptor, POLLIN, 0};
             ::poll(&ready, 1, -1);
         } else if (errno != EINTR) {
-            return systemReason(errno);
+            return saving::systemReason(errno);
         }
     }
     return bytes;
@@ -254,13 +257,13 @@ std::variant<Scenario, QString> readScenarioFile(const QString &path)
     const QByteArray name = QFile::encodeName(path);
     struct stat status { };
     if (::stat(name.constData(), &status) != 0)
-        return systemReason(errno);
+        return saving::systemReason(errno);
     if (!S_ISREG(status.st_mode))
         return kindRefusal(status.st_mode);
     // Non-blocking, in case the name was given to a FIFO since the look above; the look after it tells.
     const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
-        return systemReason(errno);
+        return saving::systemReason(errno);
     std::variant<QByteArray, QString> read = kindRefusal(status.st_mode);
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode))
         read = readBytes(descriptor);
