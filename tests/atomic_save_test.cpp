@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "saving/atomic_save.h"
+#include "saving/system_reason.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <clocale>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -52,6 +54,39 @@ TEST(AtomicSave, fails_where_the_device_refuses_the_bytes)
     struct stat status { };
     ASSERT_EQ(::stat(QFile::encodeName(full).constData(), &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+struct ClauseCase {
+    const char *messagesLocale;
+    const char *language; // LANGUAGE, or none
+    const char *expected;
+};
+
+// The operating system's words follow a colon: lower-cased as English and French write them, kept where the C
+// library writes German, whose nouns keep their capital; LANGUAGE counts unless the locale is C, as for the C library.
+TEST(SystemReason, takes_a_small_letter_after_a_colon_unless_the_words_are_german)
+{
+    const ClauseCase cases[] = {
+        {"C", nullptr, "datei existiert bereits"},
+        {"de_DE.UTF-8", nullptr, "Datei existiert bereits"},
+        {"de_DE.UTF-8", "fr", "datei existiert bereits"},
+        {"C", "de", "datei existiert bereits"},
+        {"de_DE.UTF-8", "de:fr", "Datei existiert bereits"},
+    };
+    const std::string before = std::setlocale(LC_MESSAGES, nullptr);
+    if (!std::setlocale(LC_MESSAGES, "de_DE.UTF-8"))
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not generated on this machine";
+    for (const ClauseCase &clause : cases) {
+        ASSERT_NE(std::setlocale(LC_MESSAGES, clause.messagesLocale), nullptr) << clause.messagesLocale;
+        if (clause.language)
+            qputenv("LANGUAGE", clause.language);
+        else
+            qunsetenv("LANGUAGE");
+        EXPECT_EQ(saving::asClause(QStringLiteral("Datei existiert bereits")).toStdString(), clause.expected)
+            << clause.messagesLocale << " " << (clause.language ? clause.language : "");
+    }
+    qunsetenv("LANGUAGE");
+    std::setlocale(LC_MESSAGES, before.c_str());
 }
 
 } // namespace
