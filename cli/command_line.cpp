@@ -41,6 +41,13 @@ namespace cli {
 
 namespace {
 
+// Qt's own words for the help options addHelpOption adds. Debian's French catalog of Qt lacks them, so this
+// program's catalog gives them; a catalog installed later is asked first.
+[[maybe_unused]] constexpr const char *qtHelpOptionWords[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
 // The options a command takes, as bits: any other is a usage error, whatever the format.
 enum Takes { Inputs = 1, Format = 2, FirstMonth = 4, Output = 8 };
 

@@ -83,7 +83,7 @@ const ExpectedText expectedTexts[] = {
     {"ComparisonWindow", "", Shown::WindowTitle, "Mit einem Angebot vergleichen - Rechner für zusammengefasste Darlehen",
      "Comparer avec une offre - Calculateur de regroupement de prêts"},
     {"ComparisonWindow", "FillFromCalculator", Shown::Text, "&Werte aus dem Rechner übernehmen",
-     "&Reprendre les valeurs de la calculatrice"},
+     "&Reprendre les valeurs du calculateur"},
     {"ComparisonWindow", "ChartCostSoFar", Shown::Text, "&Kosten bis dahin", "Coût &cumulé"},
     {"ComparisonWindow", "ChartBalanceOwed", Shown::Text, "&Restschuld", "Capital restant &dû"},
     {"ComparisonWindow", "ComparisonFirstPayment", Shown::AccessibleName,

@@ -233,4 +233,15 @@ werden kann, oder eine Eingabe, die keine Zahl ist oder außerhalb ihres Bereich
         <translation>das Fenster konnte nicht geöffnet werden: Sein Teil des Programms ließ sich nicht laden.</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich der Qt-spezifischen Optionen an.</translation>
+    </message>
+</context>
 </TS>

@@ -233,4 +233,15 @@ entrée qui n’est pas un nombre ou sort de sa plage.</translation>
         <translation>la fenêtre n’a pas pu s’ouvrir&#xa0;: sa partie du programme n’a pas pu être chargée.</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, options propres à Qt comprises.</translation>
+    </message>
+</context>
 </TS>

@@ -315,7 +315,7 @@
         <name>HelpWindows</name>
         <message>
             <source>How the figures are defined</source>
-            <translation>Wie die Zahlen definiert sind</translation>
+            <translation>Wie die Kennzahlen definiert sind</translation>
         </message>
         <message>
             <source>About %1</source>

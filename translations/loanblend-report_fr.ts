@@ -523,11 +523,11 @@
         <message>
             <source>F&amp;ill from the calculator</source>
             <extracomment>Its access key must differ from the File menu's (Datei: D; Fichier: F), which people would take it for.</extracomment>
-            <translation>&amp;Reprendre les valeurs de la calculatrice</translation>
+            <translation>&amp;Reprendre les valeurs du calculateur</translation>
         </message>
         <message>
             <source>Fill from the calculator</source>
-            <translation>Reprendre les valeurs de la calculatrice</translation>
+            <translation>Reprendre les valeurs du calculateur</translation>
         </message>
         <message>
             <source>Your &amp;loans</source>
@@ -629,7 +629,7 @@
         </message>
         <message>
             <source>The schedules follow the calculator's figures: press Calculate in the calculator window first, and they appear here.</source>
-            <translation>Les tableaux d'amortissement suivent les chiffres de la calculatrice : cliquez d'abord sur « Calculer » dans la fenêtre de la calculatrice, et ils s'afficheront ici.</translation>
+            <translation>Les tableaux d'amortissement suivent les chiffres du calculateur : cliquez d'abord sur « Calculer » dans la fenêtre du calculateur, et ils s'afficheront ici.</translation>
         </message>
         <message>
             <source>Plans</source>

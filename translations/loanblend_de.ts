@@ -1064,15 +1064,15 @@
     <message>
         <source>it is not a scenario: %1 at byte %2</source>
         <extracomment>%1 is the JSON reader&apos;s own account of the fault; %2 counts bytes from the start.</extracomment>
-        <translation>sie ist kein Szenario: %1 bei Byte %2</translation>
+        <translation>die Datei ist kein Szenario: %1 bei Byte %2</translation>
     </message>
     <message>
         <source>it is not a scenario</source>
-        <translation>sie ist kein Szenario</translation>
+        <translation>die Datei ist kein Szenario</translation>
     </message>
     <message>
         <source>it is not a scenario of this program</source>
-        <translation>sie ist kein Szenario dieses Programms</translation>
+        <translation>die Datei ist kein Szenario dieses Programms</translation>
     </message>
     <message>
         <source>its version is not a whole number</source>
