@@ -2,6 +2,8 @@
 #include "modules/module_loader.h"
 #include "report_module.h"
 
+#include <QCoreApplication>
+
 namespace report {
 
 namespace {
@@ -24,9 +26,11 @@ ReportModule *loadReportModuleFrom(const QStringList &paths, QString &error)
     QStringList reasons;
     if (const QFunctionPointer entry = modules::loadModuleFrom(paths, reportModule, reasons))
         return reinterpret_cast<ReportModule *(*)()>(entry)();
-    error = QStringLiteral("The schedules and the report are not available: their part of the program could not "
-                           "be loaded.\n")
-        + reasons.join('\n');
+    //: Said when the report module cannot be loaded; the reasons follow on lines of their own.
+    error = QCoreApplication::translate("ReportModuleLoader",
+                                        "The schedules and the report are not available: their "
+                                        "part of the program could not be loaded.")
+        + u'\n' + reasons.join('\n');
     return nullptr;
 }
 

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ReportModuleLoader</name>
+    <message>
+        <source>The schedules and the report are not available: their part of the program could not be loaded.</source>
+        <extracomment>Said when the report module cannot be loaded; the reasons follow on lines of their own.</extracomment>
+        <translation>Die Tilgungspläne und der Bericht sind nicht verfügbar: ihr Teil des Programms konnte nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
     <name>WindowModule</name>
     <message>
         <source>FILE</source>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ReportModuleLoader</name>
+    <message>
+        <source>The schedules and the report are not available: their part of the program could not be loaded.</source>
+        <extracomment>Said when the report module cannot be loaded; the reasons follow on lines of their own.</extracomment>
+        <translation>Les tableaux d’amortissement et le rapport ne sont pas disponibles : leur partie du programme n’a pas pu être chargée.</translation>
+    </message>
+</context>
+<context>
     <name>WindowModule</name>
     <message>
         <source>FILE</source>
