@@ -99,7 +99,24 @@ de_DE.UTF-8|Befehle:|Monatsrate|compare akzeptiert kein --principal1, sondern --
 fr_FR.UTF-8|Commandes${nbsp}:|ensualité|compare n’accepte pas --principal1, seulement --format, --first-month
 C.UTF-8|Commands:|Monthly Payment 1|compare takes no --principal1; it takes --format, --first-month
 EOF
-LANGUAGE=de:fr expect 0 "Commands:" "" --help
+# The language is gettext's choice: LC_ALL, else LC_MESSAGES, else LANG naming the C locale means English whatever
+# LANGUAGE says; otherwise the first of LANGUAGE's languages that has a catalog. Qt's own words ("Usage:") follow.
+while IFS='|' read -r all messages lang language usage; do
+    env -u LC_ALL -u LC_MESSAGES -u LANG ${all:+LC_ALL=$all} ${messages:+LC_MESSAGES=$messages} ${lang:+LANG=$lang} \
+        ${language:+LANGUAGE=$language} "$program" --help >"$work/out" 2>&1 </dev/null
+    grep -qF -- "$usage" "$work/out" || {
+        echo "FAILED: --help under LC_ALL=$all LC_MESSAGES=$messages LANG=$lang LANGUAGE=$language lacks $usage"
+        failures=$((failures + 1))
+    }
+done <<EOF
+C.UTF-8|||de:fr|Usage:
+POSIX|||de|Usage:
+|C|de_DE.UTF-8|fr|Usage:
+|fr_FR.UTF-8|C.UTF-8||Utilisation :
+||de_DE.UTF-8||Aufruf:
+||de_DE.UTF-8|es:fr:de|Utilisation :
+||fr_FR.UTF-8|de:fr|Aufruf:
+EOF
 # Scripts read the JSON and the CSV, which stay English in every language: each is, messages and all, what the
 # same locale writes with English messages.
 alike() {
