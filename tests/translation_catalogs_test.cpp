@@ -110,7 +110,8 @@ TEST(Wording, stays_as_written_until_a_translator_is_installed)
     wording::installTranslator([](const char *, const char *, const char *, int) { return std::string("übersetzt"); });
     EXPECT_EQ(wording::translate("Comparison", "in %n months", nullptr, 12), "übersetzt");
     wording::installTranslator(nullptr);
-    EXPECT_EQ(wording::translate("Comparison", "never"), "never");
+    // Only a plural reads "(s)" as English spells it.
+    EXPECT_EQ(wording::translate("Comparison", "fee(s) at signing"), "fee(s) at signing");
 }
 
 } // namespace
