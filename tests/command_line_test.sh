@@ -87,13 +87,14 @@ scenario '"version": 1' '"version": -1' version-minus-1
 expect 2 "" "Term in years, the offer: Enter a whole number." compare "$work/negative-term.loanblend"
 expect 2 "" "Months beyond the years, the offer: Enter a whole number." compare "$work/part-month.loanblend" --format json
 expect 2 "" "Annual rate (%), the offer: Must be between 0 % and 100 %." compare "$work/rate-101.loanblend"
-# People read the help, a calculation and the messages in their language; the words are English under C, whatever
-# LANGUAGE says, as gettext has it.
+# People read the help, a calculation and the messages in their language, the C library's reasons too.
 nbsp=$'\u00a0'
 while IFS='|' read -r language help results message; do
     locale=$language expect 0 "$help" "" --help
     locale=$language expect 0 "$results" "" calculate
     locale=$language expect 2 "" "$message" compare "$scenarios/offer.loanblend" --principal1 5
+    reason=$(LC_ALL=$language cat "$work/none.loanblend" 2>&1) # as the C library words it, its capital aside
+    locale=$language expect 2 "" "${reason##*: ?}" calculate "$work/none.loanblend"
 done <<EOF
 de_DE.UTF-8|Befehle:|Monatsrate|compare akzeptiert kein --principal1, sondern --format, --first-month
 fr_FR.UTF-8|Commandes${nbsp}:|ensualité|compare n’accepte pas --principal1, seulement --format, --first-month
