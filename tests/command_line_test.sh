@@ -87,19 +87,37 @@ scenario '"version": 1' '"version": -1' version-minus-1
 expect 2 "" "Term in years, the offer: Enter a whole number." compare "$work/negative-term.loanblend"
 expect 2 "" "Months beyond the years, the offer: Enter a whole number." compare "$work/part-month.loanblend" --format json
 expect 2 "" "Annual rate (%), the offer: Must be between 0 % and 100 %." compare "$work/rate-101.loanblend"
-# People read the help, a calculation and the messages in their language; the words are English under C, whatever
-# LANGUAGE says, as gettext has it.
+# People read the help, a calculation and the messages in their language, the C library's reasons too.
 nbsp=$'\u00a0'
 while IFS='|' read -r language help results message; do
     locale=$language expect 0 "$help" "" --help
     locale=$language expect 0 "$results" "" calculate
     locale=$language expect 2 "" "$message" compare "$scenarios/offer.loanblend" --principal1 5
+    reason=$(LC_ALL=$language cat "$work/none.loanblend" 2>&1) # as the C library words it, its capital aside
+    locale=$language expect 2 "" "${reason##*: ?}" calculate "$work/none.loanblend"
 done <<EOF
 de_DE.UTF-8|Befehle:|Monatsrate|compare akzeptiert kein --principal1, sondern --format, --first-month
 fr_FR.UTF-8|Commandes${nbsp}:|ensualité|compare n’accepte pas --principal1, seulement --format, --first-month
 C.UTF-8|Commands:|Monthly Payment 1|compare takes no --principal1; it takes --format, --first-month
 EOF
-LANGUAGE=de:fr expect 0 "Commands:" "" --help
+# The language is gettext's choice: LC_ALL, else LC_MESSAGES, else LANG naming the C locale means English whatever
+# LANGUAGE says; otherwise the first of LANGUAGE's languages that has a catalog. Qt's own words ("Usage:") follow.
+while IFS='|' read -r all messages lang language usage; do
+    env -u LC_ALL -u LC_MESSAGES -u LANG ${all:+LC_ALL=$all} ${messages:+LC_MESSAGES=$messages} ${lang:+LANG=$lang} \
+        ${language:+LANGUAGE=$language} "$program" --help >"$work/out" 2>&1 </dev/null
+    grep -qF -- "$usage" "$work/out" || {
+        echo "FAILED: --help under LC_ALL=$all LC_MESSAGES=$messages LANG=$lang LANGUAGE=$language lacks $usage"
+        failures=$((failures + 1))
+    }
+done <<EOF
+C.UTF-8|||de:fr|Usage:
+POSIX|||de|Usage:
+|C|de_DE.UTF-8|fr|Usage:
+|fr_FR.UTF-8|C.UTF-8||Utilisation :
+||de_DE.UTF-8||Aufruf:
+||de_DE.UTF-8|es:fr:de|Utilisation :
+||fr_FR.UTF-8|de:fr|Aufruf:
+EOF
 # Scripts read the JSON and the CSV, which stay English in every language: each is, messages and all, what the
 # same locale writes with English messages.
 alike() {

@@ -53,7 +53,7 @@ struct Windows {
     }
 };
 
-enum class Shown { WindowTitle, Text, AccessibleName, ColumnHeading };
+enum class Shown { WindowTitle, Text, AccessibleName, Caption, ColumnHeading };
 
 struct ExpectedText {
     const char *window;
@@ -80,6 +80,7 @@ const ExpectedText expectedTexts[] = {
      "Prêt 1 et prêt 2, jusqu'en décembre 2049"},
     {"SchedulesWindow", "legend_1", Shown::Text, "Zusammengefasstes Darlehen, getilgt im Dezember 2049",
      "Prêt regroupé, jusqu'en décembre 2049"},
+    {"SchedulesWindow", "PlanTitle", Shown::Text, "Darlehen 1", "Prêt 1"},
     {"ComparisonWindow", "", Shown::WindowTitle, "Mit einem Angebot vergleichen - Rechner für zusammengefasste Darlehen",
      "Comparer avec une offre - Calculateur de regroupement de prêts"},
     {"ComparisonWindow", "FillFromCalculator", Shown::Text, "&Werte aus dem Rechner übernehmen",
@@ -89,6 +90,10 @@ const ExpectedText expectedTexts[] = {
     {"ComparisonWindow", "ComparisonFirstPayment", Shown::AccessibleName,
      "Monat der ersten Rate, für beide Wege und die Tilgungspläne",
      "Mois de la première échéance, pour les deux options et les tableaux d'amortissement"},
+    {"ComparisonWindow", "OfferRate", Shown::Caption, "Jahreszinssatz (%)", "Taux annuel (%)"},
+    {"ComparisonWindow", "OfferRate", Shown::AccessibleName, "Jahreszinssatz (%), Angebot", "Taux annuel (%), offre"},
+    {"ComparisonWindow", "legend_0", Shown::Text, "Beide Darlehen behalten", "Garder les deux prêts"},
+    {"ComparisonWindow", "legend_1", Shown::Text, "Angebot annehmen", "Accepter l'offre"},
     {"ComparisonWindow", "ChartNote", Shown::Text,
      "Kosten bis dahin: was Sie auf einem Weg bis dahin gezahlt haben, Gebühren eingeschlossen, und noch schulden, "
      "abzüglich der heutigen Restschulden. Der Punkt markiert den Monat, ab dem sich das Angebot lohnt.",
@@ -111,6 +116,11 @@ QString shownText(QWidget &window, const ExpectedText &expected)
     }
     case Shown::AccessibleName:
         return window.findChild<QWidget *>(expected.object)->accessibleName();
+    case Shown::Caption:
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            if (label->buddy() && label->buddy()->objectName() == QLatin1String(expected.object))
+                return label->text();
+        return QStringLiteral("<no caption of %1>").arg(expected.object);
     case Shown::ColumnHeading:
         return window.findChild<QTableView *>("Schedule")
             ->model()
@@ -184,9 +194,10 @@ void ReportLanguageTest::no_caption_is_cut_on_a_small_screen()
 void ReportLanguageTest::the_pdf_report_is_in_the_users_language()
 {
     Windows windows;
-    report::ReportContent content{
-        "Blended Loan Calculator",    QDate(2026, 12, 8), {}, windows.schedules.schedules(), marks,
-        windows.comparison.outcome(), january2030};
+    commands::TextForm starting{marks};
+    const report::ReportContent content
+        = report::reportContentOf(commands::Command1_Click(starting, marks), windows.schedules.schedules(),
+                                  windows.comparison.outcome(), january2030, marks, QDate(2026, 12, 8));
     QTemporaryDir folder;
     QString error;
     QVERIFY2(report::saveReportPdf(content, folder.filePath("report.pdf"), report::reportPageLayout(QLocale()), error),
@@ -196,23 +207,29 @@ void ReportLanguageTest::the_pdf_report_is_in_the_users_language()
     QVERIFY(pdftotext.waitForFinished(60000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 
-    const QStringList germanWords{"Vergleich mit einem Angebot",
+    const QStringList germanWords{"Rechner für zusammengefasste Darlehen",
+                                  "Darlehensbetrag 1",
+                                  "Vergleich mit einem Angebot",
                                   "Erste Rate",
-                                  "Tilgungspläne",
+                                  "Beide Darlehen behalten Angebot annehmen Differenz",
+                                  "Tilgungspläne Darlehen 1",
                                   "Restschuld im Zeitverlauf",
                                   "Kosten bis dahin, je Weg",
                                   "Anzahl der Raten",
-                                  "Tilgungsplan: ",
+                                  "Tilgungsplan: Darlehen 1",
                                   "(Fortsetzung)",
                                   "Seite 2",
                                   "Restschuld"};
-    const QStringList frenchWords{"Comparaison avec une offre",
+    const QStringList frenchWords{"Calculateur de regroupement de prêts",
+                                  "Capital emprunté 1",
+                                  "Comparaison avec une offre",
                                   "Première échéance",
-                                  "Tableaux d'amortissement",
+                                  "Garder les deux prêts Accepter l'offre Différence",
+                                  "Tableaux d'amortissement Prêt 1",
                                   "Capital restant dû au fil du temps",
                                   "Coût cumulé, pour chaque option",
                                   "Nombre d'échéances",
-                                  "Tableau d'amortissement\u00a0: ",
+                                  "Tableau d'amortissement\u00a0: Prêt 1",
                                   "(suite)",
                                   "Page 2",
                                   "Capital remboursé"};

@@ -969,6 +969,7 @@ void ReportTest::comparison_chart_and_titles_follow_what_they_show()
     QCOMPARE(shown(*window, "Sentence"),
              "Taking the offer costs the same; its payment is the same and the last one falls in the same month.");
     QVERIFY(series("Keep your loan"));
+    QCOMPARE(shown(*window, "legend_0"), "Keep your loan");
     QVERIFY(window->findChild<QLabel *>("totalPaid_keep")
                 ->accessibleName()
                 .startsWith("Total paid, fees included, Keep your loan: "));

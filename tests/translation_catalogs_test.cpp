@@ -15,6 +15,7 @@ struct Message {
     QString context, source;
     QStringList forms; // one per plural form; empty where the translation is missing
     bool unfinished = false;
+    bool plural = false;
 };
 
 std::vector<Message> messagesOf(const QString &path)
@@ -30,15 +31,15 @@ std::vector<Message> messagesOf(const QString &path)
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
-            messages.push_back({context, {}, {}, false});
+            messages.push_back({context, {}, {}, false, xml.attributes().value(QLatin1String("numerus")) == u"yes"});
         } else if (xml.name() == u"source") {
             messages.back().source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
             messages.back().unfinished = !type.isEmpty(); // unfinished, vanished or obsolete
-            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (messages.back().forms.isEmpty())
-                messages.back().forms << text;
+            // A plural's forms are read one by one, as its numerusform elements follow.
+            if (!messages.back().plural)
+                messages.back().forms << xml.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (xml.name() == u"numerusform") {
             messages.back().forms << xml.readElementText();
         }
@@ -69,9 +70,11 @@ TEST(TranslationCatalogs, are_finished_and_keep_placeholders_and_access_keys)
     ASSERT_FALSE(catalogs.isEmpty());
     for (const QString &catalog : catalogs) {
         for (const Message &message : messagesOf(QStringLiteral(LOANBLEND_TRANSLATIONS_SOURCE_DIR "/") + catalog)) {
-            const std::string where = (catalog + u' ' + message.context + QStringLiteral(": ") + message.source)
-                                          .toStdString();
+            const std::string where
+                = (catalog + u' ' + message.context + QStringLiteral(": ") + message.source).toStdString();
             EXPECT_FALSE(message.unfinished) << where;
+            // English, German and French each have two plural forms.
+            EXPECT_EQ(message.forms.size(), message.plural ? 2 : 1) << where;
             for (const QString &form : message.forms) {
                 EXPECT_FALSE(form.isEmpty()) << where;
                 // A plural form may say "one" in words instead of %n.
@@ -110,7 +113,8 @@ TEST(Wording, stays_as_written_until_a_translator_is_installed)
     wording::installTranslator([](const char *, const char *, const char *, int) { return std::string("übersetzt"); });
     EXPECT_EQ(wording::translate("Comparison", "in %n months", nullptr, 12), "übersetzt");
     wording::installTranslator(nullptr);
-    EXPECT_EQ(wording::translate("Comparison", "never"), "never");
+    // Only a plural reads "(s)" as English spells it.
+    EXPECT_EQ(wording::translate("Comparison", "fee(s) at signing"), "fee(s) at signing");
 }
 
 } // namespace
