@@ -15,14 +15,25 @@ std::string translate(const char *context, const char *source, const char *disam
 {
     if (const Translator translator = installed.load(std::memory_order_acquire))
         return translator(context, source, disambiguation, n);
-    std::string text{source};
     if (n < 0)
-        return text;
-    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at))
-        text.replace(at, 2, std::to_string(n));
-    // The English plural, as the English catalog spells it: "%1 month(s)" reads "1 month", "2 months".
-    for (std::size_t at = text.find("(s)"); at != std::string::npos; at = text.find("(s)", at))
-        text.replace(at, 3, n == 1 ? "" : "s");
+        return source;
+    // %n takes the count; "(s)" is the English plural as the English catalog spells it: "%n month(s)" reads
+    // "1 month", "2 months". Written out afresh rather than replaced in place, in one pass.
+    const std::string_view written{source};
+    std::string text;
+    text.reserve(written.size() + 8);
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (written.compare(i, 2, "%n") == 0) {
+            text += std::to_string(n);
+            i += 1;
+        } else if (written.compare(i, 3, "(s)") == 0) {
+            if (n != 1)
+                text += 's';
+            i += 2;
+        } else {
+            text += written[i];
+        }
+    }
     return text;
 }
 
