@@ -21,14 +21,14 @@ namespace {
 using schedule::Plan;
 using schedule::Schedule;
 
-constexpr std::array<const char *, ScheduleChart::lineCount> lineNames{
-    QT_TRANSLATE_NOOP("ScheduleChart", "Loan 1 and loan 2"), QT_TRANSLATE_NOOP("ScheduleChart", "Blended loan"),
-    QT_TRANSLATE_NOOP("ScheduleChart", "Combined payment at the average rate"),
-    QT_TRANSLATE_NOOP("ScheduleChart", "Combined payment at the weighted rate")};
+// The first line joins both loans; the others are plans, named as the plans' list names them.
+constexpr std::array<Plan, ScheduleChart::lineCount - 1> linePlans{Plan::BlendedLoan, Plan::CombinedAtAverageRate,
+                                                                   Plan::CombinedAtWeightedRate};
 
 QString lineName(std::size_t line)
 {
-    return QCoreApplication::translate("ScheduleChart", lineNames[line]);
+    return line == 0 ? QCoreApplication::translate("ScheduleChart", "Loan 1 and loan 2")
+                     : localtext::toQString(schedule::shownPlanName(linePlans[line - 1]));
 }
 
 // The lines often run close together (every plan repays the same principal over about the same time), so each
@@ -89,12 +89,11 @@ std::array<Curve, ScheduleChart::lineCount> curvesOf(std::span<const Schedule> s
     else if (loan1 || loan2)
         curves[0] = curveOf(loan1 ? *loan1 : *loan2, kind);
     if (loan1 && !loan2)
-        curves[0].name = QCoreApplication::translate("ScheduleChart", "Loan 1");
+        curves[0].name = localtext::toQString(schedule::shownPlanName(Plan::Loan1));
     if (loan2 && !loan1)
-        curves[0].name = QCoreApplication::translate("ScheduleChart", "Loan 2");
-    const std::array<Plan, 3> others{Plan::BlendedLoan, Plan::CombinedAtAverageRate, Plan::CombinedAtWeightedRate};
-    for (std::size_t i = 0; i < others.size(); ++i)
-        if (const Schedule *plan = find(schedules, others[i]))
+        curves[0].name = localtext::toQString(schedule::shownPlanName(Plan::Loan2));
+    for (std::size_t i = 0; i < linePlans.size(); ++i)
+        if (const Schedule *plan = find(schedules, linePlans[i]))
             curves[i + 1] = curveOf(*plan, kind);
     return curves;
 }

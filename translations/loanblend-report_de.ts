@@ -442,26 +442,6 @@
         <translation>Darlehen 1 und Darlehen 2</translation>
     </message>
     <message>
-        <source>Blended loan</source>
-        <translation>Zusammengefasstes Darlehen</translation>
-    </message>
-    <message>
-        <source>Combined payment at the average rate</source>
-        <translation>Gemeinsame Rate zum Durchschnittszins</translation>
-    </message>
-    <message>
-        <source>Combined payment at the weighted rate</source>
-        <translation>Gemeinsame Rate zum gewichteten Zins</translation>
-    </message>
-    <message>
-        <source>Loan 1</source>
-        <translation>Darlehen 1</translation>
-    </message>
-    <message>
-        <source>Loan 2</source>
-        <translation>Darlehen 2</translation>
-    </message>
-    <message>
         <source>%1: paid off</source>
         <extracomment>The dot where a line of the chart ends: %1 is the line&apos;s name.</extracomment>
         <translation>%1: getilgt</translation>

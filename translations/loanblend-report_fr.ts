@@ -442,26 +442,6 @@
         <translation>Prêt 1 et prêt 2</translation>
     </message>
     <message>
-        <source>Blended loan</source>
-        <translation>Prêt regroupé</translation>
-    </message>
-    <message>
-        <source>Combined payment at the average rate</source>
-        <translation>Mensualité cumulée au taux moyen</translation>
-    </message>
-    <message>
-        <source>Combined payment at the weighted rate</source>
-        <translation>Mensualité cumulée au taux pondéré</translation>
-    </message>
-    <message>
-        <source>Loan 1</source>
-        <translation>Prêt 1</translation>
-    </message>
-    <message>
-        <source>Loan 2</source>
-        <translation>Prêt 2</translation>
-    </message>
-    <message>
         <source>%1: paid off</source>
         <extracomment>The dot where a line of the chart ends: %1 is the line&apos;s name.</extracomment>
         <translation>%1&#xa0;: remboursé</translation>
