@@ -37,7 +37,30 @@ QJsonObject wayJson(const compare::Way &way)
             {"totalInterestCents", cents(way.totalInterest)},
             {"apr", rate(&compare::SolvedRate::nominalPercent)},
             {"effectiveRate", rate(&compare::SolvedRate::effectivePercent)},
-            {"presentValueCents", cents(way.presentValue)}};
+            {"presentValueCents", cents(way.presentValue)},
+            {"costOverHorizonCents", way.costOverHorizon ? cents(*way.costOverHorizon) : QJsonValue(QJsonValue::Null)},
+            {"presentValueOverHorizonCents",
+             way.presentValueOverHorizon ? cents(*way.presentValueOverHorizon) : QJsonValue(QJsonValue::Null)}};
+}
+
+QJsonValue monthOrNull(const std::optional<int> &month)
+{
+    return month ? QJsonValue(*month) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject offerJson(const compare::OfferComparison &offer, bool cheapest)
+{
+    if (const auto &refusal = offer.refusal)
+        return {{"refused", toQString(commands::refusalReason(*refusal))}, {"cheapest", false}};
+    QJsonObject json = wayJson(offer.way);
+    json.insert("name", QString());
+    json.insert("feesCents", cents(offer.way.fees));
+    json.insert("pointsCents", cents(offer.way.points));
+    json.insert("earlyRepaymentChargeCents", cents(offer.way.earlyRepaymentCharges));
+    json.insert("financeChargeCents", cents(offer.way.financeCharge));
+    json.insert("breakEvenMonth", monthOrNull(offer.breakEvenMonth));
+    json.insert("cheapest", cheapest);
+    return json;
 }
 
 } // namespace
@@ -89,13 +112,17 @@ QJsonObject comparisonFigures(const compare::Comparison &comparison)
 {
     if (const auto &refusal = comparison.refusal)
         return {{"refused", toQString(commands::refusalReason(*refusal))}};
-    QJsonObject offer = wayJson(comparison.offer);
-    offer.insert("feesCents", cents(comparison.offer.fees));
-    offer.insert("financeChargeCents", cents(comparison.offer.financeCharge));
-    return {{"keep", wayJson(comparison.keep)},
-            {"offer", offer},
-            {"breakEvenMonth",
-             comparison.breakEvenMonth ? QJsonValue(*comparison.breakEvenMonth) : QJsonValue(QJsonValue::Null)}};
+    QJsonArray offers;
+    for (std::size_t o = 0; o < comparison.offers.size(); ++o)
+        offers.append(offerJson(comparison.offers[o], comparison.cheapestOffer == o));
+    QJsonObject keep = wayJson(comparison.keep);
+    keep.insert("cheapest", !comparison.cheapestOffer);
+    // "offer" and "breakEvenMonth" are the first offer's, as before there were several.
+    return {{"keep", keep},
+            {"offers", offers},
+            {"offer", offers.first()},
+            {"breakEvenMonth", monthOrNull(comparison.firstOffer().breakEvenMonth)},
+            {"horizonMonths", monthOrNull(comparison.horizonMonths)}};
 }
 
 } // namespace cli

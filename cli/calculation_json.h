@@ -22,8 +22,11 @@ QJsonObject calculationJson(const commands::CalculationOutcome &outcome,
                             const std::optional<QJsonObject> &comparison, const numtext::LocaleMarks &marks);
 
 // {"keep": {"paymentCents", "payments", "totalPaidCents", "totalInterestCents", "apr", "effectiveRate",
-// "presentValueCents"}, "offer": {the same, "feesCents", "financeChargeCents"}, "breakEvenMonth": 0, n or null},
-// or {"refused": "reason"}. Rates in percent; null where a rate is not defined.
+// "presentValueCents", "costOverHorizonCents", "presentValueOverHorizonCents", "cheapest"}, "offers": [{the same,
+// "name", "feesCents", "pointsCents", "earlyRepaymentChargeCents", "financeChargeCents", "breakEvenMonth": 0, n or
+// null} or {"refused": "reason", "cheapest": false}, ...], "offer": the first of "offers", "breakEvenMonth": the
+// first offer's, "horizonMonths": n or null}, or {"refused": "reason"}. Rates in percent; null where a rate is not
+// defined, and the figures over a horizon where there is none. Exactly one way is "cheapest".
 QJsonObject comparisonFigures(const compare::Comparison &comparison);
 
 } // namespace cli

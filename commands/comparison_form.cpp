@@ -126,14 +126,20 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
             loan.payment = read.amount(fields.payment);
         else
             loan.termMonths = read.term(fields.years, fields.months).value_or(0);
+        loan.earlyRepaymentCharge = read.amount(fields.charge).value_or(0);
         inputs.loans.push_back(loan);
     }
-    inputs.offer.annualRatePercent = read.number(F::OfferRate).value_or(0);
-    inputs.offer.termMonths = read.term(F::OfferYears, F::OfferMonths).value_or(0);
-    inputs.offer.feesAtSigning = read.amount(F::FeesAtSigning).value_or(0);
-    inputs.offer.feesAdded = read.amount(F::FeesAdded).value_or(0);
+    compare::OfferInputs &offer = inputs.offers.emplace_back();
+    offer.annualRatePercent = read.number(F::OfferRate).value_or(0);
+    offer.termMonths = read.term(F::OfferYears, F::OfferMonths).value_or(0);
+    offer.pointsPercent = read.number(F::OfferPoints).value_or(0);
+    offer.feesAtSigning = read.amount(F::FeesAtSigning).value_or(0);
+    offer.feesAdded = read.amount(F::FeesAdded).value_or(0);
     inputs.extra = read.amount(F::Extra).value_or(0);
     inputs.savingsRatePercent = read.number(F::SavingsRate).value_or(0);
+    // No horizon typed is no horizon: to the end of every way.
+    if (read.typed(F::HorizonYears) || read.typed(F::HorizonMonths))
+        inputs.horizonMonths = read.term(F::HorizonYears, F::HorizonMonths).value_or(0);
 
     // Limits only for what could be read: a text that is no number already has its message, and a term whose
     // months are no number is not out of range for it.

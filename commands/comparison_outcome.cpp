@@ -13,7 +13,7 @@ ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
     if (outcome.reading.problems.empty())
         outcome.result = compare::compareWays(outcome.reading.inputs);
     else
-        outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep,
+        outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep, 0,
                                                    wording::translate("ComparisonForm", "an input is marked")};
     return outcome;
 }

@@ -62,34 +62,37 @@ Figure rate(const std::optional<compare::SolvedRate> &solved, double compare::So
 // The month of the k-th payment, counted from the first payment either way.
 Figure breakEvenFigure(const Comparison &c)
 {
-    if (!c.breakEvenMonth)
+    const std::optional<int> month = c.firstOffer().breakEvenMonth;
+    if (!month)
         return {0, 0, {}, false};
     const schedule::Month first = c.keep.schedules.front().front().month;
-    return {*c.breakEvenMonth, 0, schedule::addMonths(first, *c.breakEvenMonth - 1), true};
+    return {*month, 0, schedule::addMonths(first, *month - 1), true};
 }
 
 Figure rateDifference(const Comparison &c, double compare::SolvedRate::*percent)
 {
-    if (!c.keep.rate || !c.offer.rate)
+    const std::optional<compare::SolvedRate> &offerRate = c.firstOffer().way.rate;
+    if (!c.keep.rate || !offerRate)
         return {0, 0, {}, false};
-    return {0, (*c.offer.rate).*percent - (*c.keep.rate).*percent, {}, true};
+    return {0, (*offerRate).*percent - (*c.keep.rate).*percent, {}, true};
 }
 
 using C = const Comparison &;
 constexpr auto keep = [](C c) -> const Way & { return c.keep; };
+constexpr auto offer = [](C c) -> const Way & { return c.firstOffer().way; };
 
 // The results, caption by caption; a cell the row does not have is left out.
 const RowSpec rowTable[] = {
     {"firstPayment",
      WORDING_NOOP("ComparisonResults", "Monthly payment"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).firstPayment); }},
-      Cell{Format::Money, [](C c) { return whole(c.offer.firstPayment); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.paymentDifference); }}}},
+      Cell{Format::Money, [](C c) { return whole(offer(c).firstPayment); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().paymentDifference); }}}},
     {"payments",
      WORDING_NOOP("ComparisonResults", "Number of payments"),
      {Cell{Format::Count, [](C c) { return whole(keep(c).payments); }},
-      Cell{Format::Count, [](C c) { return whole(c.offer.payments); }},
-      Cell{Format::SignedCount, [](C c) { return whole(c.monthsDifference); }}}},
+      Cell{Format::Count, [](C c) { return whole(offer(c).payments); }},
+      Cell{Format::SignedCount, [](C c) { return whole(c.firstOffer().monthsDifference); }}}},
     {"payoffMonth",
      WORDING_NOOP("ComparisonResults", "Last payment"),
      {Cell{Format::Month,
@@ -98,43 +101,43 @@ const RowSpec rowTable[] = {
            }},
       Cell{Format::Month,
            [](C c) {
-               return Figure{0, 0, c.offer.payoffMonth, true};
+               return Figure{0, 0, offer(c).payoffMonth, true};
            }},
-      Cell{Format::MonthsLater, [](C c) { return whole(c.monthsDifference); }}}},
+      Cell{Format::MonthsLater, [](C c) { return whole(c.firstOffer().monthsDifference); }}}},
     {"totalPaid",
      WORDING_NOOP("ComparisonResults", "Total paid, fees included"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).totalPaid); }},
-      Cell{Format::Money, [](C c) { return whole(c.offer.totalPaid); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.totalPaidDifference); }}}},
+      Cell{Format::Money, [](C c) { return whole(offer(c).totalPaid); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().totalPaidDifference); }}}},
     {"totalInterest",
      WORDING_NOOP("ComparisonResults", "Total interest"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).totalInterest); }},
-      Cell{Format::Money, [](C c) { return whole(c.offer.totalInterest); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.offer.totalInterest - keep(c).totalInterest); }}}},
+      Cell{Format::Money, [](C c) { return whole(offer(c).totalInterest); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(offer(c).totalInterest - keep(c).totalInterest); }}}},
     {"fees",
      WORDING_NOOP("ComparisonResults", "Fees"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).fees); }},
-      Cell{Format::Money, [](C c) { return whole(c.offer.fees); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.offer.fees - keep(c).fees); }}}},
+      Cell{Format::Money, [](C c) { return whole(offer(c).fees); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(offer(c).fees - keep(c).fees); }}}},
     {"financeCharge",
      WORDING_NOOP("ComparisonResults", "Finance charge: interest and all fees"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).financeCharge); }},
-      Cell{Format::Money, [](C c) { return whole(c.offer.financeCharge); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.offer.financeCharge - keep(c).financeCharge); }}}},
+      Cell{Format::Money, [](C c) { return whole(offer(c).financeCharge); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(offer(c).financeCharge - keep(c).financeCharge); }}}},
     {"presentValue",
      WORDING_NOOP("ComparisonResults", "Present value of everything paid"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).presentValue); }},
-      Cell{Format::Money, [](C c) { return whole(c.offer.presentValue); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.presentValueDifference); }}}},
+      Cell{Format::Money, [](C c) { return whole(offer(c).presentValue); }},
+      Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().presentValueDifference); }}}},
     {"apr",
      WORDING_NOOP("ComparisonResults", "Rate as an APR"),
      {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},
-      Cell{Format::Percent, [](C c) { return rate(c.offer.rate, &compare::SolvedRate::nominalPercent); }},
+      Cell{Format::Percent, [](C c) { return rate(offer(c).rate, &compare::SolvedRate::nominalPercent); }},
       Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::nominalPercent); }}}},
     {"effectiveRate",
      WORDING_NOOP("ComparisonResults", "Rate as an effective annual rate"),
      {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::effectivePercent); }},
-      Cell{Format::Percent, [](C c) { return rate(c.offer.rate, &compare::SolvedRate::effectivePercent); }},
+      Cell{Format::Percent, [](C c) { return rate(offer(c).rate, &compare::SolvedRate::effectivePercent); }},
       Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::effectivePercent); }}}},
     {"breakEven", WORDING_NOOP("ComparisonResults", "Break-even month"), {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
 };
@@ -397,19 +400,19 @@ std::string comparisonSentence(const Comparison &comparison, double savingsRateP
     const Writer write{marks, monthName, figures};
     const auto amount = [&write](long long difference) { return write.figure(write.money(std::llabs(difference))); };
     const Figure breakEven = breakEvenFigure(comparison);
-    const std::string cost = costClause(comparison.totalPaidDifference, breakEven,
-                                        amount(comparison.totalPaidDifference),
+    const std::string cost = costClause(comparison.firstOffer().totalPaidDifference, breakEven,
+                                        amount(comparison.firstOffer().totalPaidDifference),
                                         breakEven.defined && breakEven.whole > 0 ? write.breakEven(breakEven) : "");
     const std::string payment
-        = paymentClause(comparison.paymentDifference, comparison.monthsDifference,
-                        amount(comparison.paymentDifference), write.later(comparison.monthsDifference));
+        = paymentClause(comparison.firstOffer().paymentDifference, comparison.firstOffer().monthsDifference,
+                        amount(comparison.firstOffer().paymentDifference), write.later(comparison.firstOffer().monthsDifference));
     if (savingsRatePercent <= 0)
         //: Joins the sentence's two clauses: what the offer costs, and how its payments differ.
         return wording::arg(wording::translate("ComparisonResults", "%1; %2."), {cost, payment});
     //: Joins the sentence's three clauses: what the offer costs, how its payments differ, and their present value.
     return wording::arg(wording::translate("ComparisonResults", "%1; %2; %3."),
-                        {cost, payment, presentValueClause(comparison.presentValueDifference,
-                                                           amount(comparison.presentValueDifference))});
+                        {cost, payment, presentValueClause(comparison.firstOffer().presentValueDifference,
+                                                           amount(comparison.firstOffer().presentValueDifference))});
 }
 
 } // namespace commands

@@ -18,6 +18,8 @@ using schedule::Month;
 inline constexpr int maxTermMonths = 1200; // 100 years of monthly payments, in either way
 inline constexpr Cents maxAmount = 100'000'000'000'000; // 1,000,000,000,000 currency units
 inline constexpr double maxRatePercent = 100;
+inline constexpr double maxPointsPercent = 10;
+inline constexpr std::size_t maxOffers = 3;
 
 // One loan the user has now.
 struct LoanInputs {
@@ -25,6 +27,7 @@ struct LoanInputs {
     double annualRatePercent = 0; // 0 to 100
     int termMonths = 0; // the remaining term; ignored where `payment` is set
     std::optional<Cents> payment; // as on the statement, paid until the loan is cleared; none: from the term
+    Cents earlyRepaymentCharge = 0; // what clearing it early costs: paid at signing by every way that replaces it
 };
 
 // What the lender offers in place of the loans.
@@ -33,14 +36,17 @@ struct OfferInputs {
     int termMonths = 0;
     Cents feesAtSigning = 0; // paid by the borrower when the offer is signed
     Cents feesAdded = 0; // added to the offer's amount
+    double pointsPercent = 0; // percent of the offer's amount, paid at signing
 };
 
 struct ComparisonInputs {
     std::vector<LoanInputs> loans; // loan 1, then loan 2; a loan 2 with no balance is no loan; no more are read
-    OfferInputs offer;
-    Cents extra = 0; // paid each month on top, in both ways
+    std::vector<OfferInputs> offers; // one to maxOffers, each compared with keeping the loans
+    Cents extra = 0; // paid each month on top, in every way
     double savingsRatePercent = 0; // for present values
     Month firstPayment; // the month of every first payment
+    // How many months from the first payment the borrower expects to keep the loan, 1 to 1,200; none: to the end.
+    std::optional<int> horizonMonths;
 };
 
 // The inputs, by name, for a message beside the one that is out of range.
@@ -59,16 +65,23 @@ enum class Input {
     FeesAdded,
     Extra,
     SavingsRate,
+    Loan1Charge,
+    Loan2Charge,
+    Points,
+    Horizon,
 };
 
 struct InputProblem {
     Input input;
     std::string message; // plain words, such as "between 0 % and 100 %"
+    std::size_t offer = 0; // for an input of an offer: which, from 0
 };
 
 // Every input outside its limits: loan 1's balance 0.01 to 1,000,000,000,000; loan 2's balance, a typed payment,
-// the extra and each fee 0 to 1,000,000,000,000; both fees together below the balances; every rate 0 % to 100 %;
-// terms 1 to 1,200 months (a loan's term only where it has no typed payment). Empty when all are usable.
+// an early repayment charge, the extra and each fee 0 to 1,000,000,000,000; every rate 0 % to 100 %; points 0 % to
+// 10 %; each offer's fees and points together below the balances; terms and the horizon 1 to 1,200 months (a
+// loan's term only where it has no typed payment). Empty when all are usable. Inputs with no offer are the
+// first offer's missing rate.
 std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs);
 
 // Months of a period in years, as the schedules count them: ceil(years * 12 - 1e-9). 0 for a period that is not
@@ -84,6 +97,11 @@ Cents paymentFromTerm(Cents balance, double annualRatePercent, int months);
 // What a loan over a term pays each month before any extra: paymentFromTerm, but never below the first month's
 // interest (see compareWays).
 Cents scheduledPayment(Cents balance, double annualRatePercent, int months);
+
+// The points on an offer's amount, in cents: amount × points / 100 exactly on the points' shortest decimal, as
+// interest is reckoned, rounded half away from zero. 0 for points outside 0 % to 10 % (which checkInputs refuses),
+// and for an amount that is not positive or beyond 2^54 cents.
+Cents pointsOn(Cents amount, double pointsPercent);
 
 // A rate that makes a list of payments worth what was advanced.
 struct CashFlow {
@@ -112,15 +130,22 @@ struct Way {
     Cents firstPayment = 0; // monthlyTotals.front(): what the first month costs, the extra included
     int payments = 0; // months with a payment
     Month payoffMonth;
-    Cents totalPaid = 0; // every payment, plus the fees at signing
+    Cents totalPaid = 0; // every payment, plus what is paid at signing
     Cents totalInterest = 0;
-    Cents fees = 0; // at signing and added
+    Cents points = 0; // percent of the offer's amount, paid at signing
+    Cents fees = 0; // at signing, points and added
+    Cents earlyRepaymentCharges = 0; // the loans', paid at signing: not the new loan's, so not in its charge or APR
+    Cents paidAtSigning = 0; // fees at signing, points and early repayment charges
     Cents financeCharge = 0; // interest plus all fees
-    Cents presentValue = 0; // sum of payment_k / (1 + s)^k at the savings rate, plus the fees at signing
+    Cents presentValue = 0; // sum of payment_k / (1 + s)^k at the savings rate, plus what is paid at signing
     std::optional<SolvedRate> rate; // keeping both: the rate of the payments together; the offer: its APR
     // Index k is after month k, from k = 0 (before any payment) to `payments`.
-    std::vector<Cents> costSoFar; // paid so far, fees at signing included, plus still owed, less today's balances
+    std::vector<Cents> costSoFar; // paid so far, at signing included, plus still owed, less today's balances
     std::vector<Cents> balanceOwed;
+    // With a horizon H: costSoFar at H (its last value beyond the last payment), and what is paid at signing plus
+    // payment_k / (1 + s)^k for k <= H plus the balance owed after H / (1 + s)^H. None without one.
+    std::optional<Cents> costOverHorizon;
+    std::optional<Cents> presentValueOverHorizon;
 };
 
 // Keep also stands for the inputs both ways share, the extra and the savings rate, which belong to no loan
@@ -129,14 +154,17 @@ enum class RefusalSubject { Loan1, Loan2, Offer, Keep };
 
 struct Refusal {
     RefusalSubject subject;
+    std::size_t offer = 0; // for the offer's refusal: which, from 0
     std::string reason; // plain words: "the payment never covers a month's interest, so it is never repaid"
 };
 
-struct Comparison {
-    std::optional<Refusal> refusal; // when set, nothing below is meaningful
-    Way keep;
-    Way offer;
-    Cents offerAmount = 0; // the balances plus the fees added
+// One offer against keeping the loans.
+struct OfferComparison {
+    // Set for an offer after the first that cannot be compared (the first's refuses the whole comparison); when
+    // set, nothing below is meaningful.
+    std::optional<Refusal> refusal;
+    Way way;
+    Cents amount = 0; // the balances plus the fees added
     // The first month k >= 0 from which the offer's cost so far never exceeds keeping both's again, to the end
     // of the longer way: 0 is "at once"; none is "never".
     std::optional<int> breakEvenMonth;
@@ -147,9 +175,25 @@ struct Comparison {
     int monthsDifference = 0; // positive: the offer's last payment comes later
 };
 
-// Both ways from the inputs; refused (with the subject and the reason) for inputs checkInputs finds fault with,
-// a typed payment at or below its first month's interest, more than 1,200 payments in either way (the subject
-// is then the loan still owed), or a rate that no i in [0, 1] gives. A payment from a term is never below the
+struct Comparison {
+    std::optional<Refusal> refusal; // when set, nothing below is meaningful
+    Way keep;
+    std::vector<OfferComparison> offers; // in the order of the inputs
+    // The horizon the figures over a horizon were taken at: none where none was given, or where it reaches past
+    // the end of every way, which is the same as none.
+    std::optional<int> horizonMonths;
+    // The way that costs least, by cost over the horizon, or by total paid without one; a tie goes to keeping the
+    // loans, then to the earlier offer. None: keeping the loans.
+    std::optional<std::size_t> cheapestOffer;
+
+    // The first offer, which every comparison that is not refused has.
+    const OfferComparison &firstOffer() const { return offers.front(); }
+    OfferComparison &firstOffer() { return offers.front(); }
+};
+
+// Every way from the inputs; refused (with the subject and the reason) for inputs checkInputs finds fault with,
+// a typed payment at or below its first month's interest, more than 1,200 payments in a way (the subject is then
+// the loan still owed), or a rate that no i in [0, 1] gives; an offer after the first is refused alone. A payment from a term is never below the
 // first month's interest: where (1 + r)^-n all but vanishes, rounding could put it a cent below, and the
 // shortfall would compound over the rest of the term into the last payment.
 Comparison compareWays(const ComparisonInputs &inputs);

@@ -11,6 +11,9 @@ namespace {
 //: Completes "must be", as the limits "between 0 and 1,000,000,000,000" do.
 constexpr const char *feesBelowBalances
     = WORDING_NOOP("ComparisonInputs", "less than the balances, the other fee included");
+//: Completes "must be", as the limits do: where points are given, they count with the fees.
+constexpr const char *feesAndPointsBelowBalances
+    = WORDING_NOOP("ComparisonInputs", "less than the balances, the other fee and the points included");
 
 // Whether a value lies within a limit: amounts in cents, rates in percent, terms in months. Written so that NaN
 // does not; long double holds every 64-bit count of cents exactly.
@@ -25,6 +28,8 @@ bool within(Limit limit, long double value)
         return value >= 0 && value <= maxRatePercent;
     case Limit::Term:
         return value >= 1 && value <= maxTermMonths;
+    case Limit::Points:
+        return value >= 0 && value <= maxPointsPercent;
     }
     return false;
 }
@@ -37,16 +42,16 @@ public:
     { }
 
     // Whether the value is within its input's limit, as the table gives it; a problem for it where not.
-    bool check(Input input, long double value)
+    bool check(Input input, long double value, std::size_t offer = 0)
     {
         const Limit limit = inputCheckedAs(input).limit;
-        return within(limit, value) || add(input, limit);
+        return within(limit, value) || add(input, limit, offer);
     }
 
 private:
-    bool add(Input input, Limit limit)
+    bool add(Input input, Limit limit, std::size_t offer)
     {
-        m_problems.push_back({input, wording::translate("ComparisonInputs", limitWords(limit).data())});
+        m_problems.push_back({input, wording::translate("ComparisonInputs", limitWords(limit).data()), offer});
         return false;
     }
 
@@ -54,7 +59,7 @@ private:
 };
 
 struct LoanInputNames {
-    Input balance, rate, term, payment;
+    Input balance, rate, term, payment, charge;
 };
 
 // Whether the balance is within its limit.
@@ -66,7 +71,34 @@ bool checkLoan(const LoanInputs &loan, const LoanInputNames &names, Checks &chec
         checks.check(names.payment, *loan.payment);
     else
         checks.check(names.term, loan.termMonths);
+    checks.check(names.charge, loan.earlyRepaymentCharge);
     return balanceWithin;
+}
+
+// An offer's limits, and its fees and points together below the balances. Summed only once every amount is known
+// to be at most 1e14 cents, so the sums cannot overflow: a balance read from a file may be any number of cents.
+// The message goes beside each fee, and the points, that is not 0, since any may be the one to lower.
+void checkOffer(const OfferInputs &offer, std::size_t index, bool balancesWithin, Cents balances, Checks &checks,
+                std::vector<InputProblem> &problems)
+{
+    checks.check(Input::OfferRate, offer.annualRatePercent, index);
+    checks.check(Input::OfferTerm, offer.termMonths, index);
+    const bool atSigningWithin = checks.check(Input::FeesAtSigning, offer.feesAtSigning, index);
+    const bool addedWithin = checks.check(Input::FeesAdded, offer.feesAdded, index);
+    const bool pointsWithin = checks.check(Input::Points, offer.pointsPercent, index);
+    if (!balancesWithin || !atSigningWithin || !addedWithin || !pointsWithin)
+        return;
+    const Cents points = pointsOn(balances + offer.feesAdded, offer.pointsPercent);
+    if (offer.feesAtSigning + offer.feesAdded + points < balances)
+        return;
+    const std::string message
+        = wording::translate("ComparisonInputs", points > 0 ? feesAndPointsBelowBalances : feesBelowBalances);
+    if (offer.feesAtSigning > 0)
+        problems.push_back({Input::FeesAtSigning, message, index});
+    if (offer.feesAdded > 0)
+        problems.push_back({Input::FeesAdded, message, index});
+    if (points > 0)
+        problems.push_back({Input::Points, message, index});
 }
 
 RefusalSubject subjectOf(Input input)
@@ -90,36 +122,30 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
 {
     std::vector<InputProblem> problems;
     Checks checks{problems};
-    const LoanInputs noLoan{0, 0, 1, {}}; // only its balance is missing
+    const LoanInputs noLoan{0, 0, 1, {}, 0}; // only its balance is missing
     const LoanInputs &loan1 = inputs.loans.empty() ? noLoan : inputs.loans[0];
-    bool balancesWithin
-        = checkLoan(loan1, {Input::Loan1Balance, Input::Loan1Rate, Input::Loan1Term, Input::Loan1Payment}, checks);
+    bool balancesWithin = checkLoan(
+        loan1, {Input::Loan1Balance, Input::Loan1Rate, Input::Loan1Term, Input::Loan1Payment, Input::Loan1Charge},
+        checks);
     // A loan 2 with no balance is no loan: whatever else was typed for it is not read.
     const bool hasLoan2 = inputs.loans.size() > 1 && inputs.loans[1].balance != 0;
     if (hasLoan2)
         balancesWithin &= checkLoan(
-            inputs.loans[1], {Input::Loan2Balance, Input::Loan2Rate, Input::Loan2Term, Input::Loan2Payment}, checks);
+            inputs.loans[1],
+            {Input::Loan2Balance, Input::Loan2Rate, Input::Loan2Term, Input::Loan2Payment, Input::Loan2Charge}, checks);
+    const Cents balances = balancesWithin ? loan1.balance + (hasLoan2 ? inputs.loans[1].balance : 0) : 0;
 
-    const OfferInputs &offer = inputs.offer;
-    checks.check(Input::OfferRate, offer.annualRatePercent);
-    checks.check(Input::OfferTerm, offer.termMonths);
-    const bool atSigningWithin = checks.check(Input::FeesAtSigning, offer.feesAtSigning);
-    const bool addedWithin = checks.check(Input::FeesAdded, offer.feesAdded);
-
-    // Summed only once every amount is known to be at most 1e14 cents, so the sums cannot overflow: a balance
-    // read from a file may be any number of cents. The message goes beside each fee that is not 0, since either
-    // may be the one to lower.
-    if (balancesWithin && atSigningWithin && addedWithin
-        && offer.feesAtSigning + offer.feesAdded >= loan1.balance + (hasLoan2 ? inputs.loans[1].balance : 0)) {
-        const std::string message = wording::translate("ComparisonInputs", feesBelowBalances);
-        if (offer.feesAtSigning > 0)
-            problems.push_back({Input::FeesAtSigning, message});
-        if (offer.feesAdded > 0)
-            problems.push_back({Input::FeesAdded, message});
-    }
+    // No offer, or more than there can be, is the first offer's rate missing: nothing to compare with.
+    if (inputs.offers.empty() || inputs.offers.size() > maxOffers)
+        checks.check(Input::OfferRate, -1);
+    else
+        for (std::size_t o = 0; o < inputs.offers.size(); ++o)
+            checkOffer(inputs.offers[o], o, balancesWithin, balances, checks, problems);
 
     checks.check(Input::Extra, inputs.extra);
     checks.check(Input::SavingsRate, inputs.savingsRatePercent);
+    if (inputs.horizonMonths)
+        checks.check(Input::Horizon, *inputs.horizonMonths);
     return problems;
 }
 
@@ -128,7 +154,7 @@ Refusal refusalFor(const InputProblem &problem)
     //: %1 names the input, such as "the balance"; %2 completes the sentence, such as "between 0 % and 100 %".
     const std::string pattern = wording::translate("ComparisonInputs", "%1 must be %2");
     const std::string name = wording::translate("ComparisonInputs", inputCheckedAs(problem.input).refusalName.data());
-    return {subjectOf(problem.input), wording::arg(pattern, {name, problem.message})};
+    return {subjectOf(problem.input), problem.offer, wording::arg(pattern, {name, problem.message})};
 }
 
 } // namespace compare

@@ -19,21 +19,26 @@ enum class ComparisonField {
     Loan1Years,
     Loan1Months,
     Loan1Payment,
+    Loan1Charge,
     Loan2Balance,
     Loan2Rate,
     Loan2Years,
     Loan2Months,
     Loan2Payment,
+    Loan2Charge,
     OfferRate,
     OfferYears,
     OfferMonths,
+    OfferPoints,
     FeesAtSigning,
     FeesAdded,
     Extra,
     SavingsRate,
+    HorizonYears,
+    HorizonMonths,
 };
 
-inline constexpr std::size_t comparisonFieldCount = 17;
+inline constexpr std::size_t comparisonFieldCount = 22;
 
 // Where an input belongs: the group box it is in and the object of the scenario file that keeps it.
 enum class InputGroup { Loan1, Loan2, Offer, Both };
@@ -52,17 +57,19 @@ enum class Limit {
     Amount, // 0 to 1,000,000,000,000
     Rate, // 0 % to 100 %
     Term, // 1 to 1,200 months
+    Points, // 0 % to 10 %
 };
 
 // The words that complete "... must be" for an input outside its limit, in English: translated where a problem is
 // noted, through context "ComparisonInputs", as the table's captions and names are.
 constexpr std::string_view limitWords(Limit limit)
 {
-    constexpr std::array<std::string_view, 4> words{
+    constexpr std::array<std::string_view, 5> words{
         WORDING_NOOP("ComparisonInputs", "between 0.01 and 1,000,000,000,000"),
         WORDING_NOOP("ComparisonInputs", "between 0 and 1,000,000,000,000"),
         WORDING_NOOP("ComparisonInputs", "between 0 % and 100 %"),
-        WORDING_NOOP("ComparisonInputs", "between 1 and 1,200 months")};
+        WORDING_NOOP("ComparisonInputs", "between 1 and 1,200 months"),
+        WORDING_NOOP("ComparisonInputs", "between 0 % and 10 %")};
     return words[std::size_t(limit)];
 }
 
@@ -103,6 +110,10 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
     {ComparisonField::Loan1Payment, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Zero, "Loan1Payment",
      WORDING_NOOP("ComparisonInputs", "Monthly payment"), WORDING_NOOP("ComparisonInputs", "Monthly payment, loan 1"),
      "payment", Input::Loan1Payment, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the monthly payment"), 18},
+    {ComparisonField::Loan1Charge, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Zero, "Loan1Charge",
+     WORDING_NOOP("ComparisonInputs", "Early repayment charge"),
+     WORDING_NOOP("ComparisonInputs", "Early repayment charge, loan 1"), "earlyRepaymentCharge", Input::Loan1Charge,
+     Limit::Amount, WORDING_NOOP("ComparisonInputs", "the early repayment charge"), 18},
     {ComparisonField::Loan2Balance, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Balance",
      WORDING_NOOP("ComparisonInputs", "Balance"), WORDING_NOOP("ComparisonInputs", "Balance, loan 2"), "balance",
      Input::Loan2Balance, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the balance"), 18},
@@ -120,6 +131,10 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
     {ComparisonField::Loan2Payment, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Payment",
      WORDING_NOOP("ComparisonInputs", "Monthly payment"), WORDING_NOOP("ComparisonInputs", "Monthly payment, loan 2"),
      "payment", Input::Loan2Payment, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the monthly payment"), 18},
+    {ComparisonField::Loan2Charge, InputGroup::Loan2, InputKind::Amount, WhenEmpty::Zero, "Loan2Charge",
+     WORDING_NOOP("ComparisonInputs", "Early repayment charge"),
+     WORDING_NOOP("ComparisonInputs", "Early repayment charge, loan 2"), "earlyRepaymentCharge", Input::Loan2Charge,
+     Limit::Amount, WORDING_NOOP("ComparisonInputs", "the early repayment charge"), 18},
     {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate",
      WORDING_NOOP("ComparisonInputs", "Annual rate (%)"),
      WORDING_NOOP("ComparisonInputs", "Annual rate (%), the offer"), "rate", Input::OfferRate, Limit::Rate,
@@ -131,6 +146,9 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
      WORDING_NOOP("ComparisonInputs", "Months beyond the years"),
      WORDING_NOOP("ComparisonInputs", "Months beyond the years, the offer"), "termMonths", Input::OfferTerm,
      Limit::Term, WORDING_NOOP("ComparisonInputs", "the term"), 7},
+    {ComparisonField::OfferPoints, InputGroup::Offer, InputKind::Rate, WhenEmpty::Zero, "OfferPoints",
+     WORDING_NOOP("ComparisonInputs", "Points (%)"), WORDING_NOOP("ComparisonInputs", "Points (%), the offer"),
+     "points", Input::Points, Limit::Points, WORDING_NOOP("ComparisonInputs", "the points"), 7},
     {ComparisonField::FeesAtSigning, InputGroup::Offer, InputKind::Amount, WhenEmpty::Zero, "FeesAtSigning",
      WORDING_NOOP("ComparisonInputs", "Fees paid at signing"),
      WORDING_NOOP("ComparisonInputs", "Fees paid at signing, the offer"), "feesAtSigning", Input::FeesAtSigning,
@@ -147,6 +165,14 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
      WORDING_NOOP("ComparisonInputs", "Your savings rate (%)"),
      WORDING_NOOP("ComparisonInputs", "Your savings rate (%), for present values"), "savingsRate", Input::SavingsRate,
      Limit::Rate, WORDING_NOOP("ComparisonInputs", "the savings rate"), 10},
+    {ComparisonField::HorizonYears, InputGroup::Both, InputKind::Years, WhenEmpty::Zero, "HorizonYears",
+     WORDING_NOOP("ComparisonInputs", "Years you expect to keep it"),
+     WORDING_NOOP("ComparisonInputs", "Years you expect to keep it, both ways"), "horizonMonths", Input::Horizon,
+     Limit::Term, WORDING_NOOP("ComparisonInputs", "the years you expect to keep it"), 7},
+    {ComparisonField::HorizonMonths, InputGroup::Both, InputKind::Months, WhenEmpty::Zero, "HorizonMonths",
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years"),
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years you expect to keep it"), "horizonMonths",
+     Input::Horizon, Limit::Term, WORDING_NOOP("ComparisonInputs", "the years you expect to keep it"), 7},
 }};
 
 constexpr const ComparisonInput &comparisonInput(ComparisonField field)
@@ -173,16 +199,17 @@ constexpr const ComparisonInput *inputOf(InputGroup group, std::string_view scen
     return nullptr;
 }
 
-// The five inputs of a loan.
+// The six inputs of a loan.
 struct LoanFields {
-    ComparisonField balance, rate, years, months, payment;
+    ComparisonField balance, rate, years, months, payment, charge;
 };
 
 constexpr LoanFields loanFieldsOf(InputGroup loan)
 {
     return {inputOf(loan, "balance", InputKind::Amount)->field, inputOf(loan, "rate", InputKind::Rate)->field,
             inputOf(loan, "termMonths", InputKind::Years)->field, inputOf(loan, "termMonths", InputKind::Months)->field,
-            inputOf(loan, "payment", InputKind::Amount)->field};
+            inputOf(loan, "payment", InputKind::Amount)->field,
+            inputOf(loan, "earlyRepaymentCharge", InputKind::Amount)->field};
 }
 
 inline constexpr std::array<LoanFields, 2> loanFields{loanFieldsOf(InputGroup::Loan1), loanFieldsOf(InputGroup::Loan2)};
@@ -199,7 +226,7 @@ constexpr const ComparisonInput &inputCheckedAs(Input input)
 
 constexpr bool everyCheckedInputHasARow()
 {
-    for (int input = 0; input <= int(Input::SavingsRate); ++input)
+    for (int input = 0; input <= int(Input::Horizon); ++input)
         if (inputCheckedAs(Input(input)).checkedAs != Input(input))
             return false;
     return true;

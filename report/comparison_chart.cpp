@@ -86,17 +86,18 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     const bool cost = kind == ComparisonChartKind::CostSoFar;
     const QList<QPointF> keep
         = drawn ? pointsOf(cost ? comparison.keep.costSoFar : comparison.keep.balanceOwed) : QList<QPointF>{};
-    const QList<QPointF> offer
-        = drawn ? pointsOf(cost ? comparison.offer.costSoFar : comparison.offer.balanceOwed) : QList<QPointF>{};
+    const compare::Way *first = drawn ? &comparison.firstOffer().way : nullptr;
+    const QList<QPointF> offer = drawn ? pointsOf(cost ? first->costSoFar : first->balanceOwed) : QList<QPointF>{};
     m_keep->setName(
         toQString(commands::shownColumnTitle(commands::ComparisonColumn::Keep, comparison.keep.schedules.size())));
     m_keep->replace(keep);
     m_offer->replace(offer);
     // On the offer's line where it is ahead for good; a curve that has ended stays at its last value.
     QList<QPointF> mark;
-    if (drawn && cost && comparison.breakEvenMonth && !offer.isEmpty()) {
-        const qsizetype k = std::min<qsizetype>(*comparison.breakEvenMonth, offer.size() - 1);
-        mark.append({double(*comparison.breakEvenMonth), offer[k].y()});
+    const std::optional<int> breakEven = drawn ? comparison.firstOffer().breakEvenMonth : std::nullopt;
+    if (cost && breakEven && !offer.isEmpty()) {
+        const qsizetype k = std::min<qsizetype>(*breakEven, offer.size() - 1);
+        mark.append({double(*breakEven), offer[k].y()});
     }
     m_breakEven->replace(mark);
 

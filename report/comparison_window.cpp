@@ -218,18 +218,18 @@ QWidget *ComparisonWindow::createInputs()
         const int row = 1 + 2 * int(loan);
         loansGrid->addWidget(new QLabel(tr("Loan %1").arg(loan + 1), loans), row, 0);
         int column = 1;
-        for (const F field : {fields.balance, fields.rate, fields.years, fields.months, fields.payment}) {
+        for (const F field : {fields.balance, fields.rate, fields.years, fields.months, fields.payment, fields.charge}) {
             if (loan == 0)
                 loansGrid->addWidget(captionAbove(shownInputCaption(field), loans), 0, column);
             addInput(*loansGrid, field, row, column++);
         }
     }
-    loansGrid->setColumnStretch(6, 1);
+    loansGrid->setColumnStretch(7, 1);
     new FirstFieldOnAccessKey(*loans, *m_inputs[indexOf(F::Loan1Balance)]);
 
     auto *offer = new QGroupBox(tr("The &offer"), inputs);
     auto *offerGrid = new QGridLayout(offer);
-    const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::FeesAtSigning, F::FeesAdded};
+    const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::OfferPoints, F::FeesAtSigning, F::FeesAdded};
     for (int column = 0; column < int(std::size(offerFields)); ++column) {
         offerGrid->addWidget(captionAbove(shownInputCaption(offerFields[column]), offer), 0, column);
         addInput(*offerGrid, offerFields[column], 1, column);
@@ -259,7 +259,12 @@ QWidget *ComparisonWindow::createInputs()
         compareSoon();
     });
     bothGrid->addWidget(m_firstPayment, 1, 2);
-    bothGrid->setColumnStretch(3, 1);
+    for (const F field : {F::HorizonYears, F::HorizonMonths}) {
+        const int column = 3 + int(field) - int(F::HorizonYears);
+        bothGrid->addWidget(captionAbove(shownInputCaption(field), both), 0, column);
+        addInput(*bothGrid, field, 1, column);
+    }
+    bothGrid->setColumnStretch(5, 1);
     new FirstFieldOnAccessKey(*both, *m_inputs[indexOf(F::Extra)]);
 
     for (int loan = 0; loan < 2; ++loan)
@@ -339,7 +344,7 @@ QWidget *ComparisonWindow::createResults()
     }
     constexpr std::array<const char *, 3> suffixes{"_keep", "_offer", "_difference"};
     compare::Comparison none;
-    none.refusal = compare::Refusal{compare::RefusalSubject::Keep, {}};
+    none.refusal = compare::Refusal{compare::RefusalSubject::Keep, 0, {}};
     const auto rows = commands::comparisonRows(none, m_marks, [](schedule::Month) { return std::string(); });
     for (std::size_t r = 0; r < rows.size(); ++r) {
         auto *caption = new QLabel(toQString(rows[r].caption), results);
@@ -412,17 +417,19 @@ QWidget *ComparisonWindow::createChart()
     return panel;
 }
 
-// The inputs and the offer's amount in reading order, the month, every figure row by row, the sentence, then the
+// The inputs, the offer's amount and the month in reading order, every figure row by row, the sentence, then the
 // chart.
 void ComparisonWindow::chainTabOrder()
 {
     std::vector<QWidget *> chain{findChild<QPushButton *>("FillFromCalculator")};
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        // The month sits between the savings rate and the horizon, as the group shows them.
+        if (ComparisonField(i) == F::HorizonYears)
+            chain.push_back(m_firstPayment);
         chain.push_back(m_inputs[i]);
         if (ComparisonField(i) == F::FeesAdded)
             chain.push_back(m_offerAmount);
     }
-    chain.push_back(m_firstPayment);
     for (const auto &cells : m_resultCells)
         for (QLabel *cell : cells)
             if (cell->focusPolicy() != Qt::NoFocus)
@@ -587,7 +594,7 @@ void ComparisonWindow::showResults()
         }
 
     m_offerAmount->setText(comparison.refusal ? toQString(commands::noFigure)
-                                              : toQString(numtext::centsText(comparison.offerAmount, m_marks)));
+                                              : toQString(numtext::centsText(comparison.firstOffer().amount, m_marks)));
     //: A screen reader's name for the offer's amount: %1 is the amount.
     m_offerAmount->setAccessibleName(tr("Amount of the offer: %1").arg(m_offerAmount->text()));
     const double savingsRate = inputs ? inputs->savingsRatePercent : 0;

@@ -19,6 +19,7 @@ struct ScenarioLoan {
     Number rate; // percent
     Number termMonths; // kept where a payment is typed, but then not used
     Number payment; // none where the term sets it
+    Number earlyRepaymentCharge;
 
     friend bool operator==(const ScenarioLoan &, const ScenarioLoan &) = default;
 };
@@ -28,6 +29,7 @@ struct ScenarioOffer {
     Number termMonths;
     Number feesAtSigning;
     Number feesAdded;
+    Number points; // percent of the offer's amount
 
     friend bool operator==(const ScenarioOffer &, const ScenarioOffer &) = default;
 };
@@ -37,6 +39,7 @@ struct ScenarioComparison {
     ScenarioOffer offer;
     Number extra;
     Number savingsRate;
+    Number horizonMonths; // none: to the end of every way
 
     friend bool operator==(const ScenarioComparison &, const ScenarioComparison &) = default;
 };

@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -92,32 +93,83 @@ schedule::Month monthMember(const QJsonObject &object)
     return *month;
 }
 
-ScenarioComparison readComparison(const QJsonObject &object)
+QJsonArray listMember(const QJsonObject &object, const char *key, qsizetype most, const QString &refusal)
+{
+    const QJsonValue value = member(object, key, QCoreApplication::translate("ScenarioFile", "the comparison"));
+    if (!value.isArray() || value.toArray().isEmpty() || value.toArray().size() > most)
+        refuse(refusal);
+    return value.toArray();
+}
+
+QJsonObject entryObject(const QJsonValue &entry, const QString &where)
+{
+    if (!entry.isObject())
+        //: %1 is a part of the file, such as "loan 1 of the comparison".
+        refuse(QCoreApplication::translate("ScenarioFile", "%1 is not an object").arg(where));
+    return entry.toObject();
+}
+
+ScenarioOffer readOffer(const QJsonObject &offer, const QString &where, int version)
+{
+    ScenarioOffer read{numberMember(offer, "rate", where), numberMember(offer, "termMonths", where),
+                       numberMember(offer, "feesAtSigning", where), numberMember(offer, "feesAdded", where), {}};
+    if (version >= 2) {
+        read.points = numberMember(offer, "points", where);
+        const QJsonValue name = member(offer, "name", where);
+        if (!name.isString())
+            //: %1 is a part of the file, such as "the offer".
+            refuse(QCoreApplication::translate("ScenarioFile", "the name of %1 is not text").arg(where));
+        // Names come with several offers, which this version does not compare; one would be lost on saving.
+        if (!name.toString().isEmpty())
+            refuse(QCoreApplication::translate("ScenarioFile",
+                                               "its offer has a name, which this version of the program cannot keep"));
+    }
+    return read;
+}
+
+ScenarioComparison readComparison(const QJsonObject &object, int version)
 {
     const QString where = QCoreApplication::translate("ScenarioFile", "the comparison");
     ScenarioComparison comparison;
-    const QJsonValue loans = member(object, "loans", where);
-    if (!loans.isArray() || loans.toArray().isEmpty() || loans.toArray().size() > 2)
-        refuse(QCoreApplication::translate("ScenarioFile",
-                                           "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
-    for (const QJsonValue &entry : loans.toArray()) {
+    const QJsonArray loans = listMember(
+        object, "loans", 2,
+        QCoreApplication::translate("ScenarioFile", "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
+    for (const QJsonValue &entry : loans) {
         const QString loanWhere
             = QCoreApplication::translate("ScenarioFile", "loan %1 of the comparison").arg(comparison.loans.size() + 1);
-        if (!entry.isObject())
-            //: %1 is a part of the file, such as "loan 1 of the comparison".
-            refuse(QCoreApplication::translate("ScenarioFile", "%1 is not an object").arg(loanWhere));
-        const QJsonObject loan = entry.toObject();
+        const QJsonObject loan = entryObject(entry, loanWhere);
         comparison.loans.push_back({numberMember(loan, "balance", loanWhere), numberMember(loan, "rate", loanWhere),
                                     numberMember(loan, "termMonths", loanWhere),
-                                    numberMember(loan, "payment", loanWhere)});
+                                    numberMember(loan, "payment", loanWhere),
+                                    version >= 2 ? numberMember(loan, "earlyRepaymentCharge", loanWhere) : Number{}});
     }
-    const QJsonObject offer = objectMember(object, "offer", where);
     const QString offerWhere = QCoreApplication::translate("ScenarioFile", "the offer");
-    comparison.offer = {numberMember(offer, "rate", offerWhere), numberMember(offer, "termMonths", offerWhere),
-                        numberMember(offer, "feesAtSigning", offerWhere), numberMember(offer, "feesAdded", offerWhere)};
+    if (version >= 2) {
+        const QJsonArray offers = listMember(
+            object, "offers", 3,
+            QCoreApplication::translate("ScenarioFile",
+                                        "the comparison's \u201Coffers\u201D is not a list of one to three offers"));
+        // Rather refused than opened without the offers this version cannot show, and saved without them.
+        if (offers.size() > 1)
+            refuse(QCoreApplication::translate("ScenarioFile",
+                                               "it compares %1 offers, and this version of the program compares one")
+                       .arg(offers.size()));
+        comparison.offer = readOffer(entryObject(offers.first(), offerWhere), offerWhere, version);
+        comparison.horizonMonths = numberMember(object, "horizonMonths", where);
+    } else {
+        comparison.offer = readOffer(objectMember(object, "offer", where), offerWhere, version);
+    }
     comparison.extra = numberMember(object, "extra", where);
     comparison.savingsRate = numberMember(object, "savingsRate", where);
     return comparison;
+}
+
+// Whether the comparison holds anything version 1 has no place for.
+bool needsVersion2(const ScenarioComparison &comparison)
+{
+    return comparison.offer.points || comparison.horizonMonths
+        || std::any_of(comparison.loans.begin(), comparison.loans.end(),
+                       [](const ScenarioLoan &loan) { return loan.earlyRepaymentCharge.has_value(); });
 }
 
 Scenario readDocument(const QByteArray &bytes)
@@ -162,7 +214,8 @@ Scenario readDocument(const QByteArray &bytes)
     scenario.firstMonth = monthMember(root);
     if (root.contains(QStringLiteral("comparison")))
         scenario.comparison = readComparison(
-            objectMember(root, "comparison", QCoreApplication::translate("ScenarioFile", "the scenario")));
+            objectMember(root, "comparison", QCoreApplication::translate("ScenarioFile", "the scenario")),
+            int(version.toDouble()));
     return scenario;
 }
 
@@ -216,29 +269,41 @@ QByteArray writeScenario(const Scenario &scenario)
     QJsonObject inputs;
     for (std::size_t i = 0; i < scenario.inputs.size(); ++i)
         inputs.insert(QLatin1String(inputKey(i)), numberValue(scenario.inputs[i]));
+    const bool version2 = scenario.comparison && needsVersion2(*scenario.comparison);
     QJsonObject root{
         {"format", QLatin1String(fileFormat)},
-        {"version", fileVersion},
+        {"version", version2 ? 2 : 1},
         {"inputs", inputs},
         {"firstMonth", QString::fromStdString(schedule::monthText(scenario.firstMonth))},
     };
     if (const auto &comparison = scenario.comparison) {
         QJsonArray loans;
-        for (const ScenarioLoan &loan : comparison->loans)
-            loans.append(QJsonObject{{"balance", numberValue(loan.balance)},
-                                     {"rate", numberValue(loan.rate)},
-                                     {"termMonths", numberValue(loan.termMonths)},
-                                     {"payment", numberValue(loan.payment)}});
+        for (const ScenarioLoan &loan : comparison->loans) {
+            QJsonObject entry{{"balance", numberValue(loan.balance)},
+                              {"rate", numberValue(loan.rate)},
+                              {"termMonths", numberValue(loan.termMonths)},
+                              {"payment", numberValue(loan.payment)}};
+            if (version2)
+                entry.insert("earlyRepaymentCharge", numberValue(loan.earlyRepaymentCharge));
+            loans.append(entry);
+        }
         const ScenarioOffer &offer = comparison->offer;
-        root.insert("comparison",
-                    QJsonObject{{"loans", loans},
-                                {"offer",
-                                 QJsonObject{{"rate", numberValue(offer.rate)},
-                                             {"termMonths", numberValue(offer.termMonths)},
-                                             {"feesAtSigning", numberValue(offer.feesAtSigning)},
-                                             {"feesAdded", numberValue(offer.feesAdded)}}},
-                                {"extra", numberValue(comparison->extra)},
-                                {"savingsRate", numberValue(comparison->savingsRate)}});
+        QJsonObject offerObject{{"rate", numberValue(offer.rate)},
+                                {"termMonths", numberValue(offer.termMonths)},
+                                {"feesAtSigning", numberValue(offer.feesAtSigning)},
+                                {"feesAdded", numberValue(offer.feesAdded)}};
+        QJsonObject object{{"loans", loans},
+                           {"extra", numberValue(comparison->extra)},
+                           {"savingsRate", numberValue(comparison->savingsRate)}};
+        if (version2) {
+            offerObject.insert("name", QString());
+            offerObject.insert("points", numberValue(offer.points));
+            object.insert("offers", QJsonArray{offerObject});
+            object.insert("horizonMonths", numberValue(comparison->horizonMonths));
+        } else {
+            object.insert("offer", offerObject);
+        }
+        root.insert("comparison", object);
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -15,15 +15,18 @@
 //                   "offer": {"rate": ..., "termMonths": ..., "feesAtSigning": ..., "feesAdded": ...},
 //                   "extra": ..., "savingsRate": ...}}
 // where every number is a string in C notation, so that a file opens alike in every locale, and null (or "") is
-// an empty input. "comparison" may be absent.
+// an empty input. "comparison" may be absent. Version 2 holds what version 1 cannot: each loan has an
+// "earlyRepaymentCharge", "offers" (a list) takes the place of "offer", each with a "name" (text, "" for none) and
+// "points", and the comparison has "horizonMonths".
 namespace scenario {
 
 inline constexpr char fileFormat[] = "loanblend-scenario";
-inline constexpr int fileVersion = 1;
+inline constexpr int fileVersion = 2; // the newest this program reads and writes
 inline constexpr qsizetype largestFile = 1 << 20; // a scenario is a few hundred bytes; nothing larger is read
 
 // The document, indented, keys in a fixed order, each number the shortest C text that reads back to the same
-// double: saving what was opened gives the same bytes.
+// double: saving what was opened gives the same bytes. Version 1 unless the scenario holds something only version 2
+// can, so that the program's earlier versions still open what this one saves.
 QByteArray writeScenario(const Scenario &scenario);
 
 // The scenario in `bytes`, or why there is none, in plain words ("it was written by a newer version of the

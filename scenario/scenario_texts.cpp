@@ -114,7 +114,7 @@ std::variant<ScenarioComparison, std::string> comparisonOf(const commands::Compa
     for (std::size_t l = 0; l < loanFields.size(); ++l) {
         const LoanFields &f = loanFields[l];
         // Loan 2 is kept where anything was typed for it.
-        const std::array<F, 5> fields{f.balance, f.rate, f.years, f.months, f.payment};
+        const std::array<F, 6> fields{f.balance, f.rate, f.years, f.months, f.payment, f.charge};
         if (l > 0 && std::none_of(fields.begin(), fields.end(), typed))
             continue;
         const compare::LoanInputs &used = reading.inputs.loans[l];
@@ -122,10 +122,11 @@ std::variant<ScenarioComparison, std::string> comparisonOf(const commands::Compa
         if (l > 0 && used.balance == 0) {
             // No loan to the window: the rest of what was typed for it is kept as far as it can be read.
             comparison.loans.push_back({balance, read.unread(texts, f.rate), read.unreadTerm(texts, f.years, f.months),
-                                        read.unread(texts, f.payment)});
+                                        read.unread(texts, f.payment), read.unread(texts, f.charge)});
             continue;
         }
-        ScenarioLoan loan{balance, given(f.rate, used.annualRatePercent), {}, {}};
+        ScenarioLoan loan{balance, given(f.rate, used.annualRatePercent), {}, {},
+                          given(f.charge, amountOf(used.earlyRepaymentCharge))};
         if (used.payment) {
             loan.payment = amountOf(*used.payment);
             loan.termMonths = read.unreadTerm(texts, f.years, f.months);
@@ -134,13 +135,16 @@ std::variant<ScenarioComparison, std::string> comparisonOf(const commands::Compa
         }
         comparison.loans.push_back(loan);
     }
-    const compare::OfferInputs &offer = reading.inputs.offer;
+    const compare::OfferInputs &offer = reading.inputs.offers.front();
     comparison.offer
         = {given(F::OfferRate, offer.annualRatePercent),
            typed(F::OfferYears) || typed(F::OfferMonths) ? Number(offer.termMonths) : std::nullopt,
-           given(F::FeesAtSigning, amountOf(offer.feesAtSigning)), given(F::FeesAdded, amountOf(offer.feesAdded))};
+           given(F::FeesAtSigning, amountOf(offer.feesAtSigning)), given(F::FeesAdded, amountOf(offer.feesAdded)),
+           given(F::OfferPoints, offer.pointsPercent)};
     comparison.extra = given(F::Extra, amountOf(reading.inputs.extra));
     comparison.savingsRate = given(F::SavingsRate, reading.inputs.savingsRatePercent);
+    if (const std::optional<int> horizon = reading.inputs.horizonMonths)
+        comparison.horizonMonths = *horizon;
     return comparison;
 }
 
@@ -214,13 +218,16 @@ commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison
         set(f.rate, loan.rate);
         setTerm(f.years, f.months, loan.termMonths);
         set(f.payment, loan.payment);
+        set(f.charge, loan.earlyRepaymentCharge);
     }
     set(F::OfferRate, comparison.offer.rate);
     setTerm(F::OfferYears, F::OfferMonths, comparison.offer.termMonths);
     set(F::FeesAtSigning, comparison.offer.feesAtSigning);
     set(F::FeesAdded, comparison.offer.feesAdded);
+    set(F::OfferPoints, comparison.offer.points);
     set(F::Extra, comparison.extra);
     set(F::SavingsRate, comparison.savingsRate);
+    setTerm(F::HorizonYears, F::HorizonMonths, comparison.horizonMonths);
     return values;
 }
 

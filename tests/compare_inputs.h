@@ -9,7 +9,7 @@ inline compare::ComparisonInputs twoThirtyYearLoans()
 {
     compare::ComparisonInputs inputs;
     inputs.loans = {{20'000'000, 3, 360, {}}, {5'000'000, 9, 360, {}}};
-    inputs.offer = {4.5, 360, 200'000, 300'000};
+    inputs.offers = {{4.5, 360, 200'000, 300'000}};
     inputs.firstPayment = {2026, 1};
     return inputs;
 }

@@ -23,7 +23,7 @@ struct Limit {
 void allAtTheirLimits(ComparisonInputs &in)
 {
     in.loans = {{maxAmount, 100, 1200, {}}, {maxAmount, 0, 1, maxAmount}};
-    in.offer = {100, 1200, maxAmount, 0};
+    in.offers = {{100, 1200, maxAmount, 0}};
     in.extra = maxAmount;
     in.savingsRatePercent = 100;
 }
@@ -38,8 +38,8 @@ void unreadOutOfRange(ComparisonInputs &in)
 
 void feesAddedAloneReachingTheBalances(ComparisonInputs &in)
 {
-    in.offer.feesAtSigning = 0;
-    in.offer.feesAdded = 25'000'000;
+    in.offers[0].feesAtSigning = 0;
+    in.offers[0].feesAdded = 25'000'000;
 }
 
 const Limit limits[] = {
@@ -99,33 +99,33 @@ const Limit limits[] = {
      Subject::Loan2,
      "the monthly payment must be between 0 and 1,000,000,000,000"},
     {"offer_rate_below_0",
-     [](auto &in) { in.offer.annualRatePercent = -0.01; },
+     [](auto &in) { in.offers[0].annualRatePercent = -0.01; },
      {Input::OfferRate},
      Subject::Offer,
      "the interest rate must be between 0 % and 100 %"},
     {"offer_term_over_1200_months",
-     [](auto &in) { in.offer.termMonths = 1201; },
+     [](auto &in) { in.offers[0].termMonths = 1201; },
      {Input::OfferTerm},
      Subject::Offer,
      "the term must be between 1 and 1,200 months"},
     {"fees_at_signing_below_0",
-     [](auto &in) { in.offer.feesAtSigning = -1; },
+     [](auto &in) { in.offers[0].feesAtSigning = -1; },
      {Input::FeesAtSigning},
      Subject::Offer,
      "the fees at signing must be between 0 and 1,000,000,000,000"},
     // Each fee is within its limit before the two are summed with the balances.
     {"fees_at_signing_over_the_limit",
-     [](auto &in) { in.offer.feesAtSigning = maxAmount + 1; },
+     [](auto &in) { in.offers[0].feesAtSigning = maxAmount + 1; },
      {Input::FeesAtSigning},
      Subject::Offer,
      "the fees at signing must be between 0 and 1,000,000,000,000"},
     {"fees_added_over_the_limit",
-     [](auto &in) { in.offer.feesAdded = maxAmount + 1; },
+     [](auto &in) { in.offers[0].feesAdded = maxAmount + 1; },
      {Input::FeesAdded},
      Subject::Offer,
      "the fees added to the amount must be between 0 and 1,000,000,000,000"},
     {"fees_together_reaching_the_balances",
-     [](auto &in) { in.offer.feesAdded = 24'800'000; },
+     [](auto &in) { in.offers[0].feesAdded = 24'800'000; },
      {Input::FeesAtSigning, Input::FeesAdded},
      Subject::Offer,
      "the fees at signing must be less than the balances, the other fee included"},

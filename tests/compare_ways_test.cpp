@@ -88,12 +88,12 @@ TEST_P(SameTermsTest, breaks_even_at_once_at_the_loans_rate)
     const SameTerms &c = GetParam();
     ComparisonInputs inputs;
     inputs.loans = {{c.balance, c.ratePercent, c.months, {}}};
-    inputs.offer = {c.ratePercent, c.months, 0, 0};
+    inputs.offers = {{c.ratePercent, c.months, 0, 0}};
     const compare::Comparison comparison = compare::compareWays(inputs);
     ASSERT_FALSE(comparison.refusal) << comparison.refusal->reason;
-    EXPECT_EQ(comparison.breakEvenMonth, 0);
-    EXPECT_EQ(comparison.offer.monthlyTotals, comparison.keep.monthlyTotals);
-    EXPECT_EQ(comparison.offer.rate->nominalPercent, comparison.keep.rate->nominalPercent);
+    EXPECT_EQ(comparison.firstOffer().breakEvenMonth, 0);
+    EXPECT_EQ(comparison.firstOffer().way.monthlyTotals, comparison.keep.monthlyTotals);
+    EXPECT_EQ(comparison.firstOffer().way.rate->nominalPercent, comparison.keep.rate->nominalPercent);
     EXPECT_NEAR(comparison.keep.rate->nominalPercent, c.ratePercent, 0.01);
 }
 
@@ -107,10 +107,10 @@ TEST(CompareWays, gives_the_figures_of_two_loans_against_an_offer_with_fees)
     const compare::Comparison c = compare::compareWays(inputs);
     ASSERT_FALSE(c.refusal);
     EXPECT_DOUBLE_EQ(std::round(c.keep.rate->nominalPercent * 100) / 100, 4.36);
-    EXPECT_DOUBLE_EQ(std::round(c.offer.rate->nominalPercent * 100) / 100, 4.67);
+    EXPECT_DOUBLE_EQ(std::round(c.firstOffer().way.rate->nominalPercent * 100) / 100, 4.67);
     EXPECT_EQ(std::tuple(c.keep.firstPayment, c.keep.totalPaid, c.keep.presentValue),
               std::tuple(124'552, 44'838'816, 33'697'412));
-    EXPECT_EQ(std::tuple(c.paymentDifference, c.totalPaidDifference, c.presentValueDifference, c.monthsDifference),
+    EXPECT_EQ(std::tuple(c.firstOffer().paymentDifference, c.firstOffer().totalPaidDifference, c.firstOffer().presentValueDifference, c.firstOffer().monthsDifference),
               std::tuple(3'639, 1'510'219, 1'184'624, 0));
 }
 
@@ -138,7 +138,7 @@ TEST_P(ExtraTest, goes_to_the_highest_rate_first)
     const ExtraCase &c = GetParam();
     ComparisonInputs inputs;
     inputs.loans = {{1'000'000, 6, 0, 100'000}, {c.loan2Balance, c.loan2Rate, 0, 100'000}};
-    inputs.offer = {6, 12, 0, 0};
+    inputs.offers = {{6, 12, 0, 0}};
     inputs.extra = c.extra;
     const compare::Comparison comparison = compare::compareWays(inputs);
     ASSERT_FALSE(comparison.refusal) << comparison.refusal->reason;
@@ -158,8 +158,8 @@ struct RefusalCase {
 // The offer then advances a cent, against 360 payments.
 void feesAtSigningLeavingACent(ComparisonInputs &in)
 {
-    in.offer.feesAtSigning = 24'999'999;
-    in.offer.feesAdded = 0;
+    in.offers[0].feesAtSigning = 24'999'999;
+    in.offers[0].feesAdded = 0;
 }
 
 // 9 % of 50,000.00 is 375.00 a month.
@@ -192,7 +192,7 @@ TEST(CompareWays, rounds_half_a_cent_of_interest_up)
 {
     ComparisonInputs inputs;
     inputs.loans = {{100, 6, 1, {}}};
-    inputs.offer = {6, 1, 0, 0};
+    inputs.offers = {{6, 1, 0, 0}};
     EXPECT_EQ(compare::compareWays(inputs).keep.totalInterest, 1);
 }
 
@@ -204,11 +204,11 @@ TEST_P(FirstInterestTest, is_the_exact_half_cent_rounded_up_in_both_ways)
     EXPECT_EQ(compare::interestOn(c.balance, c.ratePercent), c.interest);
     ComparisonInputs inputs;
     inputs.loans = {{c.balance, c.ratePercent, 360, {}}};
-    inputs.offer = {c.ratePercent, 360, 0, 0};
+    inputs.offers = {{c.ratePercent, 360, 0, 0}};
     const compare::Comparison comparison = compare::compareWays(inputs);
     ASSERT_FALSE(comparison.refusal) << comparison.refusal->reason;
     EXPECT_EQ(comparison.keep.schedules[0][0].interest, c.interest);
-    EXPECT_EQ(comparison.offer.schedules[0][0].interest, c.interest);
+    EXPECT_EQ(comparison.firstOffer().way.schedules[0][0].interest, c.interest);
 }
 
 INSTANTIATE_TEST_SUITE_P(CompareWays, FirstInterestTest, testing::ValuesIn(firstInterests), RowName{});
@@ -220,13 +220,13 @@ TEST(CompareWays, gives_the_present_value_at_the_limits_to_the_cent)
 {
     ComparisonInputs inputs;
     inputs.loans = {{compare::maxAmount, 100, 1200, {}}, {compare::maxAmount, 100, 1200, {}}};
-    inputs.offer = {100, 1200, 0, 0};
+    inputs.offers = {{100, 1200, 0, 0}};
     const compare::Comparison c = compare::compareWays(inputs);
     ASSERT_FALSE(c.refusal) << c.refusal->reason;
     EXPECT_EQ(c.keep.totalPaid, 20'199'999'999'999'200);
     EXPECT_EQ(c.keep.presentValue, c.keep.totalPaid);
-    EXPECT_EQ(c.offer.presentValue, c.offer.totalPaid);
-    EXPECT_EQ(c.presentValueDifference, c.totalPaidDifference);
+    EXPECT_EQ(c.firstOffer().way.presentValue, c.firstOffer().way.totalPaid);
+    EXPECT_EQ(c.firstOffer().presentValueDifference, c.firstOffer().totalPaidDifference);
 }
 
 struct PresentValueCase {
@@ -250,7 +250,7 @@ TEST_P(PresentValueTest, is_right_to_the_cent_at_the_limits)
 {
     ComparisonInputs inputs;
     inputs.loans = {{compare::maxAmount, 100, 1200, {}}, {compare::maxAmount, 100, 1200, {}}};
-    inputs.offer = {100, 1200, 0, 0};
+    inputs.offers = {{100, 1200, 0, 0}};
     inputs.savingsRatePercent = GetParam().savingsRatePercent;
     const compare::Comparison c = compare::compareWays(inputs);
     ASSERT_FALSE(c.refusal) << c.refusal->reason;
@@ -294,8 +294,8 @@ TEST(CompareWays, keeps_its_invariants_over_random_inputs)
             if (unit(random) < 0.3)
                 loan.payment = Cents(double(loan.balance) * (0.005 + 0.1 * unit(random)));
         const Cents balances = balance1 + balance2;
-        inputs.offer = {rate(), term(), Cents(double(balances) * 0.03 * unit(random)),
-                        Cents(double(balances) * 0.03 * unit(random))};
+        inputs.offers = {{rate(), term(), Cents(double(balances) * 0.03 * unit(random)),
+                        Cents(double(balances) * 0.03 * unit(random))}};
         inputs.extra = unit(random) < 0.3 ? cents(1e8) : 0;
         inputs.savingsRatePercent = rate();
         const compare::Comparison comparison = compare::compareWays(inputs);
@@ -304,16 +304,16 @@ TEST(CompareWays, keeps_its_invariants_over_random_inputs)
         SCOPED_TRACE(testing::Message() << "comparison " << i);
         ++compared;
         expectSound(comparison.keep, balances, 0);
-        expectSound(comparison.offer, balances, inputs.offer.feesAtSigning);
+        expectSound(comparison.firstOffer().way, balances, inputs.offers[0].feesAtSigning);
 
         // The break-even month: from it on the offer never costs more, the curve that ends first staying at its
         // end; the month before, it did.
-        const auto &keep = comparison.keep.costSoFar, &offer = comparison.offer.costSoFar;
+        const auto &keep = comparison.keep.costSoFar, &offer = comparison.firstOffer().way.costSoFar;
         const auto at
             = [](const std::vector<Cents> &curve, std::size_t k) { return curve[std::min(k, curve.size() - 1)]; };
         const std::size_t from
-            = std::size_t(comparison.breakEvenMonth.value_or(int(std::max(keep.size(), offer.size()))));
-        ++(!comparison.breakEvenMonth ? never : from == 0 ? atOnce : later);
+            = std::size_t(comparison.firstOffer().breakEvenMonth.value_or(int(std::max(keep.size(), offer.size()))));
+        ++(!comparison.firstOffer().breakEvenMonth ? never : from == 0 ? atOnce : later);
         for (std::size_t k = from; k < std::max(keep.size(), offer.size()); ++k)
             ASSERT_LE(at(offer, k), at(keep, k)) << k;
         if (from > 0) {

@@ -180,10 +180,10 @@ TEST_P(ValuesReadingTest, reads_a_scenarios_numbers_as_the_window_reads_their_te
         EXPECT_EQ(a.termMonths, b.termMonths);
         EXPECT_EQ(a.payment, b.payment);
     }
-    EXPECT_EQ(fromValues.inputs.offer.annualRatePercent, fromTexts.inputs.offer.annualRatePercent);
-    EXPECT_EQ(fromValues.inputs.offer.termMonths, fromTexts.inputs.offer.termMonths);
-    EXPECT_EQ(fromValues.inputs.offer.feesAtSigning, fromTexts.inputs.offer.feesAtSigning);
-    EXPECT_EQ(fromValues.inputs.offer.feesAdded, fromTexts.inputs.offer.feesAdded);
+    EXPECT_EQ(fromValues.inputs.offers[0].annualRatePercent, fromTexts.inputs.offers[0].annualRatePercent);
+    EXPECT_EQ(fromValues.inputs.offers[0].termMonths, fromTexts.inputs.offers[0].termMonths);
+    EXPECT_EQ(fromValues.inputs.offers[0].feesAtSigning, fromTexts.inputs.offers[0].feesAtSigning);
+    EXPECT_EQ(fromValues.inputs.offers[0].feesAdded, fromTexts.inputs.offers[0].feesAdded);
     EXPECT_EQ(fromValues.inputs.extra, fromTexts.inputs.extra);
     EXPECT_EQ(fromValues.inputs.savingsRatePercent, fromTexts.inputs.savingsRatePercent);
 }
@@ -263,9 +263,9 @@ TEST(ComparisonTexts, read_amounts_to_the_cent_on_their_shortest_form_half_away_
     const commands::ComparisonReading reading = commands::readComparison(texts, pointComma, january2027);
     ASSERT_EQ(reading.problems.size(), 0u);
     EXPECT_EQ(reading.inputs.extra, 101);
-    EXPECT_EQ(reading.inputs.offer.feesAdded, 250013);
+    EXPECT_EQ(reading.inputs.offers[0].feesAdded, 250013);
     EXPECT_EQ(reading.inputs.loans[1].payment, 84837);
-    EXPECT_EQ(reading.inputs.offer.termMonths, 246);
+    EXPECT_EQ(reading.inputs.offers[0].termMonths, 246);
     EXPECT_EQ(reading.inputs.loans[0].termMonths, 240);
 }
 
@@ -274,11 +274,11 @@ TEST(ComparisonRows, show_each_figure_in_its_format_and_the_sentence_states_the_
 {
     compare::ComparisonInputs inputs;
     inputs.loans = {{10'000'000, 6, 360, {}}};
-    inputs.offer = {5, 360, 200'000, 0};
+    inputs.offers = {{5, 360, 200'000, 0}};
     inputs.firstPayment = january2027;
     const compare::Comparison comparison = compare::compareWays(inputs);
     ASSERT_FALSE(comparison.refusal);
-    ASSERT_TRUE(comparison.breakEvenMonth);
+    ASSERT_TRUE(comparison.firstOffer().breakEvenMonth);
     std::map<std::string, std::array<std::string, 3>> shown;
     for (const auto &row : commands::comparisonRows(comparison, pointComma, monthName))
         shown[std::string(row.name)] = row.texts;
@@ -288,8 +288,8 @@ TEST(ComparisonRows, show_each_figure_in_its_format_and_the_sentence_states_the_
     EXPECT_EQ(shown["fees"], (std::array<std::string, 3>{"$0.00", "$2,000.00", "+$2,000.00"}));
     EXPECT_EQ(shown["apr"][0], "6.00 %");
     EXPECT_EQ(shown["breakEven"][0], "");
-    const std::string breakEven = "month " + std::to_string(*comparison.breakEvenMonth) + " ("
-        + monthName(schedule::addMonths(january2027, *comparison.breakEvenMonth - 1)) + ")";
+    const std::string breakEven = "month " + std::to_string(*comparison.firstOffer().breakEvenMonth) + " ("
+        + monthName(schedule::addMonths(january2027, *comparison.firstOffer().breakEvenMonth - 1)) + ")";
     EXPECT_EQ(shown["breakEven"][2], breakEven);
     EXPECT_EQ(commands::comparisonSentence(comparison, 0, pointComma, monthName),
               "Taking the offer costs " + shown["totalPaid"][2].substr(1) + " less in all and is ahead for good from "
@@ -301,13 +301,13 @@ TEST(ComparisonRows, an_offer_the_same_as_the_loan_costs_the_same)
 {
     compare::ComparisonInputs inputs;
     inputs.loans = {{10'000'000, 6, 360, {}}};
-    inputs.offer = {6, 360, 0, 0};
+    inputs.offers = {{6, 360, 0, 0}};
     inputs.firstPayment = january2027;
     const compare::Comparison comparison = compare::compareWays(inputs);
-    ASSERT_EQ(comparison.breakEvenMonth, 0);
+    ASSERT_EQ(comparison.firstOffer().breakEvenMonth, 0);
     EXPECT_EQ(commands::comparisonSentence(comparison, 0, pointComma, monthName),
               "Taking the offer costs the same; its payment is the same and the last one falls in the same month.");
-    inputs.offer.feesAtSigning = 1;
+    inputs.offers[0].feesAtSigning = 1;
     EXPECT_EQ(commands::comparisonSentence(compare::compareWays(inputs), 0, pointComma, monthName),
               "Taking the offer costs $0.01 more in all and never comes out ahead; its payment is the same and the "
               "last one falls in the same month.");
@@ -318,6 +318,7 @@ TEST(ComparisonRows, an_offer_the_same_as_the_loan_costs_the_same)
 compare::Comparison twoWays()
 {
     compare::Comparison c;
+    c.offers.resize(1);
     c.keep.schedules = {{schedule::Payment{1, january2027, 150000, 0, 0, 0}}};
     c.keep.firstPayment = 150000;
     c.keep.payments = 300;
@@ -327,20 +328,20 @@ compare::Comparison twoWays()
     c.keep.financeCharge = 5'000'000;
     c.keep.presentValue = 40'000'000;
     c.keep.rate = compare::SolvedRate{0.0033, 4.00, 4.07};
-    c.offer.firstPayment = 140000;
-    c.offer.payments = 312;
-    c.offer.payoffMonth = {2052, 12};
-    c.offer.totalPaid = 46'000'000;
-    c.offer.totalInterest = 5'500'000;
-    c.offer.fees = 500'000;
-    c.offer.financeCharge = 6'000'000;
-    c.offer.presentValue = 39'000'000;
-    c.offer.rate = compare::SolvedRate{0.0038, 4.50, 4.59};
-    c.paymentDifference = -10000;
-    c.totalPaidDifference = 1'000'000;
-    c.presentValueDifference = -1'000'000;
-    c.monthsDifference = 12;
-    c.breakEvenMonth = 27;
+    c.firstOffer().way.firstPayment = 140000;
+    c.firstOffer().way.payments = 312;
+    c.firstOffer().way.payoffMonth = {2052, 12};
+    c.firstOffer().way.totalPaid = 46'000'000;
+    c.firstOffer().way.totalInterest = 5'500'000;
+    c.firstOffer().way.fees = 500'000;
+    c.firstOffer().way.financeCharge = 6'000'000;
+    c.firstOffer().way.presentValue = 39'000'000;
+    c.firstOffer().way.rate = compare::SolvedRate{0.0038, 4.50, 4.59};
+    c.firstOffer().paymentDifference = -10000;
+    c.firstOffer().totalPaidDifference = 1'000'000;
+    c.firstOffer().presentValueDifference = -1'000'000;
+    c.firstOffer().monthsDifference = 12;
+    c.firstOffer().breakEvenMonth = 27;
     return c;
 }
 
@@ -382,18 +383,18 @@ const ResultsCase resultsCases[] = {
      "$100.00 lower and the last one is 1 year later."},
     {"offer_pays_more_a_month_ends_earlier_and_is_worth_more_at_a_savings_rate",
      [](compare::Comparison &c) {
-         c.offer.firstPayment = 152500;
-         c.paymentDifference = 2500;
-         c.offer.payments = 286;
-         c.offer.payoffMonth = {2050, 10};
-         c.monthsDifference = -14;
-         c.offer.totalPaid = 44'700'000;
-         c.totalPaidDifference = -300'000;
-         c.offer.totalInterest = 4'000'000;
-         c.offer.presentValue = 40'050'000;
-         c.presentValueDifference = 50'000;
-         c.offer.rate = compare::SolvedRate{0.0032, 3.90, 3.96};
-         c.breakEvenMonth = 0;
+         c.firstOffer().way.firstPayment = 152500;
+         c.firstOffer().paymentDifference = 2500;
+         c.firstOffer().way.payments = 286;
+         c.firstOffer().way.payoffMonth = {2050, 10};
+         c.firstOffer().monthsDifference = -14;
+         c.firstOffer().way.totalPaid = 44'700'000;
+         c.firstOffer().totalPaidDifference = -300'000;
+         c.firstOffer().way.totalInterest = 4'000'000;
+         c.firstOffer().way.presentValue = 40'050'000;
+         c.firstOffer().presentValueDifference = 50'000;
+         c.firstOffer().way.rate = compare::SolvedRate{0.0032, 3.90, 3.96};
+         c.firstOffer().breakEvenMonth = 0;
      },
      2,
      {{"firstPayment", {"$1,500.00", "$1,525.00", "+$25.00"}},
@@ -410,10 +411,10 @@ const ResultsCase resultsCases[] = {
      "$500.00 more today."},
     {"offer_ends_months_later_and_is_never_ahead_and_worth_less_at_a_savings_rate",
      [](compare::Comparison &c) {
-         c.offer.payments = 305;
-         c.offer.payoffMonth = {2052, 5};
-         c.monthsDifference = 5;
-         c.breakEvenMonth.reset();
+         c.firstOffer().way.payments = 305;
+         c.firstOffer().way.payoffMonth = {2052, 5};
+         c.firstOffer().monthsDifference = 5;
+         c.firstOffer().breakEvenMonth.reset();
      },
      0.5,
      {{"payoffMonth", {"2051-12", "2052-5", "5 months later"}}, {"breakEven", {"", "", "never"}}},
@@ -421,7 +422,7 @@ const ResultsCase resultsCases[] = {
      "last one is 5 months later; at your savings rate, everything it has you pay is worth $10,000.00 less today."},
     {"a_rate_difference_too_small_to_show_has_no_sign",
      [](compare::Comparison &c) {
-         c.offer.rate = compare::SolvedRate{0.0033, 4.004, 4.066};
+         c.firstOffer().way.rate = compare::SolvedRate{0.0033, 4.004, 4.066};
      },
      0,
      {{"apr", {"4.00 %", "4.00 %", "0.00 points"}}, {"effectiveRate", {"4.07 %", "4.07 %", "0.00 points"}}},
@@ -459,7 +460,7 @@ TEST(ComparisonRows, a_rate_difference_that_rounds_to_zero_shows_no_sign_in_arab
 {
     for (const double offerRate : {4.001, 3.999, 4.0049}) {
         compare::Comparison comparison = twoWays();
-        comparison.offer.rate = compare::SolvedRate{0.0033, offerRate, 4.07};
+        comparison.firstOffer().way.rate = compare::SolvedRate{0.0033, offerRate, 4.07};
         EXPECT_EQ(shownRows(comparison, egypt, arabicMonthName).at("apr")[2], "\u0660\u066B\u0660\u0660 points")
             << offerRate;
     }
@@ -499,7 +500,7 @@ TEST(ComparisonRows, shown_figures_are_left_to_right_units_and_plain_text_stays_
 TEST(ComparisonRows, show_a_dash_for_every_figure_of_a_refused_comparison)
 {
     compare::Comparison refused;
-    refused.refusal = compare::Refusal{compare::RefusalSubject::Loan2, "it is never repaid"};
+    refused.refusal = compare::Refusal{compare::RefusalSubject::Loan2, 0, "it is never repaid"};
     for (const auto &row : commands::comparisonRows(refused, pointComma, monthName))
         for (const std::string &text : row.texts)
             EXPECT_TRUE(text.empty() || text == commands::noFigure) << row.name;
@@ -521,7 +522,7 @@ TEST(ComparisonRows, name_in_the_refusal_sentence_the_loan_or_the_offer_that_sto
     };
     for (const auto &row : rows) {
         compare::Comparison refused;
-        refused.refusal = compare::Refusal{row.subject, "it is never repaid"};
+        refused.refusal = compare::Refusal{row.subject, 0, "it is never repaid"};
         EXPECT_EQ(commands::comparisonSentence(refused, 0, pointComma, monthName), row.sentence);
     }
 }

@@ -27,18 +27,19 @@ std::string monthName(schedule::Month month)
 compare::Comparison twoWays()
 {
     compare::Comparison c;
+    c.offers.resize(1);
     c.keep.schedules = {{schedule::Payment{1, january2027, 150000, 0, 0, 0}}};
     c.keep.firstPayment = 150000;
     c.keep.payments = 300;
     c.keep.totalPaid = 45'000'000;
-    c.offer.firstPayment = 140000;
-    c.offer.payments = 312;
-    c.offer.totalPaid = 46'000'000;
-    c.paymentDifference = -10000;
-    c.totalPaidDifference = 1'000'000;
-    c.presentValueDifference = -1'000'000;
-    c.monthsDifference = 12;
-    c.breakEvenMonth = 27;
+    c.firstOffer().way.firstPayment = 140000;
+    c.firstOffer().way.payments = 312;
+    c.firstOffer().way.totalPaid = 46'000'000;
+    c.firstOffer().paymentDifference = -10000;
+    c.firstOffer().totalPaidDifference = 1'000'000;
+    c.firstOffer().presentValueDifference = -1'000'000;
+    c.firstOffer().monthsDifference = 12;
+    c.firstOffer().breakEvenMonth = 27;
     return c;
 }
 
@@ -84,11 +85,11 @@ const Words wordsTable[] = {
      [] {
          return sentence(
              [](compare::Comparison &c) {
-                 c.breakEvenMonth = 0;
-                 c.totalPaidDifference = -300'000;
-                 c.paymentDifference = 2500;
-                 c.monthsDifference = -14;
-                 c.presentValueDifference = 50'000;
+                 c.firstOffer().breakEvenMonth = 0;
+                 c.firstOffer().totalPaidDifference = -300'000;
+                 c.firstOffer().paymentDifference = 2500;
+                 c.firstOffer().monthsDifference = -14;
+                 c.firstOffer().presentValueDifference = 50'000;
              },
              2);
      },
@@ -104,8 +105,8 @@ const Words wordsTable[] = {
     {"never_ahead",
      [] {
          return sentence([](compare::Comparison &c) {
-             c.breakEvenMonth.reset();
-             c.monthsDifference = 5;
+             c.firstOffer().breakEvenMonth.reset();
+             c.firstOffer().monthsDifference = 5;
          });
      },
      "Taking the offer costs $10,000.00 more in all and never comes out ahead; its payment is $100.00 lower and the "
@@ -117,10 +118,10 @@ const Words wordsTable[] = {
     {"the_same",
      [] {
          return sentence([](compare::Comparison &c) {
-             c.breakEvenMonth = 0;
-             c.totalPaidDifference = 0;
-             c.paymentDifference = 0;
-             c.monthsDifference = 0;
+             c.firstOffer().breakEvenMonth = 0;
+             c.firstOffer().totalPaidDifference = 0;
+             c.firstOffer().paymentDifference = 0;
+             c.firstOffer().monthsDifference = 0;
          });
      },
      "Taking the offer costs the same; its payment is the same and the last one falls in the same month.",
@@ -130,7 +131,7 @@ const Words wordsTable[] = {
      [] {
          compare::ComparisonInputs inputs;
          inputs.loans = {{10'000'000, 6, 0, 10'000}};
-         inputs.offer = {5, 360, 0, 0};
+         inputs.offers = {{5, 360, 0, 0}};
          inputs.firstPayment = january2027;
          return commands::comparisonSentence(compare::compareWays(inputs), 0, pointComma, monthName);
      },

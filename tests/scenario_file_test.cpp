@@ -68,7 +68,7 @@ TEST(ScenarioFile, opens_to_the_same_figures_under_another_locale)
         figures.push_back(commands::Command1_Click(form, marks).figures.blend.weightedPayoffYears);
         const auto reading = commands::readComparison(*texts.comparison, marks, texts.firstMonth);
         ASSERT_TRUE(reading.problems.empty());
-        figures.push_back(double(compare::compareWays(reading.inputs).offer.totalPaid));
+        figures.push_back(double(compare::compareWays(reading.inputs).firstOffer().way.totalPaid));
     }
     EXPECT_EQ(figures[0], figures[2]);
     EXPECT_EQ(figures[1], figures[3]);
@@ -212,7 +212,7 @@ const MalformedCase malformedCases[] = {
     {"not_json", "", "{\"format\": ", "it is not a scenario: "},
     {"not_an_object", "", "[1, 2]", "it is not a scenario"},
     {"another_format", "loanblend-scenario", "spreadsheet", "not a scenario of this program"},
-    {"newer_version", "\"version\": 1", "\"version\": 2", "newer version of the program"},
+    {"newer_version", "\"version\": 1", "\"version\": 3", "newer version of the program"},
     {"version_as_text", "\"version\": 1", "\"version\": \"1\"", "version is not a whole number"},
     {"version_zero", "\"version\": 1", "\"version\": 0", "its version, 0, is no scenario version"},
     {"version_negative", "\"version\": 1", "\"version\": -1", "its version, -1, is no scenario version"},
