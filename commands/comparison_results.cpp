@@ -77,6 +77,17 @@ Figure rateDifference(const Comparison &c, double compare::SolvedRate::*percent)
     return {0, (*offerRate).*percent - (*c.keep.rate).*percent, {}, true};
 }
 
+// A figure over the horizon: not there without one.
+Figure overHorizon(const std::optional<long long> &value)
+{
+    return value ? whole(*value) : Figure{0, 0, {}, false};
+}
+
+Figure horizonDifference(const std::optional<long long> &offer, const std::optional<long long> &keep)
+{
+    return offer && keep ? whole(*offer - *keep) : Figure{0, 0, {}, false};
+}
+
 using C = const Comparison &;
 constexpr auto keep = [](C c) -> const Way & { return c.keep; };
 constexpr auto offer = [](C c) -> const Way & { return c.firstOffer().way; };
@@ -119,6 +130,12 @@ const RowSpec rowTable[] = {
      {Cell{Format::Money, [](C c) { return whole(keep(c).fees); }},
       Cell{Format::Money, [](C c) { return whole(offer(c).fees); }},
       Cell{Format::SignedMoney, [](C c) { return whole(offer(c).fees - keep(c).fees); }}}},
+    {"earlyRepaymentCharges",
+     WORDING_NOOP("ComparisonResults", "Early repayment charges"),
+     {Cell{Format::Money, [](C c) { return whole(keep(c).earlyRepaymentCharges); }},
+      Cell{Format::Money, [](C c) { return whole(offer(c).earlyRepaymentCharges); }},
+      Cell{Format::SignedMoney,
+           [](C c) { return whole(offer(c).earlyRepaymentCharges - keep(c).earlyRepaymentCharges); }}}},
     {"financeCharge",
      WORDING_NOOP("ComparisonResults", "Finance charge: interest and all fees"),
      {Cell{Format::Money, [](C c) { return whole(keep(c).financeCharge); }},
@@ -129,6 +146,18 @@ const RowSpec rowTable[] = {
      {Cell{Format::Money, [](C c) { return whole(keep(c).presentValue); }},
       Cell{Format::Money, [](C c) { return whole(offer(c).presentValue); }},
       Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().presentValueDifference); }}}},
+    {"costOverHorizon",
+     WORDING_NOOP("ComparisonResults", "Cost over the years you keep it"),
+     {Cell{Format::Money, [](C c) { return overHorizon(keep(c).costOverHorizon); }},
+      Cell{Format::Money, [](C c) { return overHorizon(offer(c).costOverHorizon); }},
+      Cell{Format::SignedMoney,
+           [](C c) { return horizonDifference(offer(c).costOverHorizon, keep(c).costOverHorizon); }}}},
+    {"presentValueOverHorizon",
+     WORDING_NOOP("ComparisonResults", "Present value over the years you keep it"),
+     {Cell{Format::Money, [](C c) { return overHorizon(keep(c).presentValueOverHorizon); }},
+      Cell{Format::Money, [](C c) { return overHorizon(offer(c).presentValueOverHorizon); }},
+      Cell{Format::SignedMoney,
+           [](C c) { return horizonDifference(offer(c).presentValueOverHorizon, keep(c).presentValueOverHorizon); }}}},
     {"apr",
      WORDING_NOOP("ComparisonResults", "Rate as an APR"),
      {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},

@@ -751,7 +751,7 @@ void ReportTest::comparison_is_reached_and_read_by_keyboard_and_screen_reader()
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), "Loan1Balance");
     // In the order they are seen, and only at what there is to read.
     QStringList visited;
-    while (visited.size() < 60 && visited.value(visited.size() - 1) != "Sentence") {
+    while (visited.size() < 90 && visited.value(visited.size() - 1) != "Sentence") {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget *focus = QApplication::focusWidget();
         visited << focus->objectName();
