@@ -71,6 +71,14 @@ expect 0 "Rate as an APR${tab}4.36 %${tab}4.67 %" "" compare "$scenarios/offer.l
 for figure in '"apr": 4.356734835075901' '"feesCents": 500000' '"financeChargeCents": 21349035'; do
     expect 0 "$figure" "" compare "$scenarios/offer.loanblend" --format json
 done
+# Points, a loan's early repayment charge and a horizon: 1 % of 253,000, the charge paid at signing, and the cost
+# of each way over 84 months.
+for figure in '"pointsCents": 253000' '"earlyRepaymentChargeCents": 200000' '"horizonMonths": 84' \
+    '"costOverHorizonCents": 8438730' '"costOverHorizonCents": 11763420'; do
+    expect 0 "$figure" "" compare "$scenarios/offers-v2.loanblend" --format json
+done
+expect 0 "Cost over the years you keep it${tab}\$117,634.20${tab}\$84,387.30${tab}-\$33,246.90" "" \
+    compare "$scenarios/offers-v2.loanblend"
 expect 0 "Loan 1,1,2030-05,843.21,500.00,343.21,199656.79" "" schedules "$scenarios/offer.loanblend" --rate2 3 --first-month 2030-05 -o -
 expect 0 "" "" report "$scenarios/offer.loanblend" --rate2 3 -o "$work/report.pdf"
 head -c 5 "$work/report.pdf" | grep -q '%PDF-' || { echo "FAILED: report wrote no PDF"; failures=$((failures + 1)); }

@@ -191,19 +191,30 @@ TEST(ScenarioFile, writes_each_number_as_its_shortest_c_text)
 }
 
 // A valid scenario with one part replaced, and what the refusal must say.
-struct MalformedCase {
-    const char *name;
-    const char *from; // replaced in the valid document; empty: the document is `to`
-    const char *to;
-    const char *reason; // a part of the refusal; empty: the file opens
-};
-
 const char *const validDocument = R"({"format": "loanblend-scenario", "version": 1,
  "inputs": {"Text1": "355000", "Text2": "2.99", "Text3": "20", "Text6": null, "Text7": ""},
  "firstMonth": "2027-01",
  "comparison": {"loans": [{"balance": "355000", "rate": "2.99", "termMonths": "240", "payment": null}],
                 "offer": {"rate": "3", "termMonths": "240", "feesAtSigning": "0", "feesAdded": null},
                 "extra": null, "savingsRate": null}})";
+
+// What only version 2 holds: an early repayment charge, points, a list of offers and a horizon.
+const char *const version2Document = R"({"format": "loanblend-scenario", "version": 2,
+ "inputs": {"Text1": "355000", "Text2": "2.99", "Text3": "20", "Text6": null, "Text7": ""},
+ "firstMonth": "2027-01",
+ "comparison": {"loans": [{"balance": "355000", "rate": "2.99", "termMonths": "240", "payment": null,
+                           "earlyRepaymentCharge": "1000"}],
+                "offers": [{"name": "", "rate": "3", "termMonths": "240", "points": "1", "feesAtSigning": "0",
+                            "feesAdded": null}],
+                "extra": null, "savingsRate": null, "horizonMonths": "84"}})";
+
+struct MalformedCase {
+    const char *name;
+    const char *from; // replaced in the valid document; empty: the document is `to`
+    const char *to;
+    const char *reason; // a part of the refusal; empty: the file opens
+    const char *valid = validDocument; // the document `from` is replaced in
+};
 
 const MalformedCase malformedCases[] = {
     {"valid", "", "", ""},
@@ -230,6 +241,19 @@ const MalformedCase malformedCases[] = {
     {"offer_not_an_object", "\"offer\": {", "\"offer\": 3, \"x\": {",
      "\u201Coffer\u201D in the comparison is not an object"},
     {"loan_without_payment", ", \"payment\": null", "", "loan 1 of the comparison has no \u201Cpayment\u201D"},
+    {"version_2", "", "", "", version2Document},
+    {"version_2_without_a_horizon", ", \"horizonMonths\": \"84\"", "", "has no \u201ChorizonMonths\u201D",
+     version2Document},
+    {"version_2_with_an_offer_in_place_of_offers", "\"offers\": [{\"name\": \"\", ", "\"offer\": [{",
+     "has no \u201Coffers\u201D", version2Document},
+    {"version_2_loan_without_its_charge", ",\n                           \"earlyRepaymentCharge\": \"1000\"", "",
+     "has no \u201CearlyRepaymentCharge\u201D", version2Document},
+    // Not opened without what this version cannot show, and so would not save again.
+    {"version_2_with_two_offers", "\"offers\": [{", "\"offers\": [{\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": null, \"feesAdded\": null}, {",
+     "it compares 2 offers", version2Document},
+    {"version_2_with_a_named_offer", "\"name\": \"\"", "\"name\": \"Bank\"", "its offer has a name",
+     version2Document},
+    {"version_2_with_no_offer", "\"offers\": [{", "\"offers\": [], \"x\": [{", "one to three offers", version2Document},
 };
 
 class MalformedTest : public testing::TestWithParam<MalformedCase> { };
@@ -237,7 +261,7 @@ class MalformedTest : public testing::TestWithParam<MalformedCase> { };
 TEST_P(MalformedTest, refuses_the_file_and_says_why)
 {
     const MalformedCase &row = GetParam();
-    QByteArray document = validDocument;
+    QByteArray document = row.valid;
     if (*row.from)
         document.replace(row.from, row.to);
     else if (*row.to)
@@ -253,6 +277,34 @@ TEST_P(MalformedTest, refuses_the_file_and_says_why)
 }
 
 INSTANTIATE_TEST_SUITE_P(ScenarioFile, MalformedTest, testing::ValuesIn(malformedCases), RowName{});
+
+// A file keeps the version that holds it: version 1 while nothing of version 2 is used, so that the program's
+// earlier versions still open it; each opens to what it holds and saves to the same bytes.
+TEST(ScenarioFile, is_written_as_version_1_unless_it_holds_what_only_version_2_can)
+{
+    const auto open = [](const QByteArray &bytes) { return std::get<Scenario>(scenario::readScenario(bytes)); };
+    const Scenario version1 = open(validDocument);
+    const Scenario version2 = open(version2Document);
+    EXPECT_EQ(version2.comparison->loans[0].earlyRepaymentCharge, 1000);
+    EXPECT_EQ(version2.comparison->offer.points, 1);
+    EXPECT_EQ(version2.comparison->horizonMonths, 84);
+    EXPECT_EQ(version2.comparison->offer.rate, 3);
+    const std::pair<const char *, void (*)(Scenario &)> uses[] = {
+        {"a charge", [](Scenario &s) { s.comparison->loans[0].earlyRepaymentCharge = 0; }},
+        {"points", [](Scenario &s) { s.comparison->offer.points = 0; }},
+        {"a horizon", [](Scenario &s) { s.comparison->horizonMonths = 12; }},
+    };
+    EXPECT_TRUE(scenario::writeScenario(version1).contains("\"version\": 1\n"));
+    for (const auto &[what, use] : uses) {
+        Scenario using2 = version1;
+        use(using2);
+        const QByteArray written = scenario::writeScenario(using2);
+        EXPECT_TRUE(written.contains("\"version\": 2\n")) << what;
+        EXPECT_EQ(open(written), using2) << what;
+        EXPECT_EQ(scenario::writeScenario(open(written)), written) << what;
+    }
+    EXPECT_EQ(open(scenario::writeScenario(version1)), version1);
+}
 
 TEST(ScenarioFile, refuses_a_file_over_one_mebibyte_unread)
 {
