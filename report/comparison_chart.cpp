@@ -32,6 +32,7 @@ QList<QPointF> pointsOf(const std::vector<compare::Cents> &values)
 // colours in: those of the light theme, which read on a dark background too.
 const QColor keepColour{0x20, 0x9f, 0xdf};
 const QColor offerColour{0x99, 0xca, 0x53};
+const QColor horizonColour{0x80, 0x80, 0x80}; // a grey that reads on white, on a dark window and in print
 
 } // namespace
 
@@ -41,6 +42,7 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
     , m_keep(new QLineSeries)
     , m_offer(new QLineSeries)
     , m_breakEven(new QScatterSeries)
+    , m_horizon(new QLineSeries)
     , m_timeAxis(new QCategoryAxis)
     , m_moneyAxis(new QCategoryAxis)
 {
@@ -48,6 +50,7 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
     m_offer->setName(QCoreApplication::translate("ComparisonChart", "Take the offer"));
     m_breakEven->setName(QCoreApplication::translate("ComparisonChart", "Break-even month"));
     m_breakEven->setMarkerSize(11);
+    m_horizon->setName(QCoreApplication::translate("ComparisonChart", "Years you expect to keep it"));
     for (QCategoryAxis *axis : {m_timeAxis, m_moneyAxis})
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     addAxis(m_timeAxis, Qt::AlignBottom);
@@ -57,7 +60,7 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
         if (m_lastValue > 0)
             labelTimeAxis(*m_timeAxis, m_firstPayment, m_lastValue, m_locale, area.width());
     });
-    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_keep, m_offer, m_breakEven}) {
+    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_keep, m_offer, m_breakEven, m_horizon}) {
         addSeries(series);
         series->attachAxis(m_timeAxis);
         series->attachAxis(m_moneyAxis);
@@ -67,16 +70,22 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
     stylePens();
 }
 
-// The legend names the two ways; the dot of the break-even month is explained beside the chart.
+// The chart's own legend names the two ways; the horizon's line is named with legendEntries, and the dot of the
+// break-even month is explained beside the chart.
 void ComparisonChart::hideBreakEvenFromLegend()
 {
     for (QLegendMarker *marker : legend()->markers(m_breakEven))
+        marker->setVisible(false);
+    for (QLegendMarker *marker : legend()->markers(m_horizon))
         marker->setVisible(false);
 }
 
 std::vector<LegendEntry> ComparisonChart::legendEntries() const
 {
-    return {{m_keep->name(), m_keep->pen(), {}}, {m_offer->name(), m_offer->pen(), {}}};
+    std::vector<LegendEntry> entries{{m_keep->name(), m_keep->pen(), {}}, {m_offer->name(), m_offer->pen(), {}}};
+    if (!m_horizon->points().isEmpty())
+        entries.push_back({m_horizon->name(), m_horizon->pen(), {}});
+    return entries;
 }
 
 void ComparisonChart::setComparison(const compare::Comparison &comparison, schedule::Month firstPayment,
@@ -101,6 +110,7 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     }
     m_breakEven->replace(mark);
 
+    m_horizon->clear();
     m_timeAxis->setVisible(drawn);
     m_moneyAxis->setVisible(drawn);
     if (!drawn)
@@ -117,6 +127,10 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     setTimeAxis(*m_timeAxis, firstPayment, int(lastValue), m_locale, plotArea().width());
     // Costs so far and balances are never below 0: interest and fees only add up.
     setMoneyAxis(*m_moneyAxis, high, m_marks);
+    // The horizon across the whole height, at the month it ends.
+    if (const std::optional<int> horizon = comparison.horizonMonths) {
+        m_horizon->replace({{double(*horizon), m_moneyAxis->min()}, {double(*horizon), m_moneyAxis->max()}});
+    }
     // A dot on an axis would be cut in half by the plot's edge: the axis starts a little before it instead.
     if (!mark.isEmpty()) {
         constexpr double margin = 0.03; // of the axis's range: more than the dot's radius on a chart of 200 pixels
@@ -150,6 +164,11 @@ void ComparisonChart::stylePens()
     offer.setWidthF(2.5);
     offer.setStyle(Qt::DashLine);
     m_offer->setPen(offer);
+    QPen horizon = m_horizon->pen();
+    horizon.setColor(horizonColour);
+    horizon.setWidthF(1.5);
+    horizon.setStyle(Qt::DotLine);
+    m_horizon->setPen(horizon);
     m_breakEven->setColor(offer.color());
     m_breakEven->setBorderColor(backgroundBrush().color());
 }

@@ -24,7 +24,8 @@ enum class ComparisonChartKind {
 };
 
 // Keeping both loans and taking the offer over the months, as two lines, the break-even month marked on the
-// offer's line. Axis labels are in the user's notation.
+// offer's line and the horizon, where there is one, as a dotted vertical line. Axis labels are in the user's
+// notation.
 class ComparisonChart : public QChart {
     Q_OBJECT
 
@@ -50,6 +51,7 @@ private:
     QLineSeries *m_keep = nullptr;
     QLineSeries *m_offer = nullptr;
     QScatterSeries *m_breakEven = nullptr;
+    QLineSeries *m_horizon = nullptr; // a vertical line at the horizon, where there is one
     QCategoryAxis *m_timeAxis = nullptr;
     QCategoryAxis *m_moneyAxis = nullptr;
 };
