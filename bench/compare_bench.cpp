@@ -26,4 +26,16 @@ void compareThirtyYearLoans(benchmark::State &state)
 }
 BENCHMARK(compareThirtyYearLoans)->Unit(benchmark::kMicrosecond);
 
+// Target: at most three times one offer. Three offers with points, the loans' charges and a horizon of 7 years.
+void compareThreeOffers(benchmark::State &state)
+{
+    compare::ComparisonInputs inputs = thirtyYearLoans();
+    inputs.loans[0].earlyRepaymentCharge = 200'000;
+    inputs.offers = {{4.5, 360, 200'000, 300'000}, {4.25, 360, 0, 0, 1}, {3.9, 240, 100'000, 0, 0.5}};
+    inputs.horizonMonths = 84;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(compare::compareWays(inputs));
+}
+BENCHMARK(compareThreeOffers)->Unit(benchmark::kMicrosecond);
+
 } // namespace
