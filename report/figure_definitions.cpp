@@ -117,6 +117,28 @@ constexpr Definition comparisonDefinitions[] = {
          "extra then goes to the loan with the higher rate (loan 1 on a tie), and what that loan no longer needs to "
          "the "
          "other. The offer is repaid the same way, from the balances plus the fees added to it.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "Points"),
+     QT_TRANSLATE_NOOP(
+         "FigureDefinitions",
+         "A fee the offer charges as a percent of its amount (the balances plus the fees added), paid at signing: the "
+         "amount times the points / 100, exactly in decimal on the points as typed, rounded to the cent (half a cent "
+         "away from zero), as a month's interest is. 1 point on 250,000 is 2,500.00.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "Early repayment charges"),
+     QT_TRANSLATE_NOOP(
+         "FigureDefinitions",
+         "What each loan's lender charges for clearing it before its term ends, as you type it for that loan. Taking "
+         "the offer pays them at signing; keeping both pays none. They count in the offer's total paid, cost so far "
+         "and present value, but not in its finance charge or APR: they are charges of the loans you have, not the "
+         "price of the new loan's credit, and its lender neither lends nor receives them.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "Total paid"),
+     QT_TRANSLATE_NOOP("FigureDefinitions",
+                       "Every payment of a way, the extra included, plus what is paid at signing: taking the offer, "
+                       "its fees at signing, its points and the early repayment charges.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "Fees and finance charge"),
+     QT_TRANSLATE_NOOP("FigureDefinitions",
+                       "The offer's fees are the fees paid at signing, the points and the fees added; its finance "
+                       "charge is its interest plus these fees. Keeping both has no fees: its finance charge is its "
+                       "interest.")},
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Rate of keeping both"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
@@ -128,27 +150,44 @@ constexpr Definition comparisonDefinitions[] = {
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
          "The same for the offer's payments, against what you really receive: the balances less the fees paid at "
-         "signing (the fees added are in its amount, and come back in its payments).")},
+         "signing and the points, which you pay in advance for the credit (the fees added are in its amount, and come "
+         "back in its payments). Its effective annual rate comes from the same <i>i</i>, so it counts the points as "
+         "fees at signing too. The early repayment charges are left out, as said above.")},
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Present value"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
          "Every payment of a way discounted at your savings rate, &Sigma; payment<sub><i>k</i></sub> / (1 + <i>s</i>)"
-         "<sup><i>k</i></sup> with <i>s</i> = the savings rate / 1200, plus the fees at signing: what the payments "
-         "cost you in today's money where your savings would earn that rate.")},
+         "<sup><i>k</i></sup> with <i>s</i> = the savings rate / 1200, plus what is paid at signing (the fees at "
+         "signing, the points and the early repayment charges): what the way costs you in today's money where your "
+         "savings would earn that rate.")},
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Cost so far"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
-         "After month <i>k</i>: what a way has had you pay (fees at signing included) and what you still owe, less "
-         "today's balances. Keeping both, it is the interest paid so far; taking the offer, all its fees and its "
-         "interest so far. Once a way is paid off, it stays at its final value.")},
+         "After month <i>k</i>: what a way has had you pay (what is paid at signing included) and what you still owe, "
+         "less today's balances. Keeping both, it is the interest paid so far; taking the offer, all its fees, the "
+         "early repayment charges and its interest so far. Once a way is paid off, it stays at its final value.")},
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Break-even month"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
          "The first month from which the offer's cost so far never again exceeds keeping both's, to the end of the "
          "longer way: &ldquo;at once&rdquo; where that is before the first payment, &ldquo;never&rdquo; where the "
-         "offer's interest and fees come to more than the two loans' interest. The usual &ldquo;fees divided by the "
-         "monthly saving&rdquo; is wrong where the term changes: a longer offer has a lower payment for years and yet "
-         "costs more in all, and one with a shorter term can pay for itself although its payment is higher.")},
+         "offer's interest, fees and early repayment charges come to more than the two loans' interest. The usual "
+         "&ldquo;fees divided by the monthly saving&rdquo; is wrong where the term changes: a longer offer has a lower "
+         "payment for years and yet costs more in all, and one with a shorter term can pay for itself although its "
+         "payment is higher.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "Cost over the years you keep it"),
+     QT_TRANSLATE_NOOP(
+         "FigureDefinitions",
+         "With the years and months you expect to keep the loan, <i>H</i> months from the first payment (1 to 1,200): "
+         "each way's cost so far after month <i>H</i>, its final value where the way is paid off sooner. Left empty, "
+         "or longer than every way, the ways are compared to their end, and it is not defined.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "Present value over the years you keep it"),
+     QT_TRANSLATE_NOOP(
+         "FigureDefinitions",
+         "What is paid at signing + &Sigma;<sub><i>k</i> &le; <i>H</i></sub> payment<sub><i>k</i></sub> / (1 + "
+         "<i>s</i>)<sup><i>k</i></sup> + the balance owed after month <i>H</i> / (1 + <i>s</i>)<sup><i>H</i></sup>, "
+         "rounded to the cent: as if you cleared the loan at the end of those years, which here costs no early "
+         "repayment charge. Not defined without them.")},
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Why the blended rate differs"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
@@ -175,9 +214,9 @@ constexpr Group groups[] = {
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Keeping both loans or taking an offer"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
-         "View &gt; Compare with an offer sets your loans, each with its own balance, rate and remaining term or "
-         "payment, against one offer with its rate, term and fees, both ways in whole cents from the same first "
-         "payment:"),
+         "View &gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or "
+         "payment and early repayment charge, against one offer with its rate, term, points and fees, both ways in "
+         "whole cents from the same first payment:"),
      comparisonDefinitions},
 };
 

@@ -235,32 +235,16 @@
         <translation>Nominaler Jahreszins des Angebots</translation>
     </message>
     <message>
-        <source>The same for the offer&apos;s payments, against what you really receive: the balances less the fees paid at signing (the fees added are in its amount, and come back in its payments).</source>
-        <translation>Dasselbe für die Raten des Angebots, gemessen an dem, was Sie tatsächlich erhalten: den Restschulden abzüglich der Gebühren bei Abschluss (die mitfinanzierten Gebühren stecken im Angebotsbetrag und kehren in seinen Raten wieder).</translation>
-    </message>
-    <message>
         <source>Present value</source>
         <translation>Barwert</translation>
-    </message>
-    <message>
-        <source>Every payment of a way discounted at your savings rate, &amp;Sigma; payment&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; with &lt;i&gt;s&lt;/i&gt; = the savings rate / 1200, plus the fees at signing: what the payments cost you in today&apos;s money where your savings would earn that rate.</source>
-        <translation>Jede Rate einer Variante mit Ihrem Sparzins abgezinst, &amp;Sigma; Rate&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; mit &lt;i&gt;s&lt;/i&gt; = Sparzins / 1200, zuzüglich der Gebühren bei Abschluss: was die Raten Sie in heutigem Geld kosten, wenn Ihr Erspartes diesen Zins brächte.</translation>
     </message>
     <message>
         <source>Cost so far</source>
         <translation>Kosten bis dahin</translation>
     </message>
     <message>
-        <source>After month &lt;i&gt;k&lt;/i&gt;: what a way has had you pay (fees at signing included) and what you still owe, less today&apos;s balances. Keeping both, it is the interest paid so far; taking the offer, all its fees and its interest so far. Once a way is paid off, it stays at its final value.</source>
-        <translation>Nach Monat &lt;i&gt;k&lt;/i&gt;: was Sie auf diesem Weg bis dahin gezahlt haben (Gebühren bei Abschluss eingeschlossen) und noch schulden, abzüglich der heutigen Restschulden. Behalten Sie beide Darlehen, sind das die bis dahin gezahlten Zinsen; nehmen Sie das Angebot an, alle seine Gebühren und seine bis dahin gezahlten Zinsen. Ist ein Weg getilgt, bleibt er bei seinem Endstand.</translation>
-    </message>
-    <message>
         <source>Break-even month</source>
         <translation>Monat, ab dem es sich lohnt</translation>
-    </message>
-    <message>
-        <source>The first month from which the offer&apos;s cost so far never again exceeds keeping both&apos;s, to the end of the longer way: &amp;ldquo;at once&amp;rdquo; where that is before the first payment, &amp;ldquo;never&amp;rdquo; where the offer&apos;s interest and fees come to more than the two loans&apos; interest. The usual &amp;ldquo;fees divided by the monthly saving&amp;rdquo; is wrong where the term changes: a longer offer has a lower payment for years and yet costs more in all, and one with a shorter term can pay for itself although its payment is higher.</source>
-        <translation>Der erste Monat, ab dem die Kosten des Angebots bis dahin bis zum Ende des längeren Wegs nie wieder über denen beider Darlehen liegen: &amp;bdquo;sofort&amp;ldquo;, wenn das vor der ersten Rate ist, &amp;bdquo;nie&amp;ldquo;, wenn Zinsen und Gebühren des Angebots mehr ausmachen als die Zinsen beider Darlehen. Die übliche Rechnung &amp;bdquo;Gebühren geteilt durch die monatliche Ersparnis&amp;ldquo; geht fehl, wenn sich die Laufzeit ändert: Ein längeres Angebot hat jahrelang eine niedrigere Rate und kostet doch insgesamt mehr, und eines mit kürzerer Laufzeit kann sich lohnen, obwohl seine Rate höher ist.</translation>
     </message>
     <message>
         <source>Why the blended rate differs</source>
@@ -299,16 +283,80 @@
         <translation>Beide Darlehen behalten oder ein Angebot annehmen</translation>
     </message>
     <message>
-        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate and remaining term or payment, against one offer with its rate, term and fees, both ways in whole cents from the same first payment:</source>
-        <translation>Ansicht &amp;gt; Mit einem Angebot vergleichen stellt Ihre Darlehen, jedes mit eigener Restschuld, eigenem Zinssatz und eigener Restlaufzeit oder Rate, einem Angebot mit Zinssatz, Laufzeit und Gebühren gegenüber, beide Wege in ganzen Cent ab derselben ersten Rate:</translation>
-    </message>
-    <message>
         <source>How they are shown</source>
         <translation>Wie sie angezeigt werden</translation>
     </message>
     <message>
         <source>The operands are combined in exactly the order written. A calculation that divides by zero, goes beyond the range of numbers, or has no real result (such as a rate of 0 %) stops with a message naming the figure. Money shows as $#,##0.00, rates in percent with up to four decimals and no leading zero (0.75 % shows as .75), payoff periods as #,##0.00; rounding is half away from zero, as a person rounding the printed number would.</source>
         <translation>Die Operanden werden genau in der geschriebenen Reihenfolge verknüpft. Eine Rechnung, die durch null teilt, den Zahlenbereich überschreitet oder kein reelles Ergebnis hat (etwa bei einem Zinssatz von 0 %), bricht mit einer Meldung ab, die die Größe nennt. Beträge erscheinen als $#.##0,00, Zinssätze in Prozent mit bis zu vier Nachkommastellen und ohne führende Null (0,75 % erscheint als ,75), Tilgungsdauern als #.##0,00; gerundet wird die Hälfte von null weg, wie ein Mensch die gedruckte Zahl runden würde.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Disagio-Punkte</translation>
+    </message>
+    <message>
+        <source>A fee the offer charges as a percent of its amount (the balances plus the fees added), paid at signing: the amount times the points / 100, exactly in decimal on the points as typed, rounded to the cent (half a cent away from zero), as a month&apos;s interest is. 1 point on 250,000 is 2,500.00.</source>
+        <translation>Eine Gebühr, die das Angebot in Prozent seines Betrags (Restschulden zuzüglich der mitfinanzierten Gebühren) berechnet und die bei Abschluss gezahlt wird, im Feld „Punkte (%)“: der Betrag mal die Punkte / 100, exakt dezimal auf den Punkten wie eingegeben gerechnet und auf den Cent gerundet (ein halber Cent von null weg), wie die Zinsen eines Monats. 1 Punkt auf 250.000 sind 2.500,00.</translation>
+    </message>
+    <message>
+        <source>Early repayment charges</source>
+        <translation>Vorfälligkeitsentschädigungen</translation>
+    </message>
+    <message>
+        <source>What each loan&apos;s lender charges for clearing it before its term ends, as you type it for that loan. Taking the offer pays them at signing; keeping both pays none. They count in the offer&apos;s total paid, cost so far and present value, but not in its finance charge or APR: they are charges of the loans you have, not the price of the new loan&apos;s credit, and its lender neither lends nor receives them.</source>
+        <translation>Was der Kreditgeber eines Darlehens dafür verlangt, dass es vor dem Ende seiner Laufzeit abgelöst wird, so wie Sie es für dieses Darlehen eingeben. Nehmen Sie das Angebot an, zahlen Sie sie bei Abschluss; behalten Sie beide Darlehen, fällt keine an. Sie zählen zum insgesamt Gezahlten, zu den Kosten bis dahin und zum Barwert des Angebots, nicht aber zu seinen Kreditkosten oder seinem nominalen Jahreszins: Sie sind Kosten der Darlehen, die Sie haben, nicht der Preis des neuen Kredits, und dessen Kreditgeber verleiht sie weder, noch erhält er sie.</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Insgesamt gezahlt</translation>
+    </message>
+    <message>
+        <source>Every payment of a way, the extra included, plus what is paid at signing: taking the offer, its fees at signing, its points and the early repayment charges.</source>
+        <translation>Alle Raten eines Wegs, die Sondertilgung eingeschlossen, zuzüglich dessen, was bei Abschluss gezahlt wird: beim Angebot seine Gebühren bei Abschluss, seine Disagio-Punkte und die Vorfälligkeitsentschädigungen.</translation>
+    </message>
+    <message>
+        <source>Fees and finance charge</source>
+        <translation>Gebühren und Kreditkosten</translation>
+    </message>
+    <message>
+        <source>The offer&apos;s fees are the fees paid at signing, the points and the fees added; its finance charge is its interest plus these fees. Keeping both has no fees: its finance charge is its interest.</source>
+        <translation>Die Gebühren des Angebots sind die Gebühren bei Abschluss, die Disagio-Punkte und die mitfinanzierten Gebühren; seine Kreditkosten sind seine Zinsen zuzüglich dieser Gebühren. Beim Behalten beider Darlehen fallen keine Gebühren an: Die Kreditkosten sind dann die Zinsen.</translation>
+    </message>
+    <message>
+        <source>The same for the offer&apos;s payments, against what you really receive: the balances less the fees paid at signing and the points, which you pay in advance for the credit (the fees added are in its amount, and come back in its payments). Its effective annual rate comes from the same &lt;i&gt;i&lt;/i&gt;, so it counts the points as fees at signing too. The early repayment charges are left out, as said above.</source>
+        <translation>Dasselbe für die Raten des Angebots, gemessen an dem, was Sie tatsächlich erhalten: den Restschulden abzüglich der Gebühren bei Abschluss und der Disagio-Punkte, die Sie für den Kredit im Voraus zahlen (die mitfinanzierten Gebühren stecken im Angebotsbetrag und kehren in seinen Raten wieder). Sein effektiver Jahreszins ergibt sich aus demselben &lt;i&gt;i&lt;/i&gt; und zählt die Punkte daher ebenfalls als Gebühren bei Abschluss. Die Vorfälligkeitsentschädigungen bleiben, wie oben gesagt, außen vor.</translation>
+    </message>
+    <message>
+        <source>Every payment of a way discounted at your savings rate, &amp;Sigma; payment&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; with &lt;i&gt;s&lt;/i&gt; = the savings rate / 1200, plus what is paid at signing (the fees at signing, the points and the early repayment charges): what the way costs you in today&apos;s money where your savings would earn that rate.</source>
+        <translation>Jede Rate eines Wegs mit Ihrem Sparzins abgezinst, &amp;Sigma; Rate&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; mit &lt;i&gt;s&lt;/i&gt; = Sparzins / 1200, zuzüglich dessen, was bei Abschluss gezahlt wird (Gebühren bei Abschluss, Disagio-Punkte und Vorfälligkeitsentschädigungen): was Sie dieser Weg in heutigem Geld kostet, wenn Ihr Erspartes diesen Zins brächte.</translation>
+    </message>
+    <message>
+        <source>After month &lt;i&gt;k&lt;/i&gt;: what a way has had you pay (what is paid at signing included) and what you still owe, less today&apos;s balances. Keeping both, it is the interest paid so far; taking the offer, all its fees, the early repayment charges and its interest so far. Once a way is paid off, it stays at its final value.</source>
+        <translation>Nach Monat &lt;i&gt;k&lt;/i&gt;: was Sie auf diesem Weg bis dahin gezahlt haben (das bei Abschluss Gezahlte eingeschlossen) und noch schulden, abzüglich der heutigen Restschulden. Behalten Sie beide Darlehen, sind das die bis dahin gezahlten Zinsen; nehmen Sie das Angebot an, alle seine Gebühren, die Vorfälligkeitsentschädigungen und seine bis dahin gezahlten Zinsen. Ist ein Weg getilgt, bleibt er bei seinem Endstand.</translation>
+    </message>
+    <message>
+        <source>The first month from which the offer&apos;s cost so far never again exceeds keeping both&apos;s, to the end of the longer way: &amp;ldquo;at once&amp;rdquo; where that is before the first payment, &amp;ldquo;never&amp;rdquo; where the offer&apos;s interest, fees and early repayment charges come to more than the two loans&apos; interest. The usual &amp;ldquo;fees divided by the monthly saving&amp;rdquo; is wrong where the term changes: a longer offer has a lower payment for years and yet costs more in all, and one with a shorter term can pay for itself although its payment is higher.</source>
+        <translation>Der erste Monat, ab dem die Kosten des Angebots bis dahin bis zum Ende des längeren Wegs nie wieder über denen beider Darlehen liegen: &amp;bdquo;sofort&amp;ldquo;, wenn das vor der ersten Rate ist, &amp;bdquo;nie&amp;ldquo;, wenn Zinsen, Gebühren und Vorfälligkeitsentschädigungen des Angebots mehr ausmachen als die Zinsen beider Darlehen. Die übliche Rechnung &amp;bdquo;Gebühren geteilt durch die monatliche Ersparnis&amp;ldquo; geht fehl, wenn sich die Laufzeit ändert: Ein längeres Angebot hat jahrelang eine niedrigere Rate und kostet doch insgesamt mehr, und eines mit kürzerer Laufzeit kann sich lohnen, obwohl seine Rate höher ist.</translation>
+    </message>
+    <message>
+        <source>Cost over the years you keep it</source>
+        <translation>Kosten während der Haltedauer</translation>
+    </message>
+    <message>
+        <source>With the years and months you expect to keep the loan, &lt;i&gt;H&lt;/i&gt; months from the first payment (1 to 1,200): each way&apos;s cost so far after month &lt;i&gt;H&lt;/i&gt;, its final value where the way is paid off sooner. Left empty, or longer than every way, the ways are compared to their end, and it is not defined.</source>
+        <translation>Mit der erwarteten Haltedauer, den Jahren und Monaten, die Sie das Darlehen voraussichtlich behalten, &lt;i&gt;H&lt;/i&gt; Monate ab der ersten Rate (1 bis 1.200): die Kosten bis dahin jedes Wegs nach Monat &lt;i&gt;H&lt;/i&gt;, sein Endstand, wenn der Weg früher getilgt ist. Bleibt sie leer oder ist sie länger als jeder Weg, werden die Wege bis zu ihrem Ende verglichen, und diese Kennzahl ist nicht definiert.</translation>
+    </message>
+    <message>
+        <source>Present value over the years you keep it</source>
+        <translation>Barwert während der Haltedauer</translation>
+    </message>
+    <message>
+        <source>What is paid at signing + &amp;Sigma;&lt;sub&gt;&lt;i&gt;k&lt;/i&gt; &amp;le; &lt;i&gt;H&lt;/i&gt;&lt;/sub&gt; payment&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; + the balance owed after month &lt;i&gt;H&lt;/i&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;H&lt;/i&gt;&lt;/sup&gt;, rounded to the cent: as if you cleared the loan at the end of those years, which here costs no early repayment charge. Not defined without them.</source>
+        <translation>Das bei Abschluss Gezahlte + &amp;Sigma;&lt;sub&gt;&lt;i&gt;k&lt;/i&gt; &amp;le; &lt;i&gt;H&lt;/i&gt;&lt;/sub&gt; Rate&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; + die Restschuld nach Monat &lt;i&gt;H&lt;/i&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;H&lt;/i&gt;&lt;/sup&gt;, auf den Cent gerundet: als lösten Sie das Darlehen am Ende der Haltedauer ab, was hier keine Vorfälligkeitsentschädigung kostet. Ohne Haltedauer nicht definiert.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one offer with its rate, term, points and fees, both ways in whole cents from the same first payment:</source>
+        <translation>Ansicht &amp;gt; Mit einem Angebot vergleichen stellt Ihre Darlehen, jedes mit eigener Restschuld, eigenem Zinssatz, eigener Restlaufzeit oder Rate und eigener Vorfälligkeitsentschädigung, einem Angebot mit Zinssatz, Laufzeit, Disagio-Punkten und Gebühren gegenüber, beide Wege in ganzen Cent ab derselben ersten Rate:</translation>
     </message>
 </context>
 <context>

@@ -235,32 +235,16 @@
         <translation>Taux annuel nominal de l&apos;offre</translation>
     </message>
     <message>
-        <source>The same for the offer&apos;s payments, against what you really receive: the balances less the fees paid at signing (the fees added are in its amount, and come back in its payments).</source>
-        <translation>La même chose pour les échéances de l&apos;offre, rapportées à ce que vous recevez réellement&#xa0;: les capitaux restant dus moins les frais à la signature (les frais ajoutés au prêt sont compris dans son montant et se retrouvent dans ses échéances).</translation>
-    </message>
-    <message>
         <source>Present value</source>
         <translation>Valeur actuelle</translation>
-    </message>
-    <message>
-        <source>Every payment of a way discounted at your savings rate, &amp;Sigma; payment&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; with &lt;i&gt;s&lt;/i&gt; = the savings rate / 1200, plus the fees at signing: what the payments cost you in today&apos;s money where your savings would earn that rate.</source>
-        <translation>Chaque échéance d&apos;une option actualisée à votre taux d&apos;épargne, &amp;Sigma; échéance&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; avec &lt;i&gt;s&lt;/i&gt; = le taux d&apos;épargne / 1200, plus les frais à la signature&#xa0;: ce que les échéances vous coûtent en argent d&apos;aujourd&apos;hui si votre épargne rapportait ce taux.</translation>
     </message>
     <message>
         <source>Cost so far</source>
         <translation>Coût cumulé</translation>
     </message>
     <message>
-        <source>After month &lt;i&gt;k&lt;/i&gt;: what a way has had you pay (fees at signing included) and what you still owe, less today&apos;s balances. Keeping both, it is the interest paid so far; taking the offer, all its fees and its interest so far. Once a way is paid off, it stays at its final value.</source>
-        <translation>Après le mois &lt;i&gt;k&lt;/i&gt;&#xa0;: ce qu&apos;une option vous a fait payer (frais à la signature compris) et ce que vous devez encore, moins les capitaux restant dus d&apos;aujourd&apos;hui. Si vous gardez les deux prêts, ce sont les intérêts payés jusque-là&#x202f;; si vous acceptez l&apos;offre, tous ses frais et ses intérêts payés jusque-là. Une fois une option remboursée, il reste à sa valeur finale.</translation>
-    </message>
-    <message>
         <source>Break-even month</source>
         <translation>Mois de rentabilité</translation>
-    </message>
-    <message>
-        <source>The first month from which the offer&apos;s cost so far never again exceeds keeping both&apos;s, to the end of the longer way: &amp;ldquo;at once&amp;rdquo; where that is before the first payment, &amp;ldquo;never&amp;rdquo; where the offer&apos;s interest and fees come to more than the two loans&apos; interest. The usual &amp;ldquo;fees divided by the monthly saving&amp;rdquo; is wrong where the term changes: a longer offer has a lower payment for years and yet costs more in all, and one with a shorter term can pay for itself although its payment is higher.</source>
-        <translation>Le premier mois à partir duquel le coût cumulé de l&apos;offre ne dépasse plus jamais celui des deux prêts gardés, jusqu&apos;à la fin de l&apos;option la plus longue&#xa0;: &amp;laquo;&#xa0;d&apos;emblée&#xa0;&amp;raquo; s&apos;il tombe avant la première échéance, &amp;laquo;&#xa0;jamais&#xa0;&amp;raquo; si les intérêts et les frais de l&apos;offre dépassent les intérêts des deux prêts. Le calcul habituel &amp;laquo;&#xa0;frais divisés par l&apos;économie mensuelle&#xa0;&amp;raquo; est faux dès que la durée change&#xa0;: une offre plus longue a une mensualité plus faible pendant des années et coûte pourtant plus au total, et une offre plus courte peut être rentable bien que sa mensualité soit plus élevée.</translation>
     </message>
     <message>
         <source>Why the blended rate differs</source>
@@ -299,16 +283,80 @@
         <translation>Garder les deux prêts ou accepter une offre</translation>
     </message>
     <message>
-        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate and remaining term or payment, against one offer with its rate, term and fees, both ways in whole cents from the same first payment:</source>
-        <translation>Affichage &amp;gt; Comparer avec une offre met en regard vos prêts, chacun avec son capital restant dû, son taux et sa durée restante ou sa mensualité, et une offre avec son taux, sa durée et ses frais, les deux options en cents entiers à partir de la même première échéance&#xa0;:</translation>
-    </message>
-    <message>
         <source>How they are shown</source>
         <translation>Comment ils s&apos;affichent</translation>
     </message>
     <message>
         <source>The operands are combined in exactly the order written. A calculation that divides by zero, goes beyond the range of numbers, or has no real result (such as a rate of 0 %) stops with a message naming the figure. Money shows as $#,##0.00, rates in percent with up to four decimals and no leading zero (0.75 % shows as .75), payoff periods as #,##0.00; rounding is half away from zero, as a person rounding the printed number would.</source>
         <translation>Les opérandes sont combinés exactement dans l&apos;ordre écrit. Un calcul qui divise par zéro, sort de l&apos;étendue des nombres ou n&apos;a pas de résultat réel (comme avec un taux de 0&#xa0;%) s&apos;arrête sur un message qui nomme la grandeur. Les montants s&apos;affichent sous la forme $#&#x202f;##0,00, les taux en pourcentage avec jusqu&apos;à quatre décimales et sans zéro initial (0,75&#xa0;% s&apos;affiche ,75), les durées de remboursement sous la forme #&#x202f;##0,00&#x202f;; les moitiés s&apos;arrondissent en s&apos;éloignant de zéro, comme le ferait une personne arrondissant le nombre imprimé.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>A fee the offer charges as a percent of its amount (the balances plus the fees added), paid at signing: the amount times the points / 100, exactly in decimal on the points as typed, rounded to the cent (half a cent away from zero), as a month&apos;s interest is. 1 point on 250,000 is 2,500.00.</source>
+        <translation>Des frais que l&apos;offre exprime en pourcentage de son montant (les capitaux restant dus plus les frais ajoutés au prêt), payés à la signature&#xa0;: le montant multiplié par les points / 100, calculé exactement en décimal sur les points tels que saisis et arrondi au cent (le demi-cent s&apos;éloignant de zéro), comme les intérêts d&apos;un mois. 1 point sur 250&#x202f;000 fait 2&#x202f;500,00.</translation>
+    </message>
+    <message>
+        <source>Early repayment charges</source>
+        <translation>Indemnités de remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>What each loan&apos;s lender charges for clearing it before its term ends, as you type it for that loan. Taking the offer pays them at signing; keeping both pays none. They count in the offer&apos;s total paid, cost so far and present value, but not in its finance charge or APR: they are charges of the loans you have, not the price of the new loan&apos;s credit, and its lender neither lends nor receives them.</source>
+        <translation>Ce que le prêteur de chaque prêt facture pour un remboursement avant la fin de sa durée, tel que vous le saisissez pour ce prêt. Accepter l&apos;offre les fait payer à la signature&#x202f;; garder les deux prêts n&apos;en fait payer aucune. Elles comptent dans le total payé, le coût cumulé et la valeur actuelle de l&apos;offre, mais ni dans son coût du crédit ni dans son taux annuel nominal&#xa0;: ce sont des frais des prêts que vous avez, non le prix du crédit du nouveau prêt, dont le prêteur ne les prête ni ne les reçoit.</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Total payé</translation>
+    </message>
+    <message>
+        <source>Every payment of a way, the extra included, plus what is paid at signing: taking the offer, its fees at signing, its points and the early repayment charges.</source>
+        <translation>Toutes les échéances d&apos;une option, remboursement anticipé mensuel compris, plus ce qui est payé à la signature&#xa0;: pour l&apos;offre, ses frais à la signature, ses points et les indemnités de remboursement anticipé.</translation>
+    </message>
+    <message>
+        <source>Fees and finance charge</source>
+        <translation>Frais et coût du crédit</translation>
+    </message>
+    <message>
+        <source>The offer&apos;s fees are the fees paid at signing, the points and the fees added; its finance charge is its interest plus these fees. Keeping both has no fees: its finance charge is its interest.</source>
+        <translation>Les frais de l&apos;offre sont les frais à la signature, les points et les frais ajoutés au prêt&#x202f;; son coût du crédit est la somme de ses intérêts et de ces frais. Garder les deux prêts n&apos;entraîne aucuns frais&#xa0;: le coût du crédit se réduit alors aux intérêts.</translation>
+    </message>
+    <message>
+        <source>The same for the offer&apos;s payments, against what you really receive: the balances less the fees paid at signing and the points, which you pay in advance for the credit (the fees added are in its amount, and come back in its payments). Its effective annual rate comes from the same &lt;i&gt;i&lt;/i&gt;, so it counts the points as fees at signing too. The early repayment charges are left out, as said above.</source>
+        <translation>La même chose pour les échéances de l&apos;offre, rapportées à ce que vous recevez réellement&#xa0;: les capitaux restant dus moins les frais à la signature et les points, que vous payez d&apos;avance pour le crédit (les frais ajoutés au prêt sont compris dans son montant et se retrouvent dans ses échéances). Son TAEG découle du même &lt;i&gt;i&lt;/i&gt; et compte donc lui aussi les points comme des frais à la signature. Les indemnités de remboursement anticipé en sont exclues, comme dit plus haut.</translation>
+    </message>
+    <message>
+        <source>Every payment of a way discounted at your savings rate, &amp;Sigma; payment&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; with &lt;i&gt;s&lt;/i&gt; = the savings rate / 1200, plus what is paid at signing (the fees at signing, the points and the early repayment charges): what the way costs you in today&apos;s money where your savings would earn that rate.</source>
+        <translation>Chaque échéance d&apos;une option actualisée à votre taux d&apos;épargne, &amp;Sigma; échéance&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; avec &lt;i&gt;s&lt;/i&gt; = le taux d&apos;épargne / 1200, plus ce qui est payé à la signature (frais à la signature, points et indemnités de remboursement anticipé)&#xa0;: ce que l&apos;option vous coûte en argent d&apos;aujourd&apos;hui si votre épargne rapportait ce taux.</translation>
+    </message>
+    <message>
+        <source>After month &lt;i&gt;k&lt;/i&gt;: what a way has had you pay (what is paid at signing included) and what you still owe, less today&apos;s balances. Keeping both, it is the interest paid so far; taking the offer, all its fees, the early repayment charges and its interest so far. Once a way is paid off, it stays at its final value.</source>
+        <translation>Après le mois &lt;i&gt;k&lt;/i&gt;&#xa0;: ce qu&apos;une option vous a fait payer (ce qui est payé à la signature compris) et ce que vous devez encore, moins les capitaux restant dus d&apos;aujourd&apos;hui. Si vous gardez les deux prêts, ce sont les intérêts payés jusque-là&#x202f;; si vous acceptez l&apos;offre, tous ses frais, les indemnités de remboursement anticipé et ses intérêts payés jusque-là. Une fois une option remboursée, il reste à sa valeur finale.</translation>
+    </message>
+    <message>
+        <source>The first month from which the offer&apos;s cost so far never again exceeds keeping both&apos;s, to the end of the longer way: &amp;ldquo;at once&amp;rdquo; where that is before the first payment, &amp;ldquo;never&amp;rdquo; where the offer&apos;s interest, fees and early repayment charges come to more than the two loans&apos; interest. The usual &amp;ldquo;fees divided by the monthly saving&amp;rdquo; is wrong where the term changes: a longer offer has a lower payment for years and yet costs more in all, and one with a shorter term can pay for itself although its payment is higher.</source>
+        <translation>Le premier mois à partir duquel le coût cumulé de l&apos;offre ne dépasse plus jamais celui des deux prêts gardés, jusqu&apos;à la fin de l&apos;option la plus longue&#xa0;: &amp;laquo;&#xa0;d&apos;emblée&#xa0;&amp;raquo; s&apos;il tombe avant la première échéance, &amp;laquo;&#xa0;jamais&#xa0;&amp;raquo; si les intérêts et les frais de l&apos;offre, indemnités de remboursement anticipé comprises, dépassent les intérêts des deux prêts. Le calcul habituel &amp;laquo;&#xa0;frais divisés par l&apos;économie mensuelle&#xa0;&amp;raquo; est faux dès que la durée change&#xa0;: une offre plus longue a une mensualité plus faible pendant des années et coûte pourtant plus au total, et une offre plus courte peut être rentable bien que sa mensualité soit plus élevée.</translation>
+    </message>
+    <message>
+        <source>Cost over the years you keep it</source>
+        <translation>Coût sur la durée de conservation</translation>
+    </message>
+    <message>
+        <source>With the years and months you expect to keep the loan, &lt;i&gt;H&lt;/i&gt; months from the first payment (1 to 1,200): each way&apos;s cost so far after month &lt;i&gt;H&lt;/i&gt;, its final value where the way is paid off sooner. Left empty, or longer than every way, the ways are compared to their end, and it is not defined.</source>
+        <translation>Avec la durée de conservation prévue, les années et les mois pendant lesquels vous comptez garder le prêt, soit &lt;i&gt;H&lt;/i&gt; mois à partir de la première échéance (1 à 1&#x202f;200)&#xa0;: le coût cumulé de chaque option après le mois &lt;i&gt;H&lt;/i&gt;, ou sa valeur finale si l&apos;option est remboursée plus tôt. Si cette durée est laissée vide ou dépasse toutes les options, celles-ci sont comparées jusqu&apos;à leur terme et ce chiffre n&apos;est pas défini.</translation>
+    </message>
+    <message>
+        <source>Present value over the years you keep it</source>
+        <translation>Valeur actuelle sur la durée de conservation</translation>
+    </message>
+    <message>
+        <source>What is paid at signing + &amp;Sigma;&lt;sub&gt;&lt;i&gt;k&lt;/i&gt; &amp;le; &lt;i&gt;H&lt;/i&gt;&lt;/sub&gt; payment&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; + the balance owed after month &lt;i&gt;H&lt;/i&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;H&lt;/i&gt;&lt;/sup&gt;, rounded to the cent: as if you cleared the loan at the end of those years, which here costs no early repayment charge. Not defined without them.</source>
+        <translation>Ce qui est payé à la signature + &amp;Sigma;&lt;sub&gt;&lt;i&gt;k&lt;/i&gt; &amp;le; &lt;i&gt;H&lt;/i&gt;&lt;/sub&gt; échéance&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; + le capital restant dû après le mois &lt;i&gt;H&lt;/i&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;H&lt;/i&gt;&lt;/sup&gt;, arrondi au cent&#xa0;: comme si vous remboursiez le prêt au terme de cette durée, ce qui ne coûte ici aucune indemnité de remboursement anticipé. Non défini sans cette durée.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one offer with its rate, term, points and fees, both ways in whole cents from the same first payment:</source>
+        <translation>Affichage &amp;gt; Comparer avec une offre met en regard vos prêts, chacun avec son capital restant dû, son taux, sa durée restante ou sa mensualité et son indemnité de remboursement anticipé, et une offre avec son taux, sa durée, ses points et ses frais, les deux options en cents entiers à partir de la même première échéance&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,59 @@
         <source>the savings rate</source>
         <translation>der Sparzins</translation>
     </message>
+    <message>
+        <source>less than the balances, the other fee and the points included</source>
+        <extracomment>Completes &quot;must be&quot;, as the limits do: where points are given, they count with the fees.</extracomment>
+        <translation>geringer als die Restschulden (die andere Gebühr und die Punkte eingerechnet)</translation>
+    </message>
+    <message>
+        <source>between 0 % and 10 %</source>
+        <translation>zwischen 0 % und 10 %</translation>
+    </message>
+    <message>
+        <source>Early repayment charge</source>
+        <translation>Vorfälligkeitsentschädigung</translation>
+    </message>
+    <message>
+        <source>Early repayment charge, loan 1</source>
+        <translation>Vorfälligkeitsentschädigung, Darlehen 1</translation>
+    </message>
+    <message>
+        <source>the early repayment charge</source>
+        <translation>die Vorfälligkeitsentschädigung</translation>
+    </message>
+    <message>
+        <source>Early repayment charge, loan 2</source>
+        <translation>Vorfälligkeitsentschädigung, Darlehen 2</translation>
+    </message>
+    <message>
+        <source>Points (%)</source>
+        <translation>Punkte (%)</translation>
+    </message>
+    <message>
+        <source>Points (%), the offer</source>
+        <translation>Punkte (%), Angebot</translation>
+    </message>
+    <message>
+        <source>the points</source>
+        <translation>der Prozentsatz der Punkte</translation>
+    </message>
+    <message>
+        <source>Years you expect to keep it</source>
+        <translation>Erwartete Haltedauer in Jahren</translation>
+    </message>
+    <message>
+        <source>Years you expect to keep it, both ways</source>
+        <translation>Erwartete Haltedauer in Jahren, in beiden Fällen</translation>
+    </message>
+    <message>
+        <source>the years you expect to keep it</source>
+        <translation>die erwartete Haltedauer</translation>
+    </message>
+    <message>
+        <source>Months beyond the years you expect to keep it</source>
+        <translation>Zusätzliche Monate der erwarteten Haltedauer</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonResults</name>
@@ -424,6 +477,18 @@
     <message>
         <source>Keep your loan</source>
         <translation>Ihr Darlehen behalten</translation>
+    </message>
+    <message>
+        <source>Early repayment charges</source>
+        <translation>Vorfälligkeitsentschädigungen</translation>
+    </message>
+    <message>
+        <source>Cost over the years you keep it</source>
+        <translation>Kosten während der Haltedauer</translation>
+    </message>
+    <message>
+        <source>Present value over the years you keep it</source>
+        <translation>Barwert während der Haltedauer</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1184,23 @@
         <source>%1: “%2”. %3</source>
         <extracomment>%1 names an input of the comparison; %2 is its text; %3 is the sentence beside it, such as &quot;Not a number.&quot;</extracomment>
         <translation>%1: „%2“. %3</translation>
+    </message>
+    <message>
+        <source>the name of %1 is not text</source>
+        <extracomment>%1 is a part of the file, such as &quot;the offer&quot;.</extracomment>
+        <translation>%1: der Name ist kein Text</translation>
+    </message>
+    <message>
+        <source>its offer has a name, which this version of the program cannot keep</source>
+        <translation>ihr Angebot hat einen Namen, den diese Version des Programms nicht behalten kann</translation>
+    </message>
+    <message>
+        <source>the comparison&apos;s “offers” is not a list of one to three offers</source>
+        <translation>„offers“ im Vergleich ist keine Liste mit einem bis drei Angeboten</translation>
+    </message>
+    <message>
+        <source>it compares %1 offers, and this version of the program compares one</source>
+        <translation>sie vergleicht %1 Angebote, und diese Version des Programms vergleicht nur eines</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,59 @@
         <source>the savings rate</source>
         <translation>le taux d&apos;épargne</translation>
     </message>
+    <message>
+        <source>less than the balances, the other fee and the points included</source>
+        <extracomment>Completes &quot;must be&quot;, as the limits do: where points are given, they count with the fees.</extracomment>
+        <translation>en dessous des capitaux restants dus, en comptant les autres frais et les points</translation>
+    </message>
+    <message>
+        <source>between 0 % and 10 %</source>
+        <translation>entre 0&#x202f;% et 10&#x202f;%</translation>
+    </message>
+    <message>
+        <source>Early repayment charge</source>
+        <translation>Indemnité de remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>Early repayment charge, loan 1</source>
+        <translation>Indemnité de remboursement anticipé, prêt 1</translation>
+    </message>
+    <message>
+        <source>the early repayment charge</source>
+        <translation>l&apos;indemnité de remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>Early repayment charge, loan 2</source>
+        <translation>Indemnité de remboursement anticipé, prêt 2</translation>
+    </message>
+    <message>
+        <source>Points (%)</source>
+        <translation>Points (%)</translation>
+    </message>
+    <message>
+        <source>Points (%), the offer</source>
+        <translation>Points (%), offre</translation>
+    </message>
+    <message>
+        <source>the points</source>
+        <translation>le pourcentage de points</translation>
+    </message>
+    <message>
+        <source>Years you expect to keep it</source>
+        <translation>Durée de conservation prévue en années</translation>
+    </message>
+    <message>
+        <source>Years you expect to keep it, both ways</source>
+        <translation>Durée de conservation prévue en années, dans les deux cas</translation>
+    </message>
+    <message>
+        <source>the years you expect to keep it</source>
+        <translation>la durée de conservation prévue</translation>
+    </message>
+    <message>
+        <source>Months beyond the years you expect to keep it</source>
+        <translation>Mois en sus des années de conservation prévues</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonResults</name>
@@ -424,6 +477,18 @@
     <message>
         <source>Keep your loan</source>
         <translation>Garder votre prêt</translation>
+    </message>
+    <message>
+        <source>Early repayment charges</source>
+        <translation>Indemnités de remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>Cost over the years you keep it</source>
+        <translation>Coût sur la durée de conservation</translation>
+    </message>
+    <message>
+        <source>Present value over the years you keep it</source>
+        <translation>Valeur actuelle sur la durée de conservation</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1184,23 @@
         <source>%1: “%2”. %3</source>
         <extracomment>%1 names an input of the comparison; %2 is its text; %3 is the sentence beside it, such as &quot;Not a number.&quot;</extracomment>
         <translation>%1&#x202f;: «&#x202f;%2&#x202f;». %3</translation>
+    </message>
+    <message>
+        <source>the name of %1 is not text</source>
+        <extracomment>%1 is a part of the file, such as &quot;the offer&quot;.</extracomment>
+        <translation>le nom de %1 n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>its offer has a name, which this version of the program cannot keep</source>
+        <translation>son offre a un nom, que cette version du programme ne peut pas conserver</translation>
+    </message>
+    <message>
+        <source>the comparison&apos;s “offers” is not a list of one to three offers</source>
+        <translation>«&#x202f;offers&#x202f;» dans la comparaison n&apos;est pas une liste d&apos;une à trois offres</translation>
+    </message>
+    <message>
+        <source>it compares %1 offers, and this version of the program compares one</source>
+        <translation>il compare %1 offres, et cette version du programme n&apos;en compare qu&apos;une</translation>
     </message>
 </context>
 <context>
