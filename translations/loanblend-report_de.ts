@@ -39,6 +39,10 @@
         <source>Break-even month</source>
         <translation>Monat, ab dem sich das Angebot lohnt</translation>
     </message>
+    <message>
+        <source>Years you expect to keep it</source>
+        <translation>Erwartete Haltedauer</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

@@ -39,6 +39,10 @@
         <source>Break-even month</source>
         <translation>Mois à partir duquel l&apos;offre est rentable</translation>
     </message>
+    <message>
+        <source>Years you expect to keep it</source>
+        <translation>Durée de conservation prévue</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
