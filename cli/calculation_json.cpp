@@ -51,9 +51,11 @@ QJsonValue monthOrNull(const std::optional<int> &month)
 QJsonObject offerJson(const compare::OfferComparison &offer, bool cheapest)
 {
     if (const auto &refusal = offer.refusal)
-        return {{"refused", toQString(commands::refusalReason(*refusal))}, {"cheapest", false}};
+        return {{"name", toQString(offer.name)},
+                {"refused", toQString(commands::refusalReason(*refusal))},
+                {"cheapest", false}};
     QJsonObject json = wayJson(offer.way);
-    json.insert("name", QString());
+    json.insert("name", toQString(offer.name));
     json.insert("feesCents", cents(offer.way.fees));
     json.insert("pointsCents", cents(offer.way.points));
     json.insert("earlyRepaymentChargeCents", cents(offer.way.earlyRepaymentCharges));

@@ -448,7 +448,8 @@ private:
     // are the same in every locale and none is made from what the window refuses.
     commands::ComparisonOutcome comparisonOutcome(const scenario::Scenario &file) const
     {
-        return commands::compareValues(scenario::comparisonValues(*file.comparison), firstMonth(file));
+        return commands::compareValues(scenario::comparisonValues(*file.comparison), firstMonth(file),
+                                       scenario::offerNames(*file.comparison));
     }
 
     // What the window would mark beside the first input it refuses, or nothing.

@@ -19,6 +19,7 @@ using F = compare::ComparisonField;
 // One input as read: its number, or why there is none (Empty where nothing was typed).
 struct Read {
     bool typed = false; // a text that is not empty, blanks and all, or a number given
+    std::string text; // of a name; numbers are read below
     std::optional<double> number;
     numtext::ReadErrorKind error = numtext::ReadErrorKind::Empty;
 };
@@ -32,6 +33,8 @@ public:
     { }
 
     bool typed(F field) const { return m_reads[std::size_t(field)].typed; }
+
+    const std::string &text(F field) const { return m_reads[std::size_t(field)].text; }
 
     // The number in a box, or none after noting why there is none.
     std::optional<double> number(F field)
@@ -129,12 +132,25 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
         loan.earlyRepaymentCharge = read.amount(fields.charge).value_or(0);
         inputs.loans.push_back(loan);
     }
-    compare::OfferInputs &offer = inputs.offers.emplace_back();
-    offer.annualRatePercent = read.number(F::OfferRate).value_or(0);
-    offer.termMonths = read.term(F::OfferYears, F::OfferMonths).value_or(0);
-    offer.pointsPercent = read.number(F::OfferPoints).value_or(0);
-    offer.feesAtSigning = read.amount(F::FeesAtSigning).value_or(0);
-    offer.feesAdded = read.amount(F::FeesAdded).value_or(0);
+    // The first offer is always read; a later one where anything is typed for it or for an offer after it, so that
+    // offers are counted in the order they are shown.
+    std::size_t offers = 1;
+    for (std::size_t o = 1; o < compare::offerFields.size(); ++o) {
+        const compare::OfferFields &f = compare::offerFields[o];
+        for (const F field : {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded})
+            if (read.typed(field))
+                offers = o + 1;
+    }
+    for (std::size_t o = 0; o < offers; ++o) {
+        const compare::OfferFields &f = compare::offerFields[o];
+        compare::OfferInputs &offer = inputs.offers.emplace_back();
+        offer.name = read.text(f.name);
+        offer.annualRatePercent = read.number(f.rate).value_or(0);
+        offer.termMonths = read.term(f.years, f.months).value_or(0);
+        offer.pointsPercent = read.number(f.points).value_or(0);
+        offer.feesAtSigning = read.amount(f.feesAtSigning).value_or(0);
+        offer.feesAdded = read.amount(f.feesAdded).value_or(0);
+    }
     inputs.extra = read.amount(F::Extra).value_or(0);
     inputs.savingsRatePercent = read.number(F::SavingsRate).value_or(0);
     // No horizon typed is no horizon: to the end of every way.
@@ -144,7 +160,8 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
     // Limits only for what could be read: a text that is no number already has its message, and a term whose
     // months are no number is not out of range for it.
     for (const compare::InputProblem &problem : compare::checkInputs(inputs)) {
-        const F field = compare::inputCheckedAs(problem.input).field;
+        const F checked = compare::inputCheckedAs(problem.input).field;
+        const F field = compare::offerOf(checked) ? compare::inOffer(checked, problem.offer) : checked;
         const compare::ComparisonInput &input = compare::comparisonInput(field);
         const compare::ComparisonInput *months
             = compare::inputOf(input.group, input.scenarioKey, compare::InputKind::Months);
@@ -159,12 +176,28 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
 
 } // namespace
 
+std::string comparisonFieldName(compare::ComparisonField field)
+{
+    const compare::ComparisonInput &input = compare::comparisonInput(field);
+    if (!input.accessibleName.empty())
+        return wording::translate("ComparisonInputs", input.accessibleName.data());
+    //: A later offer's input, as a screen reader and a message name it: %1 is its caption, such as "Annual rate (%)",
+    //: %2 the offer's number.
+    return wording::arg(wording::translate("ComparisonInputs", "%1, offer %2"),
+                        {wording::translate("ComparisonInputs", input.caption.data()),
+                         std::to_string(*compare::offerOf(field) + 1)});
+}
+
 ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
                                  schedule::Month firstPayment)
 {
     Reads reads;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         reads[i].typed = !texts[i].empty();
+        if (compare::comparisonInputs[i].kind == compare::InputKind::Name) {
+            reads[i].text = texts[i];
+            continue;
+        }
         try {
             reads[i].number = numtext::readNumber(texts[i], marks);
         } catch (const numtext::ReadError &error) {
@@ -174,10 +207,17 @@ ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::Lo
     return readAll(reads, firstPayment);
 }
 
-ComparisonReading readComparison(const ComparisonValues &values, schedule::Month firstPayment)
+ComparisonReading readComparison(const ComparisonValues &values, schedule::Month firstPayment, const OfferNames &names)
 {
     Reads reads;
+    for (std::size_t o = 0; o < names.size(); ++o) {
+        Read &name = reads[std::size_t(compare::offerFields[o].name)];
+        name.text = names[o];
+        name.typed = !names[o].empty();
+    }
     for (std::size_t i = 0; i < values.size(); ++i) {
+        if (compare::comparisonInputs[i].kind == compare::InputKind::Name)
+            continue;
         reads[i].typed = values[i].has_value();
         // A number a text could not hold (an infinity) is refused as its text would be.
         if (values[i] && std::isinf(*values[i]))

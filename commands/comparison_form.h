@@ -20,8 +20,12 @@ namespace commands {
 // The texts of every input, by ComparisonField.
 using ComparisonTexts = std::array<std::string, compare::comparisonFieldCount>;
 
-// The numbers of every input, by ComparisonField, as a scenario keeps them: none for an input left empty.
+// The numbers of every input, by ComparisonField, as a scenario keeps them: none for an input left empty, and for
+// the offers' names, which are kept apart.
 using ComparisonValues = std::array<std::optional<double>, compare::comparisonFieldCount>;
+
+// Each offer's name, in the order of the offers; empty for none.
+using OfferNames = std::array<std::string, 3>;
 
 inline std::string &textOf(ComparisonTexts &texts, compare::ComparisonField field)
 {
@@ -33,12 +37,9 @@ inline const std::string &textOf(const ComparisonTexts &texts, compare::Comparis
     return texts[std::size_t(field)];
 }
 
-// What a person calls an input, "Balance, loan 1": the window's name for its box and the report's caption, in the
-// user's language where a translator is installed.
-inline std::string comparisonFieldName(compare::ComparisonField field)
-{
-    return wording::translate("ComparisonInputs", compare::comparisonInput(field).accessibleName.data());
-}
+// What a person calls an input, "Balance, loan 1" or "Annual rate (%), offer 2": the window's name for its box and
+// the report's caption, in the user's language where a translator is installed.
+std::string comparisonFieldName(compare::ComparisonField field);
 
 struct FieldProblem {
     compare::ComparisonField field;
@@ -59,7 +60,8 @@ ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::Lo
 
 // The same reading of numbers already read, as a scenario file holds them: what the window would refuse of their
 // texts is refused here in the same words, and the numbers are never written out as texts to be read again.
-ComparisonReading readComparison(const ComparisonValues &values, schedule::Month firstPayment);
+ComparisonReading readComparison(const ComparisonValues &values, schedule::Month firstPayment,
+                                 const OfferNames &names = {});
 
 // The texts a comparison starts from after a Calculate: each loan's balance and rate as typed (an empty rate as 0,
 // as the calculator reads it), the remaining term the schedules count over loan 1's period, the offer at the

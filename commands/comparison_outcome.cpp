@@ -3,6 +3,8 @@
 
 #include "wording/wording.h"
 
+#include <algorithm>
+
 namespace commands {
 
 namespace {
@@ -18,15 +20,15 @@ ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
     return outcome;
 }
 
-compare::ComparisonField besideRefusal(compare::RefusalSubject subject)
+compare::ComparisonField besideRefusal(const compare::Refusal &refusal)
 {
-    switch (subject) {
+    switch (refusal.subject) {
     case compare::RefusalSubject::Loan1:
         return compare::ComparisonField::Loan1Payment;
     case compare::RefusalSubject::Loan2:
         return compare::ComparisonField::Loan2Payment;
     case compare::RefusalSubject::Offer:
-        return compare::ComparisonField::OfferRate;
+        return compare::offerFields[std::min(refusal.offer, compare::offerFields.size() - 1)].rate;
     case compare::RefusalSubject::Keep:
         break;
     }
@@ -37,11 +39,22 @@ compare::ComparisonField besideRefusal(compare::RefusalSubject subject)
 
 std::vector<FieldProblem> ComparisonOutcome::marked() const
 {
-    if (!reading.problems.empty() || !result.refusal)
+    if (!reading.problems.empty())
         return reading.problems;
-    //: Beside an input; %1 says why, as a clause.
-    return {{besideRefusal(result.refusal->subject),
-             wording::arg(wording::translate("ComparisonForm", "Cannot be compared: %1."), {result.refusal->reason})}};
+    const auto beside = [](const compare::Refusal &refusal) {
+        //: Beside an input; %1 says why, as a clause.
+        return FieldProblem{besideRefusal(refusal), wording::arg(wording::translate("ComparisonForm",
+                                                                                    "Cannot be compared: %1."),
+                                                                 {refusal.reason})};
+    };
+    if (result.refusal)
+        return {beside(*result.refusal)};
+    // A later offer that cannot be compared is marked alone; the others are compared.
+    std::vector<FieldProblem> marks;
+    for (const compare::OfferComparison &offer : result.offers)
+        if (offer.refusal)
+            marks.push_back(beside(*offer.refusal));
+    return marks;
 }
 
 ComparisonOutcome compareTexts(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,
@@ -50,9 +63,9 @@ ComparisonOutcome compareTexts(const ComparisonTexts &texts, const numtext::Loca
     return compared(texts, readComparison(texts, marks, firstPayment));
 }
 
-ComparisonOutcome compareValues(const ComparisonValues &values, schedule::Month firstPayment)
+ComparisonOutcome compareValues(const ComparisonValues &values, schedule::Month firstPayment, const OfferNames &names)
 {
-    return compared({}, readComparison(values, firstPayment));
+    return compared({}, readComparison(values, firstPayment, names));
 }
 
 } // namespace commands

@@ -20,7 +20,7 @@ struct ComparisonOutcome {
     bool made() const { return reading.problems.empty() && !result.refusal; }
 
     // Every input the window marks, in the order of the fields: the problems, or the refusal beside what stops it
-    // (a loan's payment, the offer's rate, or the extra both ways share).
+    // (a loan's payment, an offer's rate, or the extra every way shares), or each later offer refused alone.
     std::vector<FieldProblem> marked() const;
 };
 
@@ -29,6 +29,7 @@ ComparisonOutcome compareTexts(const ComparisonTexts &texts, const numtext::Loca
                                schedule::Month firstPayment);
 
 // The same from a scenario's numbers, through the same reading and limits.
-ComparisonOutcome compareValues(const ComparisonValues &values, schedule::Month firstPayment);
+ComparisonOutcome compareValues(const ComparisonValues &values, schedule::Month firstPayment,
+                                const OfferNames &names = {});
 
 } // namespace commands

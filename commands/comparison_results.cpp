@@ -40,7 +40,7 @@ struct Figure {
 
 struct Cell {
     Format format;
-    Figure (*figure)(const Comparison &comparison);
+    Figure (*figure)(const Comparison &comparison, std::size_t offer);
 };
 
 struct RowSpec {
@@ -60,18 +60,18 @@ Figure rate(const std::optional<compare::SolvedRate> &solved, double compare::So
 }
 
 // The month of the k-th payment, counted from the first payment either way.
-Figure breakEvenFigure(const Comparison &c)
+Figure breakEvenFigure(const Comparison &c, std::size_t o)
 {
-    const std::optional<int> month = c.firstOffer().breakEvenMonth;
+    const std::optional<int> month = c.offers[o].breakEvenMonth;
     if (!month)
         return {0, 0, {}, false};
     const schedule::Month first = c.keep.schedules.front().front().month;
     return {*month, 0, schedule::addMonths(first, *month - 1), true};
 }
 
-Figure rateDifference(const Comparison &c, double compare::SolvedRate::*percent)
+Figure rateDifference(const Comparison &c, std::size_t o, double compare::SolvedRate::*percent)
 {
-    const std::optional<compare::SolvedRate> &offerRate = c.firstOffer().way.rate;
+    const std::optional<compare::SolvedRate> &offerRate = c.offers[o].way.rate;
     if (!c.keep.rate || !offerRate)
         return {0, 0, {}, false};
     return {0, (*offerRate).*percent - (*c.keep.rate).*percent, {}, true};
@@ -89,85 +89,86 @@ Figure horizonDifference(const std::optional<long long> &offer, const std::optio
 }
 
 using C = const Comparison &;
+using O = std::size_t; // which offer, from 0
 constexpr auto keep = [](C c) -> const Way & { return c.keep; };
-constexpr auto offer = [](C c) -> const Way & { return c.firstOffer().way; };
+constexpr auto offer = [](C c, O o) -> const Way & { return c.offers[o].way; };
 
 // The results, caption by caption; a cell the row does not have is left out.
 const RowSpec rowTable[] = {
     {"firstPayment",
      WORDING_NOOP("ComparisonResults", "Monthly payment"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).firstPayment); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).firstPayment); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().paymentDifference); }}}},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).firstPayment); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).firstPayment); }},
+      Cell{Format::SignedMoney, [](C c, O o) { return whole(c.offers[o].paymentDifference); }}}},
     {"payments",
      WORDING_NOOP("ComparisonResults", "Number of payments"),
-     {Cell{Format::Count, [](C c) { return whole(keep(c).payments); }},
-      Cell{Format::Count, [](C c) { return whole(offer(c).payments); }},
-      Cell{Format::SignedCount, [](C c) { return whole(c.firstOffer().monthsDifference); }}}},
+     {Cell{Format::Count, [](C c, O) { return whole(keep(c).payments); }},
+      Cell{Format::Count, [](C c, O o) { return whole(offer(c, o).payments); }},
+      Cell{Format::SignedCount, [](C c, O o) { return whole(c.offers[o].monthsDifference); }}}},
     {"payoffMonth",
      WORDING_NOOP("ComparisonResults", "Last payment"),
      {Cell{Format::Month,
-           [](C c) {
+           [](C c, O) {
                return Figure{0, 0, keep(c).payoffMonth, true};
            }},
       Cell{Format::Month,
-           [](C c) {
-               return Figure{0, 0, offer(c).payoffMonth, true};
+           [](C c, O o) {
+               return Figure{0, 0, offer(c, o).payoffMonth, true};
            }},
-      Cell{Format::MonthsLater, [](C c) { return whole(c.firstOffer().monthsDifference); }}}},
+      Cell{Format::MonthsLater, [](C c, O o) { return whole(c.offers[o].monthsDifference); }}}},
     {"totalPaid",
      WORDING_NOOP("ComparisonResults", "Total paid, fees included"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).totalPaid); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).totalPaid); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().totalPaidDifference); }}}},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).totalPaid); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).totalPaid); }},
+      Cell{Format::SignedMoney, [](C c, O o) { return whole(c.offers[o].totalPaidDifference); }}}},
     {"totalInterest",
      WORDING_NOOP("ComparisonResults", "Total interest"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).totalInterest); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).totalInterest); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(offer(c).totalInterest - keep(c).totalInterest); }}}},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).totalInterest); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).totalInterest); }},
+      Cell{Format::SignedMoney, [](C c, O o) { return whole(offer(c, o).totalInterest - keep(c).totalInterest); }}}},
     {"fees",
      WORDING_NOOP("ComparisonResults", "Fees"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).fees); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).fees); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(offer(c).fees - keep(c).fees); }}}},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).fees); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).fees); }},
+      Cell{Format::SignedMoney, [](C c, O o) { return whole(offer(c, o).fees - keep(c).fees); }}}},
     {"earlyRepaymentCharges",
      WORDING_NOOP("ComparisonResults", "Early repayment charges"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).earlyRepaymentCharges); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).earlyRepaymentCharges); }},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).earlyRepaymentCharges); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).earlyRepaymentCharges); }},
       Cell{Format::SignedMoney,
-           [](C c) { return whole(offer(c).earlyRepaymentCharges - keep(c).earlyRepaymentCharges); }}}},
+           [](C c, O o) { return whole(offer(c, o).earlyRepaymentCharges - keep(c).earlyRepaymentCharges); }}}},
     {"financeCharge",
      WORDING_NOOP("ComparisonResults", "Finance charge: interest and all fees"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).financeCharge); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).financeCharge); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(offer(c).financeCharge - keep(c).financeCharge); }}}},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).financeCharge); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).financeCharge); }},
+      Cell{Format::SignedMoney, [](C c, O o) { return whole(offer(c, o).financeCharge - keep(c).financeCharge); }}}},
     {"presentValue",
      WORDING_NOOP("ComparisonResults", "Present value of everything paid"),
-     {Cell{Format::Money, [](C c) { return whole(keep(c).presentValue); }},
-      Cell{Format::Money, [](C c) { return whole(offer(c).presentValue); }},
-      Cell{Format::SignedMoney, [](C c) { return whole(c.firstOffer().presentValueDifference); }}}},
+     {Cell{Format::Money, [](C c, O) { return whole(keep(c).presentValue); }},
+      Cell{Format::Money, [](C c, O o) { return whole(offer(c, o).presentValue); }},
+      Cell{Format::SignedMoney, [](C c, O o) { return whole(c.offers[o].presentValueDifference); }}}},
     {"costOverHorizon",
      WORDING_NOOP("ComparisonResults", "Cost over the years you keep it"),
-     {Cell{Format::Money, [](C c) { return overHorizon(keep(c).costOverHorizon); }},
-      Cell{Format::Money, [](C c) { return overHorizon(offer(c).costOverHorizon); }},
+     {Cell{Format::Money, [](C c, O) { return overHorizon(keep(c).costOverHorizon); }},
+      Cell{Format::Money, [](C c, O o) { return overHorizon(offer(c, o).costOverHorizon); }},
       Cell{Format::SignedMoney,
-           [](C c) { return horizonDifference(offer(c).costOverHorizon, keep(c).costOverHorizon); }}}},
+           [](C c, O o) { return horizonDifference(offer(c, o).costOverHorizon, keep(c).costOverHorizon); }}}},
     {"presentValueOverHorizon",
      WORDING_NOOP("ComparisonResults", "Present value over the years you keep it"),
-     {Cell{Format::Money, [](C c) { return overHorizon(keep(c).presentValueOverHorizon); }},
-      Cell{Format::Money, [](C c) { return overHorizon(offer(c).presentValueOverHorizon); }},
+     {Cell{Format::Money, [](C c, O) { return overHorizon(keep(c).presentValueOverHorizon); }},
+      Cell{Format::Money, [](C c, O o) { return overHorizon(offer(c, o).presentValueOverHorizon); }},
       Cell{Format::SignedMoney,
-           [](C c) { return horizonDifference(offer(c).presentValueOverHorizon, keep(c).presentValueOverHorizon); }}}},
+           [](C c, O o) { return horizonDifference(offer(c, o).presentValueOverHorizon, keep(c).presentValueOverHorizon); }}}},
     {"apr",
      WORDING_NOOP("ComparisonResults", "Rate as an APR"),
-     {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},
-      Cell{Format::Percent, [](C c) { return rate(offer(c).rate, &compare::SolvedRate::nominalPercent); }},
-      Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::nominalPercent); }}}},
+     {Cell{Format::Percent, [](C c, O) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},
+      Cell{Format::Percent, [](C c, O o) { return rate(offer(c, o).rate, &compare::SolvedRate::nominalPercent); }},
+      Cell{Format::SignedPoints, [](C c, O o) { return rateDifference(c, o, &compare::SolvedRate::nominalPercent); }}}},
     {"effectiveRate",
      WORDING_NOOP("ComparisonResults", "Rate as an effective annual rate"),
-     {Cell{Format::Percent, [](C c) { return rate(keep(c).rate, &compare::SolvedRate::effectivePercent); }},
-      Cell{Format::Percent, [](C c) { return rate(offer(c).rate, &compare::SolvedRate::effectivePercent); }},
-      Cell{Format::SignedPoints, [](C c) { return rateDifference(c, &compare::SolvedRate::effectivePercent); }}}},
+     {Cell{Format::Percent, [](C c, O) { return rate(keep(c).rate, &compare::SolvedRate::effectivePercent); }},
+      Cell{Format::Percent, [](C c, O o) { return rate(offer(c, o).rate, &compare::SolvedRate::effectivePercent); }},
+      Cell{Format::SignedPoints, [](C c, O o) { return rateDifference(c, o, &compare::SolvedRate::effectivePercent); }}}},
     {"breakEven", WORDING_NOOP("ComparisonResults", "Break-even month"), {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
 };
 
@@ -287,14 +288,18 @@ std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const nu
     std::vector<ComparisonRow> rows;
     for (const RowSpec &spec : rowTable) {
         ComparisonRow &row
-            = rows.emplace_back(ComparisonRow{spec.name, wording::translate("ComparisonResults", spec.caption), {}});
-        for (std::size_t column = 0; column < spec.cells.size(); ++column) {
-            const std::optional<Cell> &cell = spec.cells[column];
+            = rows.emplace_back(ComparisonRow{spec.name, wording::translate("ComparisonResults", spec.caption), {}, {}});
+        const auto text = [&](const std::optional<Cell> &cell, std::size_t offer) {
             if (!cell)
-                continue;
-            row.texts[column]
-                = comparison.refusal ? std::string(noFigure) : write.text(cell->format, cell->figure(comparison));
-        }
+                return std::string();
+            if (comparison.refusal || comparison.offers[offer].refusal)
+                return std::string(noFigure);
+            return write.text(cell->format, cell->figure(comparison, offer));
+        };
+        const std::size_t offers = comparison.refusal ? 1 : comparison.offers.size();
+        for (std::size_t offer = 0; offer < offers; ++offer)
+            row.offers.push_back({text(spec.cells[1], offer), text(spec.cells[2], offer)});
+        row.texts = {text(spec.cells[0], 0), row.offers[0][0], row.offers[0][1]};
     }
     return rows;
 }
@@ -307,7 +312,8 @@ std::string refusalReason(const compare::Refusal &refusal)
     case compare::RefusalSubject::Loan2:
         return "for loan 2, " + refusal.reason;
     case compare::RefusalSubject::Offer:
-        return "for the offer, " + refusal.reason;
+        return refusal.offer > 0 ? "for offer " + std::to_string(refusal.offer + 1) + ", " + refusal.reason
+                                 : "for the offer, " + refusal.reason;
     case compare::RefusalSubject::Keep:
         break;
     }
@@ -334,6 +340,11 @@ std::string refusalSentence(const compare::Refusal &refusal)
         pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: for loan 2, %1.");
         break;
     case compare::RefusalSubject::Offer:
+        if (refusal.offer > 0)
+            //: %1 is the offer's number; %2 says why, as a clause.
+            return wording::arg(wording::translate("ComparisonResults",
+                                                   "The comparison cannot be made: for offer %1, %2."),
+                                {std::to_string(refusal.offer + 1), refusal.reason});
         pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: for the offer, %1.");
         break;
     case compare::RefusalSubject::Keep:
@@ -421,27 +432,110 @@ std::string presentValueClause(long long presentValue, const std::string &amount
 
 } // namespace
 
+namespace {
+
+// The sentence of one offer against keeping the loans.
+std::string offerSentence(const Comparison &comparison, std::size_t o, double savingsRatePercent, const Writer &write)
+{
+    const compare::OfferComparison &compared = comparison.offers[o];
+    const auto amount = [&write](long long difference) { return write.figure(write.money(std::llabs(difference))); };
+    const Figure breakEven = breakEvenFigure(comparison, o);
+    const std::string cost = costClause(compared.totalPaidDifference, breakEven, amount(compared.totalPaidDifference),
+                                        breakEven.defined && breakEven.whole > 0 ? write.breakEven(breakEven) : "");
+    const std::string payment = paymentClause(compared.paymentDifference, compared.monthsDifference,
+                                              amount(compared.paymentDifference), write.later(compared.monthsDifference));
+    if (savingsRatePercent <= 0)
+        //: Joins the sentence's two clauses: what the offer costs, and how its payments differ.
+        return wording::arg(wording::translate("ComparisonResults", "%1; %2."), {cost, payment});
+    //: Joins the sentence's three clauses: what the offer costs, how its payments differ, and their present value.
+    return wording::arg(wording::translate("ComparisonResults", "%1; %2; %3."),
+                        {cost, payment,
+                         presentValueClause(compared.presentValueDifference, amount(compared.presentValueDifference))});
+}
+
+// Which way costs least, in one whole sentence for each case, so that a translation may order it as it needs.
+std::string cheapestSentence(const Comparison &comparison, const Writer &write)
+{
+    const bool horizon = comparison.horizonMonths.has_value();
+    const auto cost = [horizon](const Way &way) { return horizon ? *way.costOverHorizon : way.totalPaid; };
+    const auto amount = [&write](long long difference) { return write.figure(write.money(std::llabs(difference))); };
+    const std::string over = horizon ? write.span(*comparison.horizonMonths) : std::string();
+    // The offers that could be compared, cheapest first, the earlier first on a tie.
+    std::vector<std::size_t> order;
+    for (std::size_t o = 0; o < comparison.offers.size(); ++o)
+        if (!comparison.offers[o].refusal)
+            order.push_back(o);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return cost(comparison.offers[a].way) < cost(comparison.offers[b].way);
+    });
+    const compare::Cents keeping = cost(comparison.keep);
+    if (!comparison.cheapestOffer) {
+        const std::size_t best = order.front();
+        const std::string values[] = {amount(cost(comparison.offers[best].way) - keeping),
+                                      offerHeading(comparison.offers[best].name, best)};
+        return horizon ? filled(WORDING_NOOP("ComparisonResults",
+                                             "Over %3, keeping your loans costs least: %1 less than the cheapest "
+                                             "offer, %2."),
+                                {values[0], values[1], over})
+                       : filled(WORDING_NOOP("ComparisonResults",
+                                             "In all, keeping your loans costs least: %1 less than the cheapest offer, "
+                                             "%2."),
+                                {values[0], values[1]});
+    }
+    const std::size_t cheapest = *comparison.cheapestOffer;
+    const compare::Cents least = cost(comparison.offers[cheapest].way);
+    const std::string name = offerHeading(comparison.offers[cheapest].name, cheapest);
+    // The next cheapest: another offer, or keeping the loans where none costs less than keeping.
+    const std::size_t next = order.size() > 1 ? order[1] : cheapest;
+    if (next == cheapest || cost(comparison.offers[next].way) >= keeping)
+        return horizon ? filled(WORDING_NOOP("ComparisonResults",
+                                             "Over %3, %1 costs least: %2 less than keeping your loans, the next "
+                                             "cheapest."),
+                                {name, amount(keeping - least), over})
+                       : filled(WORDING_NOOP("ComparisonResults",
+                                             "In all, %1 costs least: %2 less than keeping your loans, the next "
+                                             "cheapest."),
+                                {name, amount(keeping - least)});
+    const std::string nextName = offerHeading(comparison.offers[next].name, next);
+    const std::string nextAmount = amount(cost(comparison.offers[next].way) - least);
+    return horizon ? filled(WORDING_NOOP("ComparisonResults",
+                                         "Over %5, %1 costs least: %2 less than keeping your loans and %3 less than "
+                                         "the next cheapest, %4."),
+                            {name, amount(keeping - least), nextAmount, nextName, over})
+                   : filled(WORDING_NOOP("ComparisonResults",
+                                         "In all, %1 costs least: %2 less than keeping your loans and %3 less than the "
+                                         "next cheapest, %4."),
+                            {name, amount(keeping - least), nextAmount, nextName});
+}
+
+} // namespace
+
+std::string offerHeading(std::string_view name, std::size_t index)
+{
+    if (!name.empty())
+        return std::string(name);
+    //: An offer without a name, as its column's heading: %1 is its number.
+    return wording::arg(wording::translate("ComparisonResults", "Offer %1"), {std::to_string(index + 1)});
+}
+
 std::string comparisonSentence(const Comparison &comparison, double savingsRatePercent,
                                const numtext::LocaleMarks &marks, const MonthNamer &monthName, FigureText figures)
 {
     if (const auto &refusal = comparison.refusal)
         return refusalSentence(*refusal);
     const Writer write{marks, monthName, figures};
-    const auto amount = [&write](long long difference) { return write.figure(write.money(std::llabs(difference))); };
-    const Figure breakEven = breakEvenFigure(comparison);
-    const std::string cost = costClause(comparison.firstOffer().totalPaidDifference, breakEven,
-                                        amount(comparison.firstOffer().totalPaidDifference),
-                                        breakEven.defined && breakEven.whole > 0 ? write.breakEven(breakEven) : "");
-    const std::string payment
-        = paymentClause(comparison.firstOffer().paymentDifference, comparison.firstOffer().monthsDifference,
-                        amount(comparison.firstOffer().paymentDifference), write.later(comparison.firstOffer().monthsDifference));
-    if (savingsRatePercent <= 0)
-        //: Joins the sentence's two clauses: what the offer costs, and how its payments differ.
-        return wording::arg(wording::translate("ComparisonResults", "%1; %2."), {cost, payment});
-    //: Joins the sentence's three clauses: what the offer costs, how its payments differ, and their present value.
-    return wording::arg(wording::translate("ComparisonResults", "%1; %2; %3."),
-                        {cost, payment, presentValueClause(comparison.firstOffer().presentValueDifference,
-                                                           amount(comparison.firstOffer().presentValueDifference))});
+    if (comparison.offers.size() == 1)
+        return offerSentence(comparison, 0, savingsRatePercent, write);
+    std::string text = cheapestSentence(comparison, write);
+    for (std::size_t o = 0; o < comparison.offers.size(); ++o) {
+        const compare::OfferComparison &compared = comparison.offers[o];
+        const std::string sentence = compared.refusal ? refusalSentence(*compared.refusal)
+                                                      : offerSentence(comparison, o, savingsRatePercent, write);
+        text.push_back('\n');
+        //: An offer's own sentence after its heading: %1 is the heading, such as "Offer 2", %2 the sentence.
+        text.append(filled(WORDING_NOOP("ComparisonResults", "%1: %2"), {offerHeading(compared.name, o), sentence}));
+    }
+    return text;
 }
 
 } // namespace commands

@@ -34,7 +34,8 @@ std::string shownColumnTitle(ComparisonColumn column, std::size_t loans);
 struct ComparisonRow {
     std::string_view name; // a stable identifier, for object names and tests
     std::string caption; // in the user's language where a translator is installed
-    std::array<std::string, 3> texts; // by ComparisonColumn; empty where the row has no figure there
+    std::array<std::string, 3> texts; // by ComparisonColumn, for the first offer; empty where the row has no figure there
+    std::vector<std::array<std::string, 2>> offers; // each offer's figure and its difference, as texts has them
 };
 
 // How a month is named in the user's language: "March 2029".
@@ -47,10 +48,14 @@ enum class FigureText { Plain, Shown };
 // The dash every figure shows where the comparison could not be made.
 inline constexpr std::string_view noFigure = "\u2014";
 
-// Every row, in the order shown. A refused comparison has its rows all the same, each figure noFigure. Every
-// difference is the offer's figure less keeping both's, with its sign.
+// Every row, in the order shown. A refused comparison has its rows all the same, each figure noFigure, and one
+// offer; an offer refused alone has noFigure in its own cells. Every difference is the offer's figure less keeping
+// both's, with its sign.
 std::vector<ComparisonRow> comparisonRows(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
                                           const MonthNamer &monthName, FigureText figures = FigureText::Plain);
+
+// An offer's heading: the name given with it, or "Offer 2" for the offer at `index`, from 0.
+std::string offerHeading(std::string_view name, std::size_t index);
 
 // Why the comparison is refused, naming the loan or the offer that stops it, since a sentence in a report or a
 // terminal has no box to stand beside: "for loan 2, the monthly payment never covers ...". An input both ways
@@ -60,6 +65,8 @@ std::string refusalReason(const compare::Refusal &refusal);
 // The comparison in one plain sentence of facts, no advice: "Taking the offer costs $12,345.67 less in all and is
 // ahead for good from month 27 (March 2029); its payment is $85.10 lower and the last one is 5 years later."
 // Where the savings rate is above 0, the difference in present value follows. For a refused comparison, why.
+// With several offers: a first line that names the way that costs least (over the horizon where there is one),
+// then a line for each offer, after its heading.
 std::string comparisonSentence(const compare::Comparison &comparison, double savingsRatePercent,
                                const numtext::LocaleMarks &marks, const MonthNamer &monthName,
                                FigureText figures = FigureText::Plain);

@@ -43,6 +43,7 @@ OfferComparison compareOffer(const ComparisonInputs &inputs, const OfferInputs &
                              const Way &keep)
 {
     OfferComparison compared;
+    compared.name = terms.name;
     compared.amount = balances + terms.feesAdded;
     const Debt debt = debtOverTerm(compared.amount, terms.annualRatePercent, terms.termMonths);
     Way &offer = compared.way;

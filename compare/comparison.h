@@ -37,6 +37,7 @@ struct OfferInputs {
     Cents feesAtSigning = 0; // paid by the borrower when the offer is signed
     Cents feesAdded = 0; // added to the offer's amount
     double pointsPercent = 0; // percent of the offer's amount, paid at signing
+    std::string name{}; // as the user gave it, such as the lender's; empty for none
 };
 
 struct ComparisonInputs {
@@ -69,6 +70,7 @@ enum class Input {
     Loan2Charge,
     Points,
     Horizon,
+    OfferName, // never out of its limits: any text names an offer
 };
 
 struct InputProblem {
@@ -163,6 +165,7 @@ struct OfferComparison {
     // Set for an offer after the first that cannot be compared (the first's refuses the whole comparison); when
     // set, nothing below is meaningful.
     std::optional<Refusal> refusal;
+    std::string name; // as given with its inputs
     Way way;
     Cents amount = 0; // the balances plus the fees added
     // The first month k >= 0 from which the offer's cost so far never exceeds keeping both's again, to the end

@@ -109,6 +109,8 @@ RefusalSubject subjectOf(Input input)
     case InputGroup::Loan2:
         return RefusalSubject::Loan2;
     case InputGroup::Offer:
+    case InputGroup::Offer2:
+    case InputGroup::Offer3:
         return RefusalSubject::Offer;
     case InputGroup::Both:
         break;

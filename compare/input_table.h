@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 // Every input of the comparison with an offer, one row each: what the window, the report, the scenario file, the
@@ -26,22 +27,39 @@ enum class ComparisonField {
     Loan2Months,
     Loan2Payment,
     Loan2Charge,
+    OfferName,
     OfferRate,
     OfferYears,
     OfferMonths,
     OfferPoints,
     FeesAtSigning,
     FeesAdded,
+    Offer2Name,
+    Offer2Rate,
+    Offer2Years,
+    Offer2Months,
+    Offer2Points,
+    Offer2FeesAtSigning,
+    Offer2FeesAdded,
+    Offer3Name,
+    Offer3Rate,
+    Offer3Years,
+    Offer3Months,
+    Offer3Points,
+    Offer3FeesAtSigning,
+    Offer3FeesAdded,
     Extra,
     SavingsRate,
     HorizonYears,
     HorizonMonths,
 };
 
-inline constexpr std::size_t comparisonFieldCount = 22;
+inline constexpr std::size_t comparisonFieldCount = 37;
 
 // Where an input belongs: the group box it is in and the object of the scenario file that keeps it.
-enum class InputGroup { Loan1, Loan2, Offer, Both };
+enum class InputGroup { Loan1, Loan2, Offer, Offer2, Offer3, Both };
+
+inline constexpr std::array<InputGroup, 3> offerGroups{InputGroup::Offer, InputGroup::Offer2, InputGroup::Offer3};
 
 // What an input holds, which decides how it is read.
 enum class InputKind {
@@ -49,6 +67,7 @@ enum class InputKind {
     Rate, // percent, as typed
     Years, // a whole number, with the months beside it one term
     Months, // a whole number, the months beyond the years
+    Name, // any text, never read as a number
 };
 
 // What an input may hold; checkInputs refuses anything else.
@@ -92,7 +111,10 @@ struct ComparisonInput {
     int boxCharacters; // how many characters its box holds in view
 };
 
-inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInputs{{
+namespace inputRows {
+
+inline constexpr std::array<ComparisonInput, 12> loans{{
+
     {ComparisonField::Loan1Balance, InputGroup::Loan1, InputKind::Amount, WhenEmpty::Missing, "Loan1Balance",
      WORDING_NOOP("ComparisonInputs", "Balance"), WORDING_NOOP("ComparisonInputs", "Balance, loan 1"), "balance",
      Input::Loan1Balance, Limit::Balance, WORDING_NOOP("ComparisonInputs", "the balance"), 18},
@@ -135,6 +157,13 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
      WORDING_NOOP("ComparisonInputs", "Early repayment charge"),
      WORDING_NOOP("ComparisonInputs", "Early repayment charge, loan 2"), "earlyRepaymentCharge", Input::Loan2Charge,
      Limit::Amount, WORDING_NOOP("ComparisonInputs", "the early repayment charge"), 18},
+}};
+
+// The first offer's; the others' are the same inputs under names of their own.
+inline constexpr std::array<ComparisonInput, 7> firstOffer{{
+    {ComparisonField::OfferName, InputGroup::Offer, InputKind::Name, WhenEmpty::Zero, "OfferName",
+     WORDING_NOOP("ComparisonInputs", "Name (optional)"), WORDING_NOOP("ComparisonInputs", "Name (optional), the offer"), "name",
+     Input::OfferName, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the name"), 14},
     {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate",
      WORDING_NOOP("ComparisonInputs", "Annual rate (%)"),
      WORDING_NOOP("ComparisonInputs", "Annual rate (%), the offer"), "rate", Input::OfferRate, Limit::Rate,
@@ -157,6 +186,17 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
      WORDING_NOOP("ComparisonInputs", "Fees added to the loan"),
      WORDING_NOOP("ComparisonInputs", "Fees added to the loan, the offer"), "feesAdded", Input::FeesAdded,
      Limit::Amount, WORDING_NOOP("ComparisonInputs", "the fees added to the amount"), 18},
+}};
+
+// The box names of the later offers' inputs, in the order of the first offer's.
+inline constexpr std::array<std::array<std::string_view, 7>, 2> laterOfferObjectNames{{
+    {"Offer2Name", "Offer2Rate", "Offer2Years", "Offer2Months", "Offer2Points", "Offer2FeesAtSigning",
+     "Offer2FeesAdded"},
+    {"Offer3Name", "Offer3Rate", "Offer3Years", "Offer3Months", "Offer3Points", "Offer3FeesAtSigning",
+     "Offer3FeesAdded"},
+}};
+
+inline constexpr std::array<ComparisonInput, 4> both{{
     {ComparisonField::Extra, InputGroup::Both, InputKind::Amount, WhenEmpty::Zero, "Extra",
      WORDING_NOOP("ComparisonInputs", "Extra paid each month"),
      WORDING_NOOP("ComparisonInputs", "Extra paid each month, both ways"), "extra", Input::Extra, Limit::Amount,
@@ -174,6 +214,34 @@ inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInp
      WORDING_NOOP("ComparisonInputs", "Months beyond the years you expect to keep it"), "horizonMonths",
      Input::Horizon, Limit::Term, WORDING_NOOP("ComparisonInputs", "the years you expect to keep it"), 7},
 }};
+
+// Every row in ComparisonField order. A later offer's row is the first offer's with its own field, group and box
+// name, and no accessible name of its own: comparisonFieldName composes one from the caption and the offer.
+constexpr std::array<ComparisonInput, comparisonFieldCount> all()
+{
+    std::array<ComparisonInput, comparisonFieldCount> rows{};
+    std::size_t next = 0;
+    for (const ComparisonInput &row : loans)
+        rows[next++] = row;
+    for (std::size_t offer = 0; offer < offerGroups.size(); ++offer)
+        for (std::size_t i = 0; i < firstOffer.size(); ++i) {
+            ComparisonInput row = firstOffer[i];
+            if (offer > 0) {
+                row.field = ComparisonField(std::size_t(row.field) + offer * firstOffer.size());
+                row.group = offerGroups[offer];
+                row.objectName = laterOfferObjectNames[offer - 1][i];
+                row.accessibleName = {};
+            }
+            rows[next++] = row;
+        }
+    for (const ComparisonInput &row : both)
+        rows[next++] = row;
+    return rows;
+}
+
+} // namespace inputRows
+
+inline constexpr std::array<ComparisonInput, comparisonFieldCount> comparisonInputs = inputRows::all();
 
 constexpr const ComparisonInput &comparisonInput(ComparisonField field)
 {
@@ -214,6 +282,41 @@ constexpr LoanFields loanFieldsOf(InputGroup loan)
 
 inline constexpr std::array<LoanFields, 2> loanFields{loanFieldsOf(InputGroup::Loan1), loanFieldsOf(InputGroup::Loan2)};
 
+// The seven inputs of an offer.
+struct OfferFields {
+    ComparisonField name, rate, years, months, points, feesAtSigning, feesAdded;
+};
+
+constexpr OfferFields offerFieldsOf(InputGroup offer)
+{
+    return {inputOf(offer, "name", InputKind::Name)->field,
+            inputOf(offer, "rate", InputKind::Rate)->field,
+            inputOf(offer, "termMonths", InputKind::Years)->field,
+            inputOf(offer, "termMonths", InputKind::Months)->field,
+            inputOf(offer, "points", InputKind::Rate)->field,
+            inputOf(offer, "feesAtSigning", InputKind::Amount)->field,
+            inputOf(offer, "feesAdded", InputKind::Amount)->field};
+}
+
+inline constexpr std::array<OfferFields, 3> offerFields{
+    offerFieldsOf(InputGroup::Offer), offerFieldsOf(InputGroup::Offer2), offerFieldsOf(InputGroup::Offer3)};
+
+// Which offer an input belongs to, from 0; none for an input of the loans or of every way.
+constexpr std::optional<std::size_t> offerOf(ComparisonField field)
+{
+    for (std::size_t offer = 0; offer < offerGroups.size(); ++offer)
+        if (comparisonInput(field).group == offerGroups[offer])
+            return offer;
+    return std::nullopt;
+}
+
+// The same input of another offer: the first offer's rate becomes the third's.
+constexpr ComparisonField inOffer(ComparisonField firstOffers, std::size_t offer)
+{
+    const ComparisonInput &input = comparisonInput(firstOffers);
+    return inputOf(offerGroups[offer], input.scenarioKey, input.kind)->field;
+}
+
 // The row of an input as checkInputs names it; for a term, its years. The box beside which a limit is found broken
 // is marked.
 constexpr const ComparisonInput &inputCheckedAs(Input input)
@@ -226,7 +329,7 @@ constexpr const ComparisonInput &inputCheckedAs(Input input)
 
 constexpr bool everyCheckedInputHasARow()
 {
-    for (int input = 0; input <= int(Input::Horizon); ++input)
+    for (int input = 0; input <= int(Input::OfferName); ++input)
         if (inputCheckedAs(Input(input)).checkedAs != Input(input))
             return false;
     return true;

@@ -31,7 +31,9 @@ QList<QPointF> pointsOf(const std::vector<compare::Cents> &values)
 // Each way keeps its colour in the light and the dark theme and in print, whatever order a theme gives its series
 // colours in: those of the light theme, which read on a dark background too.
 const QColor keepColour{0x20, 0x9f, 0xdf};
-const QColor offerColour{0x99, 0xca, 0x53};
+// With a dash of its own each, so that the ways read apart in print and for colour blindness.
+const std::array<QColor, 3> offerColours{QColor(0x99, 0xca, 0x53), QColor(0xf6, 0xa6, 0x25), QColor(0xc0, 0x6c, 0xd8)};
+const std::array<Qt::PenStyle, 3> offerDashes{Qt::DashLine, Qt::DashDotLine, Qt::DashDotDotLine};
 const QColor horizonColour{0x80, 0x80, 0x80}; // a grey that reads on white, on a dark window and in print
 
 } // namespace
@@ -40,16 +42,18 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
     : QChart(parent)
     , m_marks(std::move(marks))
     , m_keep(new QLineSeries)
-    , m_offer(new QLineSeries)
-    , m_breakEven(new QScatterSeries)
+    , m_offers{new QLineSeries, new QLineSeries, new QLineSeries}
+    , m_breakEvens{new QScatterSeries, new QScatterSeries, new QScatterSeries}
     , m_horizon(new QLineSeries)
     , m_timeAxis(new QCategoryAxis)
     , m_moneyAxis(new QCategoryAxis)
 {
     m_keep->setName(QCoreApplication::translate("ComparisonChart", "Keep both loans"));
-    m_offer->setName(QCoreApplication::translate("ComparisonChart", "Take the offer"));
-    m_breakEven->setName(QCoreApplication::translate("ComparisonChart", "Break-even month"));
-    m_breakEven->setMarkerSize(11);
+    m_offers[0]->setName(QCoreApplication::translate("ComparisonChart", "Take the offer"));
+    for (QScatterSeries *breakEven : m_breakEvens) {
+        breakEven->setName(QCoreApplication::translate("ComparisonChart", "Break-even month"));
+        breakEven->setMarkerSize(11);
+    }
     m_horizon->setName(QCoreApplication::translate("ComparisonChart", "Years you expect to keep it"));
     for (QCategoryAxis *axis : {m_timeAxis, m_moneyAxis})
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -60,7 +64,11 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
         if (m_lastValue > 0)
             labelTimeAxis(*m_timeAxis, m_firstPayment, m_lastValue, m_locale, area.width());
     });
-    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_keep, m_offer, m_breakEven, m_horizon}) {
+    std::vector<QXYSeries *> all{m_keep};
+    all.insert(all.end(), m_offers.begin(), m_offers.end());
+    all.insert(all.end(), m_breakEvens.begin(), m_breakEvens.end());
+    all.push_back(m_horizon);
+    for (QXYSeries *series : all) {
         addSeries(series);
         series->attachAxis(m_timeAxis);
         series->attachAxis(m_moneyAxis);
@@ -74,15 +82,22 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
 // break-even month is explained beside the chart.
 void ComparisonChart::hideBreakEvenFromLegend()
 {
-    for (QLegendMarker *marker : legend()->markers(m_breakEven))
-        marker->setVisible(false);
+    for (QScatterSeries *breakEven : m_breakEvens)
+        for (QLegendMarker *marker : legend()->markers(breakEven))
+            marker->setVisible(false);
+    for (QLineSeries *offer : m_offers)
+        for (QLegendMarker *marker : legend()->markers(offer))
+            marker->setVisible(!offer->points().isEmpty() || offer == m_offers[0]);
     for (QLegendMarker *marker : legend()->markers(m_horizon))
         marker->setVisible(false);
 }
 
 std::vector<LegendEntry> ComparisonChart::legendEntries() const
 {
-    std::vector<LegendEntry> entries{{m_keep->name(), m_keep->pen(), {}}, {m_offer->name(), m_offer->pen(), {}}};
+    std::vector<LegendEntry> entries{{m_keep->name(), m_keep->pen(), {}}, {m_offers[0]->name(), m_offers[0]->pen(), {}}};
+    for (std::size_t o = 1; o < m_offers.size(); ++o)
+        if (!m_offers[o]->points().isEmpty())
+            entries.push_back({m_offers[o]->name(), m_offers[o]->pen(), {}});
     if (!m_horizon->points().isEmpty())
         entries.push_back({m_horizon->name(), m_horizon->pen(), {}});
     return entries;
@@ -95,20 +110,31 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
     const bool cost = kind == ComparisonChartKind::CostSoFar;
     const QList<QPointF> keep
         = drawn ? pointsOf(cost ? comparison.keep.costSoFar : comparison.keep.balanceOwed) : QList<QPointF>{};
-    const compare::Way *first = drawn ? &comparison.firstOffer().way : nullptr;
-    const QList<QPointF> offer = drawn ? pointsOf(cost ? first->costSoFar : first->balanceOwed) : QList<QPointF>{};
     m_keep->setName(
         toQString(commands::shownColumnTitle(commands::ComparisonColumn::Keep, comparison.keep.schedules.size())));
     m_keep->replace(keep);
-    m_offer->replace(offer);
-    // On the offer's line where it is ahead for good; a curve that has ended stays at its last value.
-    QList<QPointF> mark;
-    const std::optional<int> breakEven = drawn ? comparison.firstOffer().breakEvenMonth : std::nullopt;
-    if (cost && breakEven && !offer.isEmpty()) {
-        const qsizetype k = std::min<qsizetype>(*breakEven, offer.size() - 1);
-        mark.append({double(*breakEven), offer[k].y()});
+    const std::size_t offers = drawn ? comparison.offers.size() : 0;
+    std::vector<QList<QPointF>> lines{keep};
+    for (std::size_t o = 0; o < m_offers.size(); ++o) {
+        const bool offerDrawn = o < offers && !comparison.offers[o].refusal;
+        const compare::Way *way = offerDrawn ? &comparison.offers[o].way : nullptr;
+        const QList<QPointF> offer = way ? pointsOf(cost ? way->costSoFar : way->balanceOwed) : QList<QPointF>{};
+        if (o < offers)
+            m_offers[o]->setName(offers == 1 && comparison.offers[o].name.empty()
+                                     ? QCoreApplication::translate("ComparisonChart", "Take the offer")
+                                     : toQString(commands::offerHeading(comparison.offers[o].name, o)));
+        m_offers[o]->replace(offer);
+        lines.push_back(offer);
+        // On the offer's line where it is ahead for good; a curve that has ended stays at its last value.
+        QList<QPointF> mark;
+        const std::optional<int> breakEven = offerDrawn ? comparison.offers[o].breakEvenMonth : std::nullopt;
+        if (cost && breakEven && !offer.isEmpty()) {
+            const qsizetype k = std::min<qsizetype>(*breakEven, offer.size() - 1);
+            mark.append({double(*breakEven), offer[k].y()});
+        }
+        m_breakEvens[o]->replace(mark);
     }
-    m_breakEven->replace(mark);
+    hideBreakEvenFromLegend();
 
     m_horizon->clear();
     m_timeAxis->setVisible(drawn);
@@ -117,8 +143,8 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
         return;
     double lastValue = 1;
     double high = 0;
-    for (const QList<QPointF> *line : {&keep, &offer})
-        for (const QPointF &point : *line) {
+    for (const QList<QPointF> &line : lines)
+        for (const QPointF &point : line) {
             lastValue = std::max(lastValue, point.x());
             high = std::max(high, point.y());
         }
@@ -132,11 +158,13 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
         m_horizon->replace({{double(*horizon), m_moneyAxis->min()}, {double(*horizon), m_moneyAxis->max()}});
     }
     // A dot on an axis would be cut in half by the plot's edge: the axis starts a little before it instead.
-    if (!mark.isEmpty()) {
+    for (const QScatterSeries *breakEven : m_breakEvens) {
+        if (breakEven->points().isEmpty())
+            continue;
         constexpr double margin = 0.03; // of the axis's range: more than the dot's radius on a chart of 200 pixels
-        if (mark.front().x() == 0)
+        if (breakEven->points().front().x() == 0)
             m_timeAxis->setMin(-margin * m_timeAxis->max());
-        if (mark.front().y() == 0)
+        if (breakEven->points().front().y() == 0)
             m_moneyAxis->setMin(-margin * m_moneyAxis->max());
     }
 }
@@ -159,18 +187,20 @@ void ComparisonChart::stylePens()
     keep.setWidthF(2.5);
     keep.setStyle(Qt::SolidLine);
     m_keep->setPen(keep);
-    QPen offer = m_offer->pen();
-    offer.setColor(offerColour);
-    offer.setWidthF(2.5);
-    offer.setStyle(Qt::DashLine);
-    m_offer->setPen(offer);
+    for (std::size_t o = 0; o < m_offers.size(); ++o) {
+        QPen offer = m_offers[o]->pen();
+        offer.setColor(offerColours[o]);
+        offer.setWidthF(2.5);
+        offer.setStyle(offerDashes[o]);
+        m_offers[o]->setPen(offer);
+        m_breakEvens[o]->setColor(offerColours[o]);
+        m_breakEvens[o]->setBorderColor(backgroundBrush().color());
+    }
     QPen horizon = m_horizon->pen();
     horizon.setColor(horizonColour);
     horizon.setWidthF(1.5);
     horizon.setStyle(Qt::DotLine);
     m_horizon->setPen(horizon);
-    m_breakEven->setColor(offer.color());
-    m_breakEven->setBorderColor(backgroundBrush().color());
 }
 
 } // namespace report

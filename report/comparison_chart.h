@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "schedule_chart.h" // LegendEntry
@@ -49,8 +50,8 @@ private:
     schedule::Month m_firstPayment{}; // of the time axis shown, to label it again as the plot's width changes
     int m_lastValue = 0;
     QLineSeries *m_keep = nullptr;
-    QLineSeries *m_offer = nullptr;
-    QScatterSeries *m_breakEven = nullptr;
+    std::array<QLineSeries *, 3> m_offers{}; // each offer's line; empty past the offers compared
+    std::array<QScatterSeries *, 3> m_breakEvens{}; // each offer's break-even month, on its line
     QLineSeries *m_horizon = nullptr; // a vertical line at the horizon, where there is one
     QCategoryAxis *m_timeAxis = nullptr;
     QCategoryAxis *m_moneyAxis = nullptr;

@@ -69,6 +69,13 @@ constexpr std::array<F, 2> termOf(std::size_t loan)
     return {loanFields[loan].years, loanFields[loan].months};
 }
 
+// An offer's seven boxes, in the order they are shown.
+std::array<F, 7> offerInputs(std::size_t offer)
+{
+    const compare::OfferFields &f = compare::offerFields[offer];
+    return {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded};
+}
+
 QString followsNote()
 {
     //: A screen reader's description of a term box that a typed monthly payment sets.
@@ -227,18 +234,42 @@ QWidget *ComparisonWindow::createInputs()
     loansGrid->setColumnStretch(7, 1);
     new FirstFieldOnAccessKey(*loans, *m_inputs[indexOf(F::Loan1Balance)]);
 
-    auto *offer = new QGroupBox(tr("The &offer"), inputs);
-    auto *offerGrid = new QGridLayout(offer);
-    const F offerFields[] = {F::OfferRate, F::OfferYears, F::OfferMonths, F::OfferPoints, F::FeesAtSigning, F::FeesAdded};
-    for (int column = 0; column < int(std::size(offerFields)); ++column) {
-        offerGrid->addWidget(captionAbove(shownInputCaption(offerFields[column]), offer), 0, column);
-        addInput(*offerGrid, offerFields[column], 1, column);
+    auto *offers = new QGroupBox(tr("The &offers"), inputs);
+    auto *offersGrid = new QGridLayout(offers);
+    for (std::size_t o = 0; o < compare::offerFields.size(); ++o) {
+        const compare::OfferFields &f = compare::offerFields[o];
+        const int row = 1 + 2 * int(o);
+        std::vector<QWidget *> &shown = m_offerRows[o];
+        shown.push_back(new QLabel(tr("Offer %1").arg(o + 1), offers));
+        offersGrid->addWidget(shown.back(), row, 0);
+        int column = 1;
+        for (const F field : {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded}) {
+            if (o == 0)
+                offersGrid->addWidget(captionAbove(shownInputCaption(field), offers), 0, column);
+            shown.push_back(addInput(*offersGrid, field, row, column++));
+        }
+        m_offerAmounts[o] = figureLabel(o == 0 ? QStringLiteral("OfferAmount") : QStringLiteral("Offer%1Amount").arg(o + 1),
+                                        offers);
+        offersGrid->addWidget(m_offerAmounts[o], row, column);
+        shown.push_back(m_offerAmounts[o]);
+        if (o == 0)
+            continue;
+        auto *remove = new QPushButton(tr("Remove"), offers);
+        remove->setObjectName(QStringLiteral("RemoveOffer%1").arg(o + 1));
+        //: A screen reader's name for the button that removes an offer: %1 is its number.
+        remove->setAccessibleName(tr("Remove offer %1").arg(o + 1));
+        connect(remove, &QPushButton::clicked, this, [this, o] { removeOffer(o); });
+        offersGrid->addWidget(remove, row, column + 1);
+        shown.push_back(remove);
     }
-    offerGrid->addWidget(captionAbove(tr("Amount of the offer"), offer), 0, int(std::size(offerFields)));
-    m_offerAmount = figureLabel("OfferAmount", offer);
-    offerGrid->addWidget(m_offerAmount, 1, int(std::size(offerFields)));
-    offerGrid->setColumnStretch(int(std::size(offerFields)) + 1, 1);
-    new FirstFieldOnAccessKey(*offer, *m_inputs[indexOf(F::OfferRate)]);
+    const int amountColumn = 8;
+    offersGrid->addWidget(captionAbove(tr("Amount of the offer"), offers), 0, amountColumn);
+    m_addOffer = new QPushButton(tr("&Add an offer"), offers);
+    m_addOffer->setObjectName("AddOffer");
+    connect(m_addOffer, &QPushButton::clicked, this, [this] { showOffers(m_offersShown + 1, true); });
+    offersGrid->addWidget(m_addOffer, 1 + 2 * int(compare::offerFields.size()), 1, 1, 2, Qt::AlignLeft);
+    offersGrid->setColumnStretch(amountColumn + 2, 1);
+    new FirstFieldOnAccessKey(*offers, *m_inputs[indexOf(F::OfferName)]);
 
     auto *both = new QGroupBox(tr("&Both ways"), inputs);
     auto *bothGrid = new QGridLayout(both);
@@ -293,9 +324,39 @@ QWidget *ComparisonWindow::createInputs()
             boxWidthFor(*m_inputs[indexOf(input.field)], input.boxCharacters));
 
     layout->addWidget(loans);
-    layout->addWidget(offer);
+    layout->addWidget(offers);
     layout->addWidget(both);
+    showOffers(1, false);
     return inputs;
+}
+
+// The first `count` offers' rows, the others hidden; `focus` takes the focus to the last one's first box.
+void ComparisonWindow::showOffers(std::size_t count, bool focus)
+{
+    m_offersShown = std::clamp<std::size_t>(count, 1, compare::offerFields.size());
+    for (std::size_t o = 0; o < m_offerRows.size(); ++o)
+        for (QWidget *widget : m_offerRows[o])
+            widget->setVisible(o < m_offersShown);
+    m_addOffer->setEnabled(m_offersShown < compare::offerFields.size());
+    if (focus)
+        m_inputs[indexOf(compare::offerFields[m_offersShown - 1].name)]->setFocus(Qt::OtherFocusReason);
+}
+
+// The offers after the one removed move up a row, so that the offers shown are always the first ones.
+void ComparisonWindow::removeOffer(std::size_t offer)
+{
+    for (std::size_t o = offer; o < compare::offerFields.size(); ++o) {
+        const std::array<F, 7> boxes = offerInputs(o);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            QLineEdit *box = m_inputs[indexOf(boxes[i])];
+            const QSignalBlocker quiet{box};
+            box->setText(o + 1 < compare::offerFields.size() ? m_inputs[indexOf(offerInputs(o + 1)[i])]->text()
+                                                             : QString());
+        }
+    }
+    showOffers(m_offersShown - 1, false);
+    m_addOffer->setFocus(Qt::OtherFocusReason);
+    compareSoon();
 }
 
 QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int column)
@@ -329,20 +390,24 @@ QLineEdit *ComparisonWindow::addInput(QGridLayout &grid, F field, int row, int c
     return box;
 }
 
+// The columns of the results, in the grid's order: keeping the loans, the first offer and its difference, then the
+// later offers, each figure with its difference below it.
+constexpr std::array<const char *, 5> resultColumnSuffixes{"_keep", "_offer", "_difference", "_offer2", "_offer3"};
+
 QWidget *ComparisonWindow::createResults()
 {
     auto *results = new QGroupBox(tr("Both ways side by side"));
     m_results = new QGridLayout(results);
-    for (std::size_t column = 0; column < commands::comparisonColumnTitles.size(); ++column) {
-        auto *title = new QLabel(toQString(commands::shownColumnTitle(commands::ComparisonColumn(column), 2)), results);
+    for (std::size_t column = 0; column < m_columnTitles.size(); ++column) {
+        auto *title = new QLabel(results);
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
+        title->setWordWrap(true);
         title->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         m_results->addWidget(title, 0, int(column) + 1);
         m_columnTitles[column] = title;
     }
-    constexpr std::array<const char *, 3> suffixes{"_keep", "_offer", "_difference"};
     compare::Comparison none;
     none.refusal = compare::Refusal{compare::RefusalSubject::Keep, 0, {}};
     const auto rows = commands::comparisonRows(none, m_marks, [](schedule::Month) { return std::string(); });
@@ -350,16 +415,13 @@ QWidget *ComparisonWindow::createResults()
         auto *caption = new QLabel(toQString(rows[r].caption), results);
         caption->setWordWrap(true);
         m_results->addWidget(caption, int(r) + 1, 0);
-        std::array<QLabel *, 3> &cells = m_resultCells.emplace_back();
+        std::array<QLabel *, 5> &cells = m_resultCells.emplace_back();
         for (std::size_t column = 0; column < cells.size(); ++column) {
             cells[column] = figureLabel(QString::fromLatin1(rows[r].name.data(), qsizetype(rows[r].name.size()))
-                                            + QLatin1String(suffixes[column]),
+                                            + QLatin1String(resultColumnSuffixes[column]),
                                         results);
             // Absolute: a cell whose text runs right to left (an Arabic month name) stays right-aligned.
             cells[column]->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
-            // A row without a figure in this column has nothing for Tab to stop at.
-            if (rows[r].texts[column].empty())
-                cells[column]->setFocusPolicy(Qt::NoFocus);
             m_results->addWidget(cells[column], int(r) + 1, int(column) + 1);
         }
     }
@@ -367,7 +429,7 @@ QWidget *ComparisonWindow::createResults()
 
     m_sentence = figureLabel("Sentence", results);
     m_sentence->setWordWrap(true);
-    m_results->addWidget(m_sentence, int(rows.size()) + 1, 0, 1, 4);
+    m_results->addWidget(m_sentence, int(rows.size()) + 1, 0, 1, 6);
     return results;
 }
 
@@ -427,8 +489,12 @@ void ComparisonWindow::chainTabOrder()
         if (ComparisonField(i) == F::HorizonYears)
             chain.push_back(m_firstPayment);
         chain.push_back(m_inputs[i]);
-        if (ComparisonField(i) == F::FeesAdded)
-            chain.push_back(m_offerAmount);
+        // After an offer's last box, the rest of its row; after the last offer, the button that adds one.
+        for (std::size_t o = 0; o < m_offerRows.size(); ++o)
+            if (ComparisonField(i) == compare::offerFields[o].feesAdded)
+                chain.insert(chain.end(), m_offerRows[o].begin() + 1 + 7, m_offerRows[o].end());
+        if (ComparisonField(i) == compare::offerFields.back().feesAdded)
+            chain.push_back(m_addOffer);
     }
     for (const auto &cells : m_resultCells)
         for (QLabel *cell : cells)
@@ -462,6 +528,13 @@ void ComparisonWindow::setTexts(const commands::ComparisonTexts &texts)
         const QSignalBlocker quiet{m_inputs[i]};
         m_inputs[i]->setText(QString::fromStdString(texts[i]));
     }
+    // As many offers shown as have anything in them, the first always.
+    std::size_t offers = 1;
+    for (std::size_t o = 1; o < compare::offerFields.size(); ++o)
+        for (const F field : offerInputs(o))
+            if (!texts[indexOf(field)].empty())
+                offers = o + 1;
+    showOffers(offers, false);
     for (std::size_t l = 0; l < 2; ++l) {
         m_termFollowsPayment[l] = !texts[indexOf(loanFields[l].payment)].empty();
         for (std::size_t part = 0; part < 2; ++part)
@@ -577,26 +650,88 @@ void ComparisonWindow::showResults()
     const compare::ComparisonInputs *inputs = reading.problems.empty() ? &reading.inputs : nullptr;
     const auto loans = std::size_t(std::count_if(reading.inputs.loans.begin(), reading.inputs.loans.end(),
                                                  [](const compare::LoanInputs &loan) { return loan.balance != 0; }));
-    for (std::size_t column = 0; column < m_columnTitles.size(); ++column)
-        m_columnTitles[column]->setText(
-            toQString(commands::shownColumnTitle(commands::ComparisonColumn(column), loans)));
+    // One offer: its figures and their differences in columns of their own, as ever. Several: a column for each,
+    // each figure with its difference against keeping the loans below it, and the one that costs least said so.
+    const std::size_t offers = std::max<std::size_t>(1, reading.inputs.offers.size());
+    const bool several = offers > 1;
+    const auto offerOfColumn = [](std::size_t column) { return column == 1 ? std::size_t(0) : column - 2; };
+    const auto heading = [&](std::size_t column) -> QString {
+        if (column == 0)
+            return toQString(commands::shownColumnTitle(commands::ComparisonColumn::Keep, loans));
+        if (column == 2)
+            return toQString(commands::shownColumnTitle(commands::ComparisonColumn::Difference, loans));
+        const std::size_t offer = offerOfColumn(column);
+        const std::string name = offer < reading.inputs.offers.size() ? reading.inputs.offers[offer].name : "";
+        return !several && name.empty() ? toQString(commands::shownColumnTitle(commands::ComparisonColumn::Offer, loans))
+                                        : toQString(commands::offerHeading(name, offer));
+    };
+    const auto cheapest = [&](std::size_t column) {
+        if (!several || comparison.refusal || column == 2)
+            return false;
+        return column == 0 ? !comparison.cheapestOffer : comparison.cheapestOffer == offerOfColumn(column);
+    };
+    const auto shownColumn = [&](std::size_t column) {
+        return column < 2 || (column == 2 && !several) || (column > 2 && column - 2 < offers);
+    };
+    for (std::size_t column = 0; column < m_columnTitles.size(); ++column) {
+        //: A column's heading where its way costs least: %1 is the way, such as "Offer 2".
+        m_columnTitles[column]->setText(cheapest(column) ? tr("%1 (costs least)").arg(heading(column))
+                                                         : heading(column));
+        m_columnTitles[column]->setVisible(shownColumn(column));
+    }
     const QLocale shown = locale();
     const commands::MonthNamer monthName
         = [&shown](schedule::Month month) { return monthText(month, shown).toStdString(); };
     const auto rows = commands::comparisonRows(comparison, m_marks, monthName, commands::FigureText::Shown);
     for (std::size_t r = 0; r < rows.size() && r < m_resultCells.size(); ++r)
-        for (std::size_t column = 0; column < 3; ++column) {
+        for (std::size_t column = 0; column < m_resultCells[r].size(); ++column) {
             QLabel *cell = m_resultCells[r][column];
-            cell->setText(toQString(rows[r].texts[column]));
-            //: A figure as a screen reader reads it: %1 is its row's caption, %2 its column's title, %3 the figure.
-            cell->setAccessibleName(
-                tr("%1, %2: %3").arg(toQString(rows[r].caption), m_columnTitles[column]->text(), cell->text()));
+            const std::size_t offer = offerOfColumn(column);
+            QString text;
+            QString difference;
+            if (column == 0) {
+                text = toQString(rows[r].texts[0]);
+            } else if (!several) {
+                if (column < rows[r].texts.size())
+                    text = toQString(rows[r].texts[column]);
+            } else if (column != 2 && offer < offers) {
+                // Refused, the comparison has one offer's texts, dashes, which every offer shows.
+                const std::array<std::string, 2> &texts
+                    = offer < rows[r].offers.size() ? rows[r].offers[offer] : rows[r].offers.front();
+                text = toQString(texts[0]);
+                difference = toQString(texts[1]);
+            }
+            cell->setText(text.isEmpty() || difference.isEmpty() ? text + difference : text + '\n' + difference);
+            cell->setVisible(shownColumn(column));
+            // A cell with nothing in it has nothing for Tab to stop at.
+            cell->setFocusPolicy(cell->text().isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+            if (!several)
+                //: A figure as a screen reader reads it: %1 is its row's caption, %2 its column's title, %3 the figure.
+                cell->setAccessibleName(
+                    tr("%1, %2: %3").arg(toQString(rows[r].caption), m_columnTitles[column]->text(), cell->text()));
+            else if (difference.isEmpty() || text.isEmpty())
+                //: A figure as a screen reader reads it, its way first: %1 is the way, such as "Offer 2", %2 the
+                //: row's caption, %3 the figure.
+                cell->setAccessibleName(tr("%1: %2, %3")
+                                            .arg(m_columnTitles[column]->text(), toQString(rows[r].caption),
+                                                 cell->text()));
+            else
+                //: A figure and its difference as a screen reader reads them: %1 is the way, such as "Offer 2", %2
+                //: the row's caption, %3 the figure, %4 its difference against keeping the loans.
+                cell->setAccessibleName(tr("%1: %2, %3, %4 against keeping the loans")
+                                            .arg(m_columnTitles[column]->text(), toQString(rows[r].caption), text,
+                                                 difference));
         }
 
-    m_offerAmount->setText(comparison.refusal ? toQString(commands::noFigure)
-                                              : toQString(numtext::centsText(comparison.firstOffer().amount, m_marks)));
-    //: A screen reader's name for the offer's amount: %1 is the amount.
-    m_offerAmount->setAccessibleName(tr("Amount of the offer: %1").arg(m_offerAmount->text()));
+    for (std::size_t o = 0; o < m_offerAmounts.size(); ++o) {
+        const bool figured = !comparison.refusal && o < comparison.offers.size() && !comparison.offers[o].refusal;
+        m_offerAmounts[o]->setText(figured ? toQString(numtext::centsText(comparison.offers[o].amount, m_marks))
+                                           : toQString(commands::noFigure));
+        m_offerAmounts[o]->setAccessibleName(
+            o == 0 ? tr("Amount of the offer: %1").arg(m_offerAmounts[o]->text())
+                   //: A screen reader's name for a later offer's amount: %1 is the offer's number, %2 its amount.
+                   : tr("Amount of offer %1: %2").arg(o + 1).arg(m_offerAmounts[o]->text()));
+    }
     const double savingsRate = inputs ? inputs->savingsRatePercent : 0;
     m_sentence->setText(inputs ? toQString(commands::comparisonSentence(comparison, savingsRate, m_marks, monthName,
                                                                         commands::FigureText::Shown))

@@ -14,6 +14,7 @@ class QDateEdit;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace report {
 
@@ -56,6 +57,8 @@ private:
     QWidget *createResults();
     QWidget *createChart();
     QLineEdit *addInput(QGridLayout &grid, compare::ComparisonField field, int row, int column);
+    void showOffers(std::size_t count, bool focus);
+    void removeOffer(std::size_t offer);
     void chainTabOrder();
 
     void compareSoon();
@@ -83,10 +86,13 @@ private:
     std::array<std::array<QString, 2>, 2> m_typedTerms;
     std::array<bool, 2> m_termFollowsPayment{};
     QDateEdit *m_firstPayment = nullptr;
-    QLabel *m_offerAmount = nullptr;
+    std::array<QLabel *, 3> m_offerAmounts{};
+    std::array<std::vector<QWidget *>, 3> m_offerRows; // what each offer's row shows: hidden with the offer
+    std::size_t m_offersShown = 1;
+    QPushButton *m_addOffer = nullptr;
     QGridLayout *m_results = nullptr;
-    std::array<QLabel *, 3> m_columnTitles{};
-    std::vector<std::array<QLabel *, 3>> m_resultCells;
+    std::array<QLabel *, 5> m_columnTitles{}; // keeping, the first offer, its difference, the later offers
+    std::vector<std::array<QLabel *, 5>> m_resultCells;
     QLabel *m_sentence = nullptr;
     QButtonGroup *m_chartKind = nullptr;
     ComparisonChart *m_chart = nullptr;

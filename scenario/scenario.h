@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 // A loan scenario as a document keeps it: the calculator's five inputs, the first-payment month, and every input
@@ -30,13 +31,14 @@ struct ScenarioOffer {
     Number feesAtSigning;
     Number feesAdded;
     Number points; // percent of the offer's amount
+    std::string name; // empty for none
 
     friend bool operator==(const ScenarioOffer &, const ScenarioOffer &) = default;
 };
 
 struct ScenarioComparison {
     std::vector<ScenarioLoan> loans; // one or two
-    ScenarioOffer offer;
+    std::vector<ScenarioOffer> offers; // one to three
     Number extra;
     Number savingsRate;
     Number horizonMonths; // none: to the end of every way

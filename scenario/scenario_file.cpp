@@ -112,17 +112,14 @@ QJsonObject entryObject(const QJsonValue &entry, const QString &where)
 ScenarioOffer readOffer(const QJsonObject &offer, const QString &where, int version)
 {
     ScenarioOffer read{numberMember(offer, "rate", where), numberMember(offer, "termMonths", where),
-                       numberMember(offer, "feesAtSigning", where), numberMember(offer, "feesAdded", where), {}};
+                       numberMember(offer, "feesAtSigning", where), numberMember(offer, "feesAdded", where), {}, {}};
     if (version >= 2) {
         read.points = numberMember(offer, "points", where);
         const QJsonValue name = member(offer, "name", where);
         if (!name.isString())
-            //: %1 is a part of the file, such as "the offer".
+            //: %1 is a part of the file, such as "offer 2 of the comparison".
             refuse(QCoreApplication::translate("ScenarioFile", "the name of %1 is not text").arg(where));
-        // Names come with several offers, which this version does not compare; one would be lost on saving.
-        if (!name.toString().isEmpty())
-            refuse(QCoreApplication::translate("ScenarioFile",
-                                               "its offer has a name, which this version of the program cannot keep"));
+        read.name = name.toString().toStdString();
     }
     return read;
 }
@@ -143,21 +140,20 @@ ScenarioComparison readComparison(const QJsonObject &object, int version)
                                     numberMember(loan, "payment", loanWhere),
                                     version >= 2 ? numberMember(loan, "earlyRepaymentCharge", loanWhere) : Number{}});
     }
-    const QString offerWhere = QCoreApplication::translate("ScenarioFile", "the offer");
     if (version >= 2) {
         const QJsonArray offers = listMember(
             object, "offers", 3,
             QCoreApplication::translate("ScenarioFile",
                                         "the comparison's \u201Coffers\u201D is not a list of one to three offers"));
-        // Rather refused than opened without the offers this version cannot show, and saved without them.
-        if (offers.size() > 1)
-            refuse(QCoreApplication::translate("ScenarioFile",
-                                               "it compares %1 offers, and this version of the program compares one")
-                       .arg(offers.size()));
-        comparison.offer = readOffer(entryObject(offers.first(), offerWhere), offerWhere, version);
+        for (const QJsonValue &entry : offers) {
+            const QString offerWhere = QCoreApplication::translate("ScenarioFile", "offer %1 of the comparison")
+                                           .arg(comparison.offers.size() + 1);
+            comparison.offers.push_back(readOffer(entryObject(entry, offerWhere), offerWhere, version));
+        }
         comparison.horizonMonths = numberMember(object, "horizonMonths", where);
     } else {
-        comparison.offer = readOffer(objectMember(object, "offer", where), offerWhere, version);
+        comparison.offers.push_back(readOffer(objectMember(object, "offer", where),
+                                              QCoreApplication::translate("ScenarioFile", "the offer"), version));
     }
     comparison.extra = numberMember(object, "extra", where);
     comparison.savingsRate = numberMember(object, "savingsRate", where);
@@ -167,7 +163,9 @@ ScenarioComparison readComparison(const QJsonObject &object, int version)
 // Whether the comparison holds anything version 1 has no place for.
 bool needsVersion2(const ScenarioComparison &comparison)
 {
-    return comparison.offer.points || comparison.horizonMonths
+    return comparison.offers.size() != 1 || comparison.horizonMonths
+        || std::any_of(comparison.offers.begin(), comparison.offers.end(),
+                       [](const ScenarioOffer &offer) { return offer.points || !offer.name.empty(); })
         || std::any_of(comparison.loans.begin(), comparison.loans.end(),
                        [](const ScenarioLoan &loan) { return loan.earlyRepaymentCharge.has_value(); });
 }
@@ -287,21 +285,28 @@ QByteArray writeScenario(const Scenario &scenario)
                 entry.insert("earlyRepaymentCharge", numberValue(loan.earlyRepaymentCharge));
             loans.append(entry);
         }
-        const ScenarioOffer &offer = comparison->offer;
-        QJsonObject offerObject{{"rate", numberValue(offer.rate)},
+        const auto offerObject = [version2](const ScenarioOffer &offer) {
+            QJsonObject written{{"rate", numberValue(offer.rate)},
                                 {"termMonths", numberValue(offer.termMonths)},
                                 {"feesAtSigning", numberValue(offer.feesAtSigning)},
                                 {"feesAdded", numberValue(offer.feesAdded)}};
+            if (version2) {
+                written.insert("name", QString::fromStdString(offer.name));
+                written.insert("points", numberValue(offer.points));
+            }
+            return written;
+        };
         QJsonObject object{{"loans", loans},
                            {"extra", numberValue(comparison->extra)},
                            {"savingsRate", numberValue(comparison->savingsRate)}};
         if (version2) {
-            offerObject.insert("name", QString());
-            offerObject.insert("points", numberValue(offer.points));
-            object.insert("offers", QJsonArray{offerObject});
+            QJsonArray offers;
+            for (const ScenarioOffer &offer : comparison->offers)
+                offers.append(offerObject(offer));
+            object.insert("offers", offers);
             object.insert("horizonMonths", numberValue(comparison->horizonMonths));
         } else {
-            object.insert("offer", offerObject);
+            object.insert("offer", offerObject(comparison->offers.front()));
         }
         root.insert("comparison", object);
     }

@@ -135,12 +135,15 @@ std::variant<ScenarioComparison, std::string> comparisonOf(const commands::Compa
         }
         comparison.loans.push_back(loan);
     }
-    const compare::OfferInputs &offer = reading.inputs.offers.front();
-    comparison.offer
-        = {given(F::OfferRate, offer.annualRatePercent),
-           typed(F::OfferYears) || typed(F::OfferMonths) ? Number(offer.termMonths) : std::nullopt,
-           given(F::FeesAtSigning, amountOf(offer.feesAtSigning)), given(F::FeesAdded, amountOf(offer.feesAdded)),
-           given(F::OfferPoints, offer.pointsPercent)};
+    for (std::size_t o = 0; o < reading.inputs.offers.size(); ++o) {
+        const compare::OfferInputs &offer = reading.inputs.offers[o];
+        const compare::OfferFields &f = compare::offerFields[o];
+        comparison.offers.push_back(
+            {given(f.rate, offer.annualRatePercent),
+             typed(f.years) || typed(f.months) ? Number(offer.termMonths) : std::nullopt,
+             given(f.feesAtSigning, amountOf(offer.feesAtSigning)), given(f.feesAdded, amountOf(offer.feesAdded)),
+             given(f.points, offer.pointsPercent), offer.name});
+    }
     comparison.extra = given(F::Extra, amountOf(reading.inputs.extra));
     comparison.savingsRate = given(F::SavingsRate, reading.inputs.savingsRatePercent);
     if (const std::optional<int> horizon = reading.inputs.horizonMonths)
@@ -165,6 +168,9 @@ commands::ComparisonTexts comparisonTexts(const ScenarioComparison &comparison, 
     commands::ComparisonTexts texts;
     for (std::size_t i = 0; i < values.size(); ++i)
         texts[i] = typed(values[i], marks);
+    const commands::OfferNames names = offerNames(comparison);
+    for (std::size_t o = 0; o < names.size(); ++o)
+        texts[std::size_t(compare::offerFields[o].name)] = names[o];
     return texts;
 }
 
@@ -199,6 +205,14 @@ commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> 
     return commands::comparisonTextsFrom(commands::Command1_Click(form, marks), marks);
 }
 
+commands::OfferNames offerNames(const ScenarioComparison &comparison)
+{
+    commands::OfferNames names;
+    for (std::size_t o = 0; o < comparison.offers.size() && o < names.size(); ++o)
+        names[o] = comparison.offers[o].name;
+    return names;
+}
+
 commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison)
 {
     commands::ComparisonValues values;
@@ -220,11 +234,15 @@ commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison
         set(f.payment, loan.payment);
         set(f.charge, loan.earlyRepaymentCharge);
     }
-    set(F::OfferRate, comparison.offer.rate);
-    setTerm(F::OfferYears, F::OfferMonths, comparison.offer.termMonths);
-    set(F::FeesAtSigning, comparison.offer.feesAtSigning);
-    set(F::FeesAdded, comparison.offer.feesAdded);
-    set(F::OfferPoints, comparison.offer.points);
+    for (std::size_t o = 0; o < comparison.offers.size() && o < compare::offerFields.size(); ++o) {
+        const ScenarioOffer &offer = comparison.offers[o];
+        const compare::OfferFields &f = compare::offerFields[o];
+        set(f.rate, offer.rate);
+        setTerm(f.years, f.months, offer.termMonths);
+        set(f.feesAtSigning, offer.feesAtSigning);
+        set(f.feesAdded, offer.feesAdded);
+        set(f.points, offer.points);
+    }
     set(F::Extra, comparison.extra);
     set(F::SavingsRate, comparison.savingsRate);
     setTerm(F::HorizonYears, F::HorizonMonths, comparison.horizonMonths);

@@ -42,6 +42,9 @@ commands::ComparisonTexts comparisonFilledFrom(const std::array<std::string, 5> 
 // The comparison's numbers by input, for it to be read as they are, without writing them as texts first.
 commands::ComparisonValues comparisonValues(const ScenarioComparison &comparison);
 
+// Each offer's name, which comparisonValues leaves out.
+commands::OfferNames offerNames(const ScenarioComparison &comparison);
+
 // The texts a user of these marks would type for the scenario: "2,99" where the decimal mark is a comma.
 WindowTexts textsOf(const Scenario &scenario, const numtext::LocaleMarks &marks);
 

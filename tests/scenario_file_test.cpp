@@ -248,10 +248,11 @@ const MalformedCase malformedCases[] = {
      "has no \u201Coffers\u201D", version2Document},
     {"version_2_loan_without_its_charge", ",\n                           \"earlyRepaymentCharge\": \"1000\"", "",
      "has no \u201CearlyRepaymentCharge\u201D", version2Document},
-    // Not opened without what this version cannot show, and so would not save again.
-    {"version_2_with_two_offers", "\"offers\": [{", "\"offers\": [{\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": null, \"feesAdded\": null}, {",
-     "it compares 2 offers", version2Document},
-    {"version_2_with_a_named_offer", "\"name\": \"\"", "\"name\": \"Bank\"", "its offer has a name",
+    {"version_2_with_two_offers", "\"offers\": [{", "\"offers\": [{\"name\": \"Bank\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": null, \"feesAdded\": null}, {",
+     "", version2Document},
+    {"version_2_offer_without_points", ", \"points\": \"1\"", "", "offer 1 of the comparison has no \u201Cpoints\u201D",
+     version2Document},
+    {"version_2_name_not_text", "\"name\": \"\"", "\"name\": 3", "the name of offer 1 of the comparison is not text",
      version2Document},
     {"version_2_with_no_offer", "\"offers\": [{", "\"offers\": [], \"x\": [{", "one to three offers", version2Document},
 };
@@ -286,13 +287,15 @@ TEST(ScenarioFile, is_written_as_version_1_unless_it_holds_what_only_version_2_c
     const Scenario version1 = open(validDocument);
     const Scenario version2 = open(version2Document);
     EXPECT_EQ(version2.comparison->loans[0].earlyRepaymentCharge, 1000);
-    EXPECT_EQ(version2.comparison->offer.points, 1);
+    EXPECT_EQ(version2.comparison->offers[0].points, 1);
     EXPECT_EQ(version2.comparison->horizonMonths, 84);
-    EXPECT_EQ(version2.comparison->offer.rate, 3);
+    EXPECT_EQ(version2.comparison->offers[0].rate, 3);
     const std::pair<const char *, void (*)(Scenario &)> uses[] = {
         {"a charge", [](Scenario &s) { s.comparison->loans[0].earlyRepaymentCharge = 0; }},
-        {"points", [](Scenario &s) { s.comparison->offer.points = 0; }},
+        {"points", [](Scenario &s) { s.comparison->offers[0].points = 0; }},
         {"a horizon", [](Scenario &s) { s.comparison->horizonMonths = 12; }},
+        {"a name", [](Scenario &s) { s.comparison->offers[0].name = "Caisse \u00C9pargne"; }},
+        {"a second offer", [](Scenario &s) { s.comparison->offers.push_back({4, 240, {}, {}, {}, {}}); }},
     };
     EXPECT_TRUE(scenario::writeScenario(version1).contains("\"version\": 1\n"));
     for (const auto &[what, use] : uses) {
