@@ -493,13 +493,15 @@ private:
         const commands::MonthNamer monthName
             = [&locale](schedule::Month month) { return localtext::monthText(month, locale).toStdString(); };
         std::string lines;
-        for (const commands::ComparisonColumn column :
-             {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer,
-              commands::ComparisonColumn::Difference})
-            lines += '\t' + commands::shownColumnTitle(column, comparison.keep.schedules.size());
+        const commands::ComparisonTable table = commands::comparisonTable(comparison, m_marks, monthName);
+        for (const std::string &heading : table.headings)
+            lines += '\t' + heading;
         lines += '\n';
-        for (const commands::ComparisonRow &row : commands::comparisonRows(comparison, m_marks, monthName))
-            lines += std::string(row.caption) + '\t' + row.texts[0] + '\t' + row.texts[1] + '\t' + row.texts[2] + '\n';
+        for (const std::vector<std::string> &row : table.rows) {
+            for (std::size_t cell = 0; cell < row.size(); ++cell)
+                lines += (cell > 0 ? "\t" : "") + row[cell];
+            lines += '\n';
+        }
         lines += commands::comparisonSentence(comparison, outcome.reading.inputs.savingsRatePercent, m_marks, monthName)
             + '\n';
         print(QByteArray::fromStdString(lines));

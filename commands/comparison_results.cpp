@@ -510,6 +510,38 @@ std::string cheapestSentence(const Comparison &comparison, const Writer &write)
 
 } // namespace
 
+ComparisonTable comparisonTable(const Comparison &comparison, const numtext::LocaleMarks &marks,
+                                const MonthNamer &monthName, FigureText figures)
+{
+    const std::size_t loans = comparison.keep.schedules.size();
+    const std::vector<ComparisonRow> rows = comparisonRows(comparison, marks, monthName, figures);
+    ComparisonTable table;
+    const std::size_t offers = rows.front().offers.size();
+    if (offers == 1) {
+        for (const ComparisonColumn column : {ComparisonColumn::Keep, ComparisonColumn::Offer, ComparisonColumn::Difference})
+            table.headings.push_back(shownColumnTitle(column, loans));
+        for (const ComparisonRow &row : rows)
+            table.rows.push_back({row.caption, row.texts[0], row.texts[1], row.texts[2]});
+        return table;
+    }
+    const auto marked = [&comparison](std::string heading, bool cheapest) {
+        //: A way's heading where it costs least: %1 is the way, such as "Offer 2".
+        return cheapest ? wording::arg(wording::translate("ComparisonResults", "%1 (costs least)"), {heading})
+                        : heading;
+    };
+    table.headings.push_back(marked(shownColumnTitle(ComparisonColumn::Keep, loans), !comparison.cheapestOffer));
+    for (std::size_t o = 0; o < offers; ++o) {
+        table.headings.push_back(marked(offerHeading(comparison.offers[o].name, o), comparison.cheapestOffer == o));
+        table.headings.push_back(shownColumnTitle(ComparisonColumn::Difference, loans));
+    }
+    for (const ComparisonRow &row : rows) {
+        std::vector<std::string> &cells = table.rows.emplace_back(std::vector<std::string>{row.caption, row.texts[0]});
+        for (const std::array<std::string, 2> &offer : row.offers)
+            cells.insert(cells.end(), offer.begin(), offer.end());
+    }
+    return table;
+}
+
 std::string offerHeading(std::string_view name, std::size_t index)
 {
     if (!name.empty())

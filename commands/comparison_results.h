@@ -54,6 +54,17 @@ inline constexpr std::string_view noFigure = "\u2014";
 std::vector<ComparisonRow> comparisonRows(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
                                           const MonthNamer &monthName, FigureText figures = FigureText::Plain);
 
+// The rows as one table, for a page or a terminal: a heading over each column of figures, then each row's caption
+// and its texts. With one offer: keeping the loans, the offer and the difference, as the window has them. With
+// several: keeping, then each offer's figure and its difference, the way that costs least marked in words.
+struct ComparisonTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows; // the caption, then a text under each heading
+};
+
+ComparisonTable comparisonTable(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
+                                const MonthNamer &monthName, FigureText figures = FigureText::Plain);
+
 // An offer's heading: the name given with it, or "Offer 2" for the offer at `index`, from 0.
 std::string offerHeading(std::string_view name, std::size_t index);
 

@@ -156,17 +156,19 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     const compare::Comparison &comparison = outcome.result;
     const commands::MonthNamer monthName
         = [&locale](schedule::Month month) { return monthText(month, locale).toStdString(); };
+    const commands::ComparisonTable table
+        = commands::comparisonTable(comparison, content.marks, monthName, commands::FigureText::Shown);
     std::vector<std::vector<QString>> rows{{QString()}};
-    for (const commands::ComparisonColumn column :
-         {commands::ComparisonColumn::Keep, commands::ComparisonColumn::Offer, commands::ComparisonColumn::Difference})
-        rows.front().push_back(toQString(commands::shownColumnTitle(column, comparison.keep.schedules.size())));
-    for (const commands::ComparisonRow &row :
-         commands::comparisonRows(comparison, content.marks, monthName, commands::FigureText::Shown)) {
-        std::vector<QString> &cells = rows.emplace_back(std::vector<QString>{toQString(row.caption)});
-        for (const std::string &text : row.texts)
+    for (const std::string &heading : table.headings)
+        rows.front().push_back(toQString(heading));
+    for (const std::vector<std::string> &row : table.rows) {
+        std::vector<QString> &cells = rows.emplace_back();
+        for (const std::string &text : row)
             cells.push_back(toQString(text));
     }
-    const TableLayout layout = flow.fitTable(rows, {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignRight});
+    std::vector<Qt::Alignment> alignments(rows.front().size(), Qt::AlignRight);
+    alignments.front() = Qt::AlignLeft;
+    const TableLayout layout = flow.fitTable(rows, std::move(alignments));
     flow.keepTogether(double(rows.size()) * flow.tableRowHeight());
     flow.tableRow(rows.front(), layout, true);
     for (std::size_t r = 1; r < rows.size(); ++r)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shown_names.h"
 
+#include "commands/comparison_form.h"
 #include "commands/form_table.h"
 #include "localtext/display_text.h"
 
@@ -30,7 +31,7 @@ QString shownInputCaption(compare::ComparisonField field)
 
 QString shownInputName(compare::ComparisonField field)
 {
-    return translated("ComparisonInputs", compare::comparisonInput(field).accessibleName);
+    return localtext::toQString(commands::comparisonFieldName(field));
 }
 
 } // namespace report
