@@ -183,9 +183,9 @@ std::string comparisonFieldName(compare::ComparisonField field)
         return wording::translate("ComparisonInputs", input.accessibleName.data());
     //: A later offer's input, as a screen reader and a message name it: %1 is its caption, such as "Annual rate (%)",
     //: %2 the offer's number.
-    return wording::arg(wording::translate("ComparisonInputs", "%1, offer %2"),
-                        {wording::translate("ComparisonInputs", input.caption.data()),
-                         std::to_string(*compare::offerOf(field) + 1)});
+    return wording::arg(
+        wording::translate("ComparisonInputs", "%1, offer %2"),
+        {wording::translate("ComparisonInputs", input.caption.data()), std::to_string(*compare::offerOf(field) + 1)});
 }
 
 ComparisonReading readComparison(const ComparisonTexts &texts, const numtext::LocaleMarks &marks,

@@ -16,7 +16,7 @@ ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
         outcome.result = compare::compareWays(outcome.reading.inputs);
     else
         outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep, 0,
-                                                   wording::translate("ComparisonForm", "an input is marked")};
+                                                  wording::translate("ComparisonForm", "an input is marked")};
     return outcome;
 }
 
@@ -43,9 +43,9 @@ std::vector<FieldProblem> ComparisonOutcome::marked() const
         return reading.problems;
     const auto beside = [](const compare::Refusal &refusal) {
         //: Beside an input; %1 says why, as a clause.
-        return FieldProblem{besideRefusal(refusal), wording::arg(wording::translate("ComparisonForm",
-                                                                                    "Cannot be compared: %1."),
-                                                                 {refusal.reason})};
+        return FieldProblem{
+            besideRefusal(refusal),
+            wording::arg(wording::translate("ComparisonForm", "Cannot be compared: %1."), {refusal.reason})};
     };
     if (result.refusal)
         return {beside(*result.refusal)};

@@ -158,7 +158,9 @@ const RowSpec rowTable[] = {
      {Cell{Format::Money, [](C c, O) { return overHorizon(keep(c).presentValueOverHorizon); }},
       Cell{Format::Money, [](C c, O o) { return overHorizon(offer(c, o).presentValueOverHorizon); }},
       Cell{Format::SignedMoney,
-           [](C c, O o) { return horizonDifference(offer(c, o).presentValueOverHorizon, keep(c).presentValueOverHorizon); }}}},
+           [](C c, O o) {
+               return horizonDifference(offer(c, o).presentValueOverHorizon, keep(c).presentValueOverHorizon);
+           }}}},
     {"apr",
      WORDING_NOOP("ComparisonResults", "Rate as an APR"),
      {Cell{Format::Percent, [](C c, O) { return rate(keep(c).rate, &compare::SolvedRate::nominalPercent); }},
@@ -168,8 +170,11 @@ const RowSpec rowTable[] = {
      WORDING_NOOP("ComparisonResults", "Rate as an effective annual rate"),
      {Cell{Format::Percent, [](C c, O) { return rate(keep(c).rate, &compare::SolvedRate::effectivePercent); }},
       Cell{Format::Percent, [](C c, O o) { return rate(offer(c, o).rate, &compare::SolvedRate::effectivePercent); }},
-      Cell{Format::SignedPoints, [](C c, O o) { return rateDifference(c, o, &compare::SolvedRate::effectivePercent); }}}},
-    {"breakEven", WORDING_NOOP("ComparisonResults", "Break-even month"), {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
+      Cell{Format::SignedPoints,
+           [](C c, O o) { return rateDifference(c, o, &compare::SolvedRate::effectivePercent); }}}},
+    {"breakEven",
+     WORDING_NOOP("ComparisonResults", "Break-even month"),
+     {std::nullopt, std::nullopt, Cell{Format::BreakEven, breakEvenFigure}}},
 };
 
 // A difference of rates to the hundredth of a point it is shown to, rounded as the text is, so that its sign is
@@ -206,13 +211,14 @@ public:
     {
         const long long years = std::llabs(months) / 12;
         const long long rest = std::llabs(months) % 12;
-        const auto number = [this](long long n) { return figure(numtext::localizedNumber(std::to_string(n), m_marks)); };
+        const auto number
+            = [this](long long n) { return figure(numtext::localizedNumber(std::to_string(n), m_marks)); };
         //: %1 is a number of years, written in the user's digits.
-        const auto yearsText = wording::arg(wording::translate("ComparisonResults", "%1 year(s)", nullptr, int(years)),
-                                            {number(years)});
+        const auto yearsText
+            = wording::arg(wording::translate("ComparisonResults", "%1 year(s)", nullptr, int(years)), {number(years)});
         //: %1 is a number of months, written in the user's digits.
-        const auto monthsText = wording::arg(wording::translate("ComparisonResults", "%1 month(s)", nullptr, int(rest)),
-                                             {number(rest)});
+        const auto monthsText
+            = wording::arg(wording::translate("ComparisonResults", "%1 month(s)", nullptr, int(rest)), {number(rest)});
         if (years == 0)
             return monthsText;
         if (rest == 0)
@@ -287,8 +293,8 @@ std::vector<ComparisonRow> comparisonRows(const Comparison &comparison, const nu
     const Writer write{marks, monthName, figures};
     std::vector<ComparisonRow> rows;
     for (const RowSpec &spec : rowTable) {
-        ComparisonRow &row
-            = rows.emplace_back(ComparisonRow{spec.name, wording::translate("ComparisonResults", spec.caption), {}, {}});
+        ComparisonRow &row = rows.emplace_back(
+            ComparisonRow{spec.name, wording::translate("ComparisonResults", spec.caption), {}, {}});
         const auto text = [&](const std::optional<Cell> &cell, std::size_t offer) {
             if (!cell)
                 return std::string();
@@ -342,9 +348,9 @@ std::string refusalSentence(const compare::Refusal &refusal)
     case compare::RefusalSubject::Offer:
         if (refusal.offer > 0)
             //: %1 is the offer's number; %2 says why, as a clause.
-            return wording::arg(wording::translate("ComparisonResults",
-                                                   "The comparison cannot be made: for offer %1, %2."),
-                                {std::to_string(refusal.offer + 1), refusal.reason});
+            return wording::arg(
+                wording::translate("ComparisonResults", "The comparison cannot be made: for offer %1, %2."),
+                {std::to_string(refusal.offer + 1), refusal.reason});
         pattern = WORDING_NOOP("ComparisonResults", "The comparison cannot be made: for the offer, %1.");
         break;
     case compare::RefusalSubject::Keep:
@@ -366,32 +372,30 @@ std::string costClause(long long paid, const Figure &breakEven, const std::strin
         return filled(WORDING_NOOP("ComparisonResults", "Taking the offer costs the same"), {});
     if (!breakEven.defined)
         return filled(
-            paid == 0  ? WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs the same in all and never comes out ahead")
-            : paid > 0 ? WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs %1 more in all and never comes out ahead")
-                       : WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs %1 less in all and never comes out ahead"),
+            paid == 0
+                ? WORDING_NOOP("ComparisonResults", "Taking the offer costs the same in all and never comes out ahead")
+                : paid > 0
+                ? WORDING_NOOP("ComparisonResults", "Taking the offer costs %1 more in all and never comes out ahead")
+                : WORDING_NOOP("ComparisonResults", "Taking the offer costs %1 less in all and never comes out ahead"),
             {amount});
     if (breakEven.whole == 0)
         return filled(
-            paid == 0  ? WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs the same in all and is ahead from the start")
-            : paid > 0 ? WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs %1 more in all and is ahead from the start")
-                       : WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs %1 less in all and is ahead from the start"),
+            paid == 0 ? WORDING_NOOP("ComparisonResults",
+                                     "Taking the offer costs the same in all and is ahead from the start")
+                : paid > 0
+                ? WORDING_NOOP("ComparisonResults", "Taking the offer costs %1 more in all and is ahead from the start")
+                : WORDING_NOOP("ComparisonResults",
+                               "Taking the offer costs %1 less in all and is ahead from the start"),
             {amount});
     return filled(
         //: %2 names the month, as in "month 27 (March 2029)".
-        paid == 0 ? WORDING_NOOP("ComparisonResults",
-                                 "Taking the offer costs the same in all and is ahead for good from %2")
+        paid == 0
+            ? WORDING_NOOP("ComparisonResults", "Taking the offer costs the same in all and is ahead for good from %2")
             //: %1 is an amount of money; %2 names the month, as in "month 27 (March 2029)".
-            : paid > 0 ? WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs %1 more in all and is ahead for good from %2")
-                       //: %1 is an amount of money; %2 names the month, as in "month 27 (March 2029)".
-                       : WORDING_NOOP("ComparisonResults",
-                                      "Taking the offer costs %1 less in all and is ahead for good from %2"),
+            : paid > 0
+            ? WORDING_NOOP("ComparisonResults", "Taking the offer costs %1 more in all and is ahead for good from %2")
+            //: %1 is an amount of money; %2 names the month, as in "month 27 (March 2029)".
+            : WORDING_NOOP("ComparisonResults", "Taking the offer costs %1 less in all and is ahead for good from %2"),
         {amount, month});
 }
 
@@ -400,12 +404,11 @@ std::string paymentClause(long long payment, long long months, const std::string
 {
     if (months == 0)
         return filled(
-            payment == 0  ? WORDING_NOOP("ComparisonResults",
-                                         "its payment is the same and the last one falls in the same month")
-            : payment > 0 ? WORDING_NOOP("ComparisonResults",
-                                         "its payment is %1 higher and the last one falls in the same month")
-                          : WORDING_NOOP("ComparisonResults",
-                                         "its payment is %1 lower and the last one falls in the same month"),
+            payment == 0
+                ? WORDING_NOOP("ComparisonResults", "its payment is the same and the last one falls in the same month")
+                : payment > 0
+                ? WORDING_NOOP("ComparisonResults", "its payment is %1 higher and the last one falls in the same month")
+                : WORDING_NOOP("ComparisonResults", "its payment is %1 lower and the last one falls in the same month"),
             {amount});
     return filled(
         //: %2 says how much later or earlier, as in "5 years later".
@@ -419,15 +422,14 @@ std::string paymentClause(long long payment, long long months, const std::string
 
 std::string presentValueClause(long long presentValue, const std::string &amount)
 {
-    return filled(
-        presentValue == 0 ? WORDING_NOOP("ComparisonResults",
-                                         "at your savings rate, everything it has you pay is worth the same today")
-        : presentValue > 0
-            ? WORDING_NOOP("ComparisonResults",
-                           "at your savings rate, everything it has you pay is worth %1 more today")
-            : WORDING_NOOP("ComparisonResults",
-                           "at your savings rate, everything it has you pay is worth %1 less today"),
-        {amount});
+    return filled(presentValue == 0 ? WORDING_NOOP(
+                      "ComparisonResults", "at your savings rate, everything it has you pay is worth the same today")
+                      : presentValue > 0
+                      ? WORDING_NOOP("ComparisonResults",
+                                     "at your savings rate, everything it has you pay is worth %1 more today")
+                      : WORDING_NOOP("ComparisonResults",
+                                     "at your savings rate, everything it has you pay is worth %1 less today"),
+                  {amount});
 }
 
 } // namespace
@@ -442,15 +444,16 @@ std::string offerSentence(const Comparison &comparison, std::size_t o, double sa
     const Figure breakEven = breakEvenFigure(comparison, o);
     const std::string cost = costClause(compared.totalPaidDifference, breakEven, amount(compared.totalPaidDifference),
                                         breakEven.defined && breakEven.whole > 0 ? write.breakEven(breakEven) : "");
-    const std::string payment = paymentClause(compared.paymentDifference, compared.monthsDifference,
-                                              amount(compared.paymentDifference), write.later(compared.monthsDifference));
+    const std::string payment
+        = paymentClause(compared.paymentDifference, compared.monthsDifference, amount(compared.paymentDifference),
+                        write.later(compared.monthsDifference));
     if (savingsRatePercent <= 0)
         //: Joins the sentence's two clauses: what the offer costs, and how its payments differ.
         return wording::arg(wording::translate("ComparisonResults", "%1; %2."), {cost, payment});
     //: Joins the sentence's three clauses: what the offer costs, how its payments differ, and their present value.
-    return wording::arg(wording::translate("ComparisonResults", "%1; %2; %3."),
-                        {cost, payment,
-                         presentValueClause(compared.presentValueDifference, amount(compared.presentValueDifference))});
+    return wording::arg(
+        wording::translate("ComparisonResults", "%1; %2; %3."),
+        {cost, payment, presentValueClause(compared.presentValueDifference, amount(compared.presentValueDifference))});
 }
 
 // Which way costs least, in one whole sentence for each case, so that a translation may order it as it needs.
@@ -471,8 +474,8 @@ std::string cheapestSentence(const Comparison &comparison, const Writer &write)
     const compare::Cents keeping = cost(comparison.keep);
     if (!comparison.cheapestOffer) {
         const std::size_t best = order.front();
-        const std::string values[] = {amount(cost(comparison.offers[best].way) - keeping),
-                                      offerHeading(comparison.offers[best].name, best)};
+        const std::string values[]
+            = {amount(cost(comparison.offers[best].way) - keeping), offerHeading(comparison.offers[best].name, best)};
         return horizon ? filled(WORDING_NOOP("ComparisonResults",
                                              "Over %3, keeping your loans costs least: %1 less than the cheapest "
                                              "offer, %2."),
@@ -518,7 +521,8 @@ ComparisonTable comparisonTable(const Comparison &comparison, const numtext::Loc
     ComparisonTable table;
     const std::size_t offers = rows.front().offers.size();
     if (offers == 1) {
-        for (const ComparisonColumn column : {ComparisonColumn::Keep, ComparisonColumn::Offer, ComparisonColumn::Difference})
+        for (const ComparisonColumn column :
+             {ComparisonColumn::Keep, ComparisonColumn::Offer, ComparisonColumn::Difference})
             table.headings.push_back(shownColumnTitle(column, loans));
         for (const ComparisonRow &row : rows)
             table.rows.push_back({row.caption, row.texts[0], row.texts[1], row.texts[2]});

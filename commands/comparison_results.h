@@ -34,7 +34,8 @@ std::string shownColumnTitle(ComparisonColumn column, std::size_t loans);
 struct ComparisonRow {
     std::string_view name; // a stable identifier, for object names and tests
     std::string caption; // in the user's language where a translator is installed
-    std::array<std::string, 3> texts; // by ComparisonColumn, for the first offer; empty where the row has no figure there
+    std::array<std::string, 3>
+        texts; // by ComparisonColumn, for the first offer; empty where the row has no figure there
     std::vector<std::array<std::string, 2>> offers; // each offer's figure and its difference, as texts has them
 };
 

@@ -14,8 +14,9 @@ namespace {
 
 constexpr const char *neverRepaid
     = WORDING_NOOP("Refusals", "the monthly payment never covers a month's interest, so it is never repaid");
-constexpr const char *noRate = WORDING_NOOP("Refusals", "no rate from 0 % to 100 % a month makes its payments worth "
-                                                     "the amount lent, so its rate is not defined");
+constexpr const char *noRate = WORDING_NOOP("Refusals",
+                                            "no rate from 0 % to 100 % a month makes its payments worth "
+                                            "the amount lent, so its rate is not defined");
 
 constexpr RefusalSubject loanSubjects[] = {RefusalSubject::Loan1, RefusalSubject::Loan2};
 
@@ -100,9 +101,8 @@ void addHorizonFigures(Way &way, int horizon, double savingsRatePercent)
 // Which way costs least: the first offer that costs less than every way before it, keeping the loans first.
 std::optional<std::size_t> cheapestOf(const Comparison &comparison)
 {
-    const auto cost = [&comparison](const Way &way) {
-        return comparison.horizonMonths ? *way.costOverHorizon : way.totalPaid;
-    };
+    const auto cost
+        = [&comparison](const Way &way) { return comparison.horizonMonths ? *way.costOverHorizon : way.totalPaid; };
     std::optional<std::size_t> cheapest;
     Cents least = cost(comparison.keep);
     for (std::size_t o = 0; o < comparison.offers.size(); ++o)

@@ -196,9 +196,9 @@ struct Comparison {
 
 // Every way from the inputs; refused (with the subject and the reason) for inputs checkInputs finds fault with,
 // a typed payment at or below its first month's interest, more than 1,200 payments in a way (the subject is then
-// the loan still owed), or a rate that no i in [0, 1] gives; an offer after the first is refused alone. A payment from a term is never below the
-// first month's interest: where (1 + r)^-n all but vanishes, rounding could put it a cent below, and the
-// shortfall would compound over the rest of the term into the last payment.
+// the loan still owed), or a rate that no i in [0, 1] gives; an offer after the first is refused alone. A payment from
+// a term is never below the first month's interest: where (1 + r)^-n all but vanishes, rounding could put it a cent
+// below, and the shortfall would compound over the rest of the term into the last payment.
 Comparison compareWays(const ComparisonInputs &inputs);
 
 } // namespace compare

@@ -26,8 +26,8 @@ std::string comparisonCsv(const Comparison &comparison, const ComparisonInputs &
             continue;
         std::vector<schedule::Payment> &offer = offerPayments[o];
         if (compared.way.paidAtSigning > 0)
-            offer.push_back({0, schedule::addMonths(inputs.firstPayment, -1), compared.way.paidAtSigning, 0, 0,
-                             compared.amount});
+            offer.push_back(
+                {0, schedule::addMonths(inputs.firstPayment, -1), compared.way.paidAtSigning, 0, 0, compared.amount});
         for (const auto &payments : compared.way.schedules)
             offer.insert(offer.end(), payments.begin(), payments.end());
         plans.push_back({several ? offerNames[o] : std::string_view("Offer"), offer});

@@ -162,8 +162,9 @@ inline constexpr std::array<ComparisonInput, 12> loans{{
 // The first offer's; the others' are the same inputs under names of their own.
 inline constexpr std::array<ComparisonInput, 7> firstOffer{{
     {ComparisonField::OfferName, InputGroup::Offer, InputKind::Name, WhenEmpty::Zero, "OfferName",
-     WORDING_NOOP("ComparisonInputs", "Name (optional)"), WORDING_NOOP("ComparisonInputs", "Name (optional), the offer"), "name",
-     Input::OfferName, Limit::Amount, WORDING_NOOP("ComparisonInputs", "the name"), 14},
+     WORDING_NOOP("ComparisonInputs", "Name (optional)"),
+     WORDING_NOOP("ComparisonInputs", "Name (optional), the offer"), "name", Input::OfferName, Limit::Amount,
+     WORDING_NOOP("ComparisonInputs", "the name"), 14},
     {ComparisonField::OfferRate, InputGroup::Offer, InputKind::Rate, WhenEmpty::Missing, "OfferRate",
      WORDING_NOOP("ComparisonInputs", "Annual rate (%)"),
      WORDING_NOOP("ComparisonInputs", "Annual rate (%), the offer"), "rate", Input::OfferRate, Limit::Rate,
@@ -211,8 +212,8 @@ inline constexpr std::array<ComparisonInput, 4> both{{
      Limit::Term, WORDING_NOOP("ComparisonInputs", "the years you expect to keep it"), 7},
     {ComparisonField::HorizonMonths, InputGroup::Both, InputKind::Months, WhenEmpty::Zero, "HorizonMonths",
      WORDING_NOOP("ComparisonInputs", "Months beyond the years"),
-     WORDING_NOOP("ComparisonInputs", "Months beyond the years you expect to keep it"), "horizonMonths",
-     Input::Horizon, Limit::Term, WORDING_NOOP("ComparisonInputs", "the years you expect to keep it"), 7},
+     WORDING_NOOP("ComparisonInputs", "Months beyond the years you expect to keep it"), "horizonMonths", Input::Horizon,
+     Limit::Term, WORDING_NOOP("ComparisonInputs", "the years you expect to keep it"), 7},
 }};
 
 // Every row in ComparisonField order. A later offer's row is the first offer's with its own field, group and box
@@ -274,8 +275,10 @@ struct LoanFields {
 
 constexpr LoanFields loanFieldsOf(InputGroup loan)
 {
-    return {inputOf(loan, "balance", InputKind::Amount)->field, inputOf(loan, "rate", InputKind::Rate)->field,
-            inputOf(loan, "termMonths", InputKind::Years)->field, inputOf(loan, "termMonths", InputKind::Months)->field,
+    return {inputOf(loan, "balance", InputKind::Amount)->field,
+            inputOf(loan, "rate", InputKind::Rate)->field,
+            inputOf(loan, "termMonths", InputKind::Years)->field,
+            inputOf(loan, "termMonths", InputKind::Months)->field,
             inputOf(loan, "payment", InputKind::Amount)->field,
             inputOf(loan, "earlyRepaymentCharge", InputKind::Amount)->field};
 }

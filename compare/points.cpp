@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison.h"
-
 #include "schedule/monthly_rate.h"
 #include "schedule/shortest_decimal.h"
 

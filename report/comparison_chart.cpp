@@ -94,7 +94,8 @@ void ComparisonChart::hideBreakEvenFromLegend()
 
 std::vector<LegendEntry> ComparisonChart::legendEntries() const
 {
-    std::vector<LegendEntry> entries{{m_keep->name(), m_keep->pen(), {}}, {m_offers[0]->name(), m_offers[0]->pen(), {}}};
+    std::vector<LegendEntry> entries{{m_keep->name(), m_keep->pen(), {}},
+                                     {m_offers[0]->name(), m_offers[0]->pen(), {}}};
     for (std::size_t o = 1; o < m_offers.size(); ++o)
         if (!m_offers[o]->points().isEmpty())
             entries.push_back({m_offers[o]->name(), m_offers[o]->pen(), {}});

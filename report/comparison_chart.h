@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <vector>
-
-#include "schedule_chart.h" // LegendEntry
-
 #include "compare/comparison.h"
 #include "numtext/locale_marks.h"
+#include "schedule_chart.h" // LegendEntry
 
 #include <QChart>
 #include <QLocale>
+#include <array>
+#include <vector>
 
 class QCategoryAxis;
 class QLineSeries;

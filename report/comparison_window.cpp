@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison_window.h"
 
-#include "commands/comparison_results.h"
 #include "chart_legend.h"
+#include "commands/comparison_results.h"
 #include "comparison_chart.h"
 #include "localtext/display_text.h"
 #include "numtext/cents_text.h"
@@ -225,7 +225,8 @@ QWidget *ComparisonWindow::createInputs()
         const int row = 1 + 2 * int(loan);
         loansGrid->addWidget(new QLabel(tr("Loan %1").arg(loan + 1), loans), row, 0);
         int column = 1;
-        for (const F field : {fields.balance, fields.rate, fields.years, fields.months, fields.payment, fields.charge}) {
+        for (const F field :
+             {fields.balance, fields.rate, fields.years, fields.months, fields.payment, fields.charge}) {
             if (loan == 0)
                 loansGrid->addWidget(captionAbove(shownInputCaption(field), loans), 0, column);
             addInput(*loansGrid, field, row, column++);
@@ -248,8 +249,8 @@ QWidget *ComparisonWindow::createInputs()
                 offersGrid->addWidget(captionAbove(shownInputCaption(field), offers), 0, column);
             shown.push_back(addInput(*offersGrid, field, row, column++));
         }
-        m_offerAmounts[o] = figureLabel(o == 0 ? QStringLiteral("OfferAmount") : QStringLiteral("Offer%1Amount").arg(o + 1),
-                                        offers);
+        m_offerAmounts[o]
+            = figureLabel(o == 0 ? QStringLiteral("OfferAmount") : QStringLiteral("Offer%1Amount").arg(o + 1), offers);
         offersGrid->addWidget(m_offerAmounts[o], row, column);
         shown.push_back(m_offerAmounts[o]);
         if (o == 0)
@@ -662,8 +663,9 @@ void ComparisonWindow::showResults()
             return toQString(commands::shownColumnTitle(commands::ComparisonColumn::Difference, loans));
         const std::size_t offer = offerOfColumn(column);
         const std::string name = offer < reading.inputs.offers.size() ? reading.inputs.offers[offer].name : "";
-        return !several && name.empty() ? toQString(commands::shownColumnTitle(commands::ComparisonColumn::Offer, loans))
-                                        : toQString(commands::offerHeading(name, offer));
+        return !several && name.empty()
+            ? toQString(commands::shownColumnTitle(commands::ComparisonColumn::Offer, loans))
+            : toQString(commands::offerHeading(name, offer));
     };
     const auto cheapest = [&](std::size_t column) {
         if (!several || comparison.refusal || column == 2)
@@ -712,15 +714,14 @@ void ComparisonWindow::showResults()
             else if (difference.isEmpty() || text.isEmpty())
                 //: A figure as a screen reader reads it, its way first: %1 is the way, such as "Offer 2", %2 the
                 //: row's caption, %3 the figure.
-                cell->setAccessibleName(tr("%1: %2, %3")
-                                            .arg(m_columnTitles[column]->text(), toQString(rows[r].caption),
-                                                 cell->text()));
+                cell->setAccessibleName(
+                    tr("%1: %2, %3").arg(m_columnTitles[column]->text(), toQString(rows[r].caption), cell->text()));
             else
                 //: A figure and its difference as a screen reader reads them: %1 is the way, such as "Offer 2", %2
                 //: the row's caption, %3 the figure, %4 its difference against keeping the loans.
-                cell->setAccessibleName(tr("%1: %2, %3, %4 against keeping the loans")
-                                            .arg(m_columnTitles[column]->text(), toQString(rows[r].caption), text,
-                                                 difference));
+                cell->setAccessibleName(
+                    tr("%1: %2, %3, %4 against keeping the loans")
+                        .arg(m_columnTitles[column]->text(), toQString(rows[r].caption), text, difference));
         }
 
     for (std::size_t o = 0; o < m_offerAmounts.size(); ++o) {

@@ -111,8 +111,12 @@ QJsonObject entryObject(const QJsonValue &entry, const QString &where)
 
 ScenarioOffer readOffer(const QJsonObject &offer, const QString &where, int version)
 {
-    ScenarioOffer read{numberMember(offer, "rate", where), numberMember(offer, "termMonths", where),
-                       numberMember(offer, "feesAtSigning", where), numberMember(offer, "feesAdded", where), {}, {}};
+    ScenarioOffer read{numberMember(offer, "rate", where),
+                       numberMember(offer, "termMonths", where),
+                       numberMember(offer, "feesAtSigning", where),
+                       numberMember(offer, "feesAdded", where),
+                       {},
+                       {}};
     if (version >= 2) {
         read.points = numberMember(offer, "points", where);
         const QJsonValue name = member(offer, "name", where);
@@ -128,9 +132,10 @@ ScenarioComparison readComparison(const QJsonObject &object, int version)
 {
     const QString where = QCoreApplication::translate("ScenarioFile", "the comparison");
     ScenarioComparison comparison;
-    const QJsonArray loans = listMember(
-        object, "loans", 2,
-        QCoreApplication::translate("ScenarioFile", "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
+    const QJsonArray loans
+        = listMember(object, "loans", 2,
+                     QCoreApplication::translate(
+                         "ScenarioFile", "the comparison's \u201Cloans\u201D is not a list of one or two loans"));
     for (const QJsonValue &entry : loans) {
         const QString loanWhere
             = QCoreApplication::translate("ScenarioFile", "loan %1 of the comparison").arg(comparison.loans.size() + 1);

@@ -125,7 +125,10 @@ std::variant<ScenarioComparison, std::string> comparisonOf(const commands::Compa
                                         read.unread(texts, f.payment), read.unread(texts, f.charge)});
             continue;
         }
-        ScenarioLoan loan{balance, given(f.rate, used.annualRatePercent), {}, {},
+        ScenarioLoan loan{balance,
+                          given(f.rate, used.annualRatePercent),
+                          {},
+                          {},
                           given(f.charge, amountOf(used.earlyRepaymentCharge))};
         if (used.payment) {
             loan.payment = amountOf(*used.payment);
@@ -138,11 +141,11 @@ std::variant<ScenarioComparison, std::string> comparisonOf(const commands::Compa
     for (std::size_t o = 0; o < reading.inputs.offers.size(); ++o) {
         const compare::OfferInputs &offer = reading.inputs.offers[o];
         const compare::OfferFields &f = compare::offerFields[o];
-        comparison.offers.push_back(
-            {given(f.rate, offer.annualRatePercent),
-             typed(f.years) || typed(f.months) ? Number(offer.termMonths) : std::nullopt,
-             given(f.feesAtSigning, amountOf(offer.feesAtSigning)), given(f.feesAdded, amountOf(offer.feesAdded)),
-             given(f.points, offer.pointsPercent), offer.name});
+        comparison.offers.push_back({given(f.rate, offer.annualRatePercent),
+                                     typed(f.years) || typed(f.months) ? Number(offer.termMonths) : std::nullopt,
+                                     given(f.feesAtSigning, amountOf(offer.feesAtSigning)),
+                                     given(f.feesAdded, amountOf(offer.feesAdded)),
+                                     given(f.points, offer.pointsPercent), offer.name});
     }
     comparison.extra = given(F::Extra, amountOf(reading.inputs.extra));
     comparison.savingsRate = given(F::SavingsRate, reading.inputs.savingsRatePercent);

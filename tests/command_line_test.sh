@@ -79,6 +79,13 @@ for figure in '"pointsCents": 253000' '"earlyRepaymentChargeCents": 200000' '"ho
 done
 expect 0 "Cost over the years you keep it${tab}\$117,634.20${tab}\$84,387.30${tab}-\$33,246.90" "" \
     compare "$scenarios/offers-v2.loanblend"
+# Three offers: each named as given, the one that costs least over the horizon the only way marked so.
+expect 0 '"name": "Harbour Bank"' "" compare "$scenarios/three-offers.loanblend" --format json
+cheapest=$(grep -c '"cheapest": true' "$work/out")
+[ "$cheapest" = 1 ] || { echo "FAILED: $cheapest ways cheapest, not one"; failures=$((failures + 1)); }
+expect 0 "Over 7 years, Offer 3 costs least: \$42,933.02 less than keeping your loans and \$9,686.12 less than the next cheapest, Offer 1." "" \
+    compare "$scenarios/three-offers.loanblend"
+expect 0 "${tab}Harbour Bank${tab}The difference${tab}Offer 3 (costs least)${tab}" "" compare "$scenarios/three-offers.loanblend"
 expect 0 "Loan 1,1,2030-05,843.21,500.00,343.21,199656.79" "" schedules "$scenarios/offer.loanblend" --rate2 3 --first-month 2030-05 -o -
 expect 0 "" "" report "$scenarios/offer.loanblend" --rate2 3 -o "$work/report.pdf"
 head -c 5 "$work/report.pdf" | grep -q '%PDF-' || { echo "FAILED: report wrote no PDF"; failures=$((failures + 1)); }

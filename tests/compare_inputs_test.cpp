@@ -148,7 +148,9 @@ const Limit limits[] = {
      Subject::Offer,
      "the points must be between 0 % and 10 %"},
     {"a_later_offer_names_its_own_input",
-     [](auto &in) { in.offers.push_back({4, 0, 0, 0}); },
+     [](auto &in) {
+         in.offers.push_back({4, 0, 0, 0});
+     },
      {Input::OfferTerm},
      Subject::Offer,
      "the term must be between 1 and 1,200 months"},

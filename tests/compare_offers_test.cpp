@@ -160,8 +160,7 @@ TEST(CompareWays, gives_the_present_value_over_the_horizon_as_the_amount_plus_th
             roundings += ((long double)payment.interest - (long double)balance * r) * discount;
             balance = payment.balance;
         }
-        EXPECT_EQ(offer.presentValueOverHorizon, c.firstOffer().amount + Cents(std::llround(roundings)))
-            << horizon;
+        EXPECT_EQ(offer.presentValueOverHorizon, c.firstOffer().amount + Cents(std::llround(roundings))) << horizon;
     }
 }
 

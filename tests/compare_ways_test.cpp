@@ -110,7 +110,8 @@ TEST(CompareWays, gives_the_figures_of_two_loans_against_an_offer_with_fees)
     EXPECT_DOUBLE_EQ(std::round(c.firstOffer().way.rate->nominalPercent * 100) / 100, 4.67);
     EXPECT_EQ(std::tuple(c.keep.firstPayment, c.keep.totalPaid, c.keep.presentValue),
               std::tuple(124'552, 44'838'816, 33'697'412));
-    EXPECT_EQ(std::tuple(c.firstOffer().paymentDifference, c.firstOffer().totalPaidDifference, c.firstOffer().presentValueDifference, c.firstOffer().monthsDifference),
+    EXPECT_EQ(std::tuple(c.firstOffer().paymentDifference, c.firstOffer().totalPaidDifference,
+                         c.firstOffer().presentValueDifference, c.firstOffer().monthsDifference),
               std::tuple(3'639, 1'510'219, 1'184'624, 0));
 }
 
@@ -295,7 +296,7 @@ TEST(CompareWays, keeps_its_invariants_over_random_inputs)
                 loan.payment = Cents(double(loan.balance) * (0.005 + 0.1 * unit(random)));
         const Cents balances = balance1 + balance2;
         inputs.offers = {{rate(), term(), Cents(double(balances) * 0.03 * unit(random)),
-                        Cents(double(balances) * 0.03 * unit(random))}};
+                          Cents(double(balances) * 0.03 * unit(random))}};
         inputs.extra = unit(random) < 0.3 ? cents(1e8) : 0;
         inputs.savingsRatePercent = rate();
         const compare::Comparison comparison = compare::compareWays(inputs);

@@ -186,8 +186,8 @@ TEST_P(PlainWords, read_in_each_language_with_the_figures_unchanged)
 {
     const Words &words = GetParam();
     EXPECT_EQ(words.render(), words.english) << "no catalog";
-    for (const auto &[language, expected] : {std::pair{"en", &words.english}, std::pair{"de", &words.german},
-                                             std::pair{"fr", &words.french}}) {
+    for (const auto &[language, expected] :
+         {std::pair{"en", &words.english}, std::pair{"de", &words.german}, std::pair{"fr", &words.french}}) {
         const InstalledCatalog catalog{language};
         ASSERT_TRUE(catalog.loaded()) << language;
         EXPECT_EQ(words.render(), *expected) << language;

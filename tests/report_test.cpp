@@ -36,6 +36,7 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScatterSeries>
@@ -132,6 +133,7 @@ private slots:
     void figures_keep_right_whatever_their_direction();
     void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
     void comparison_reads_in_a_dark_palette();
+    void comparison_takes_up_to_three_offers_and_removes_any_but_the_first();
     void comparison_boxes_hold_what_is_typed_under_every_style_data();
     void comparison_boxes_hold_what_is_typed_under_every_style();
     void comparison_greys_the_implied_payment_fainter_yet_readable_data();
@@ -759,12 +761,33 @@ void ReportTest::comparison_is_reached_and_read_by_keyboard_and_screen_reader()
             QVERIFY2(!figure->text().isEmpty(), qPrintable(figure->objectName()));
     }
     QCOMPARE(visited.mid(0, 27),
-             (QStringList{"Loan1Rate",     "Loan1Years",    "Loan1Months",  "Loan1Payment",  "Loan1Charge",
-                          "Loan2Balance",  "Loan2Rate",     "Loan2Years",   "Loan2Months",   "Loan2Payment",
-                          "Loan2Charge",   "OfferName",     "OfferRate",    "OfferYears",    "OfferMonths",
-                          "OfferPoints",   "FeesAtSigning", "FeesAdded",    "OfferAmount",   "AddOffer",
-                          "Extra",         "SavingsRate",   "ComparisonFirstPayment", "ComparisonFirstPayment",
-                          "HorizonYears",  "HorizonMonths", "firstPayment_keep"}));
+             (QStringList{"Loan1Rate",
+                          "Loan1Years",
+                          "Loan1Months",
+                          "Loan1Payment",
+                          "Loan1Charge",
+                          "Loan2Balance",
+                          "Loan2Rate",
+                          "Loan2Years",
+                          "Loan2Months",
+                          "Loan2Payment",
+                          "Loan2Charge",
+                          "OfferName",
+                          "OfferRate",
+                          "OfferYears",
+                          "OfferMonths",
+                          "OfferPoints",
+                          "FeesAtSigning",
+                          "FeesAdded",
+                          "OfferAmount",
+                          "AddOffer",
+                          "Extra",
+                          "SavingsRate",
+                          "ComparisonFirstPayment",
+                          "ComparisonFirstPayment",
+                          "HorizonYears",
+                          "HorizonMonths",
+                          "firstPayment_keep"}));
     QCOMPARE(visited.back(), "Sentence");
 
     // Every box is named after the caption above it, every figure after its row and column.
@@ -777,6 +800,50 @@ void ReportTest::comparison_is_reached_and_read_by_keyboard_and_screen_reader()
     QVERIFY(window->findChild<QLabel *>("totalInterest_offer")
                 ->accessibleName()
                 .startsWith("Total interest, Take the offer: $"));
+}
+
+void ReportTest::comparison_takes_up_to_three_offers_and_removes_any_but_the_first()
+{
+    const auto window = startingComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto box = [&window](const char *name) { return window->findChild<QLineEdit *>(name); };
+    auto *add = window->findChild<QPushButton *>("AddOffer");
+    QVERIFY(!box("Offer2Rate")->isVisible());
+    QVERIFY(!shown(*window, "firstPayment_offer2").size());
+    add->click();
+    QVERIFY(box("Offer2Name")->isVisible() && box("Offer2Name")->hasFocus());
+    add->click();
+    QVERIFY(!add->isEnabled()); // three at most
+    const std::pair<const char *, const char *> typed[] = {{"Offer2Name", "Harbour Bank"},
+                                                           {"Offer2Rate", "2"},
+                                                           {"Offer2Years", "30"},
+                                                           {"Offer3Rate", "2.5"},
+                                                           {"Offer3Years", "30"}};
+    for (const auto &[name, text] : typed)
+        QTest::keyClicks(box(name), text);
+    QTRY_VERIFY(shown(*window, "firstPayment_offer2").contains('\n')); // the figure, its difference below it
+    QVERIFY(!window->findChild<QLabel *>("firstPayment_difference")->isVisible());
+    QCOMPARE(window->comparison().offers.size(), 3U);
+    QVERIFY(window->comparison().cheapestOffer == 1U);
+    auto *cell = window->findChild<QLabel *>("totalPaid_offer2");
+    QVERIFY2(cell->accessibleName().startsWith("Harbour Bank (costs least): Total paid"),
+             qPrintable(cell->accessibleName()));
+    QVERIFY(window->findChild<QLabel *>("Sentence")->text().startsWith("In all, Harbour Bank costs least: "));
+
+    // Removing the second moves the third up into its row.
+    window->findChild<QPushButton *>("RemoveOffer2")->click();
+    QTRY_COMPARE(window->comparison().offers.size(), 2U);
+    QCOMPARE(box("Offer2Rate")->text(), "2.5");
+    QCOMPARE(box("Offer2Name")->text(), "");
+    QVERIFY(!box("Offer3Rate")->isVisible() && box("Offer3Rate")->text().isEmpty());
+    QVERIFY(add->isEnabled());
+    window->findChild<QPushButton *>("RemoveOffer2")->click();
+    QTRY_COMPARE(window->comparison().offers.size(), 1U);
+    QVERIFY(window->findChild<QLabel *>("firstPayment_difference")->isVisible());
+    QCOMPARE(window->texts(), [] {
+        commands::TextForm starting{usMarks};
+        return commands::comparisonTextsFrom(commands::Command1_Click(starting, usMarks), usMarks);
+    }());
 }
 
 void ReportTest::comparison_reads_in_a_dark_palette()

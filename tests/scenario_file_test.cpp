@@ -248,7 +248,9 @@ const MalformedCase malformedCases[] = {
      "has no \u201Coffers\u201D", version2Document},
     {"version_2_loan_without_its_charge", ",\n                           \"earlyRepaymentCharge\": \"1000\"", "",
      "has no \u201CearlyRepaymentCharge\u201D", version2Document},
-    {"version_2_with_two_offers", "\"offers\": [{", "\"offers\": [{\"name\": \"Bank\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": null, \"feesAdded\": null}, {",
+    {"version_2_with_two_offers", "\"offers\": [{",
+     "\"offers\": [{\"name\": \"Bank\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": "
+     "null, \"feesAdded\": null}, {",
      "", version2Document},
     {"version_2_offer_without_points", ", \"points\": \"1\"", "", "offer 1 of the comparison has no \u201Cpoints\u201D",
      version2Document},
@@ -295,7 +297,10 @@ TEST(ScenarioFile, is_written_as_version_1_unless_it_holds_what_only_version_2_c
         {"points", [](Scenario &s) { s.comparison->offers[0].points = 0; }},
         {"a horizon", [](Scenario &s) { s.comparison->horizonMonths = 12; }},
         {"a name", [](Scenario &s) { s.comparison->offers[0].name = "Caisse \u00C9pargne"; }},
-        {"a second offer", [](Scenario &s) { s.comparison->offers.push_back({4, 240, {}, {}, {}, {}}); }},
+        {"a second offer",
+         [](Scenario &s) {
+             s.comparison->offers.push_back({4, 240, {}, {}, {}, {}});
+         }},
     };
     EXPECT_TRUE(scenario::writeScenario(version1).contains("\"version\": 1\n"));
     for (const auto &[what, use] : uses) {
