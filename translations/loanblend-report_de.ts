@@ -570,10 +570,6 @@
         <translation>Darlehen %1</translation>
     </message>
     <message>
-        <source>The &amp;offer</source>
-        <translation>Das &amp;Angebot</translation>
-    </message>
-    <message>
         <source>Amount of the offer</source>
         <translation>Angebotsbetrag</translation>
     </message>
@@ -620,7 +616,6 @@
     </message>
     <message>
         <source>Amount of the offer: %1</source>
-        <extracomment>A screen reader&apos;s name for the offer&apos;s amount: %1 is the amount.</extracomment>
         <translation>Angebotsbetrag: %1</translation>
     </message>
     <message>
@@ -638,6 +633,46 @@
     <message>
         <source>Balance owed: what is left to repay each way after each month, the offer starting from its amount.</source>
         <translation>Restschuld: was auf jedem Weg nach jedem Monat noch zu tilgen ist; das Angebot beginnt bei seinem Betrag.</translation>
+    </message>
+    <message>
+        <source>The &amp;offers</source>
+        <translation>Die &amp;Angebote</translation>
+    </message>
+    <message>
+        <source>Offer %1</source>
+        <translation>Angebot %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove offer %1</source>
+        <extracomment>A screen reader&apos;s name for the button that removes an offer: %1 is its number.</extracomment>
+        <translation>Angebot %1 entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Add an offer</source>
+        <translation>Angebot &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 (costs least)</source>
+        <extracomment>A column&apos;s heading where its way costs least: %1 is the way, such as &quot;Offer 2&quot;.</extracomment>
+        <translation>%1 (am günstigsten)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>A figure as a screen reader reads it, its way first: %1 is the way, such as &quot;Offer 2&quot;, %2 the row&apos;s caption, %3 the figure.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 against keeping the loans</source>
+        <extracomment>A figure and its difference as a screen reader reads them: %1 is the way, such as &quot;Offer 2&quot;, %2 the row&apos;s caption, %3 the figure, %4 its difference against keeping the loans.</extracomment>
+        <translation>%1: %2, %3, %4 gegenüber dem Behalten der Darlehen</translation>
+    </message>
+    <message>
+        <source>Amount of offer %1: %2</source>
+        <translation>Betrag des Angebots %1: %2</translation>
     </message>
 </context>
 <context>

@@ -570,10 +570,6 @@
         <translation>Prêt %1</translation>
     </message>
     <message>
-        <source>The &amp;offer</source>
-        <translation>L&apos;&amp;offre</translation>
-    </message>
-    <message>
         <source>Amount of the offer</source>
         <translation>Montant de l&apos;offre</translation>
     </message>
@@ -620,7 +616,6 @@
     </message>
     <message>
         <source>Amount of the offer: %1</source>
-        <extracomment>A screen reader&apos;s name for the offer&apos;s amount: %1 is the amount.</extracomment>
         <translation>Montant de l&apos;offre&#xa0;: %1</translation>
     </message>
     <message>
@@ -638,6 +633,46 @@
     <message>
         <source>Balance owed: what is left to repay each way after each month, the offer starting from its amount.</source>
         <translation>Capital restant dû&#xa0;: ce qui reste à rembourser dans chaque option après chaque mois, l&apos;offre partant de son montant.</translation>
+    </message>
+    <message>
+        <source>The &amp;offers</source>
+        <translation>Les &amp;offres</translation>
+    </message>
+    <message>
+        <source>Offer %1</source>
+        <translation>Offre %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove offer %1</source>
+        <extracomment>A screen reader&apos;s name for the button that removes an offer: %1 is its number.</extracomment>
+        <translation>Retirer l&apos;offre %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add an offer</source>
+        <translation>&amp;Ajouter une offre</translation>
+    </message>
+    <message>
+        <source>%1 (costs least)</source>
+        <extracomment>A column&apos;s heading where its way costs least: %1 is the way, such as &quot;Offer 2&quot;.</extracomment>
+        <translation>%1 (coût le plus bas)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>A figure as a screen reader reads it, its way first: %1 is the way, such as &quot;Offer 2&quot;, %2 the row&apos;s caption, %3 the figure.</extracomment>
+        <translation>%1&#xa0;: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 against keeping the loans</source>
+        <extracomment>A figure and its difference as a screen reader reads them: %1 is the way, such as &quot;Offer 2&quot;, %2 the row&apos;s caption, %3 the figure, %4 its difference against keeping the loans.</extracomment>
+        <translation>%1&#xa0;: %2, %3, %4 par rapport à la conservation des prêts</translation>
+    </message>
+    <message>
+        <source>Amount of offer %1: %2</source>
+        <translation>Montant de l&apos;offre %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

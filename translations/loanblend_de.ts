@@ -255,6 +255,23 @@
         <source>Months beyond the years you expect to keep it</source>
         <translation>Zusätzliche Monate der erwarteten Haltedauer</translation>
     </message>
+    <message>
+        <source>Name (optional)</source>
+        <translation>Name (optional)</translation>
+    </message>
+    <message>
+        <source>Name (optional), the offer</source>
+        <translation>Name (optional), Angebot</translation>
+    </message>
+    <message>
+        <source>the name</source>
+        <translation>der Name</translation>
+    </message>
+    <message>
+        <source>%1, offer %2</source>
+        <extracomment>A later offer&apos;s input, as a screen reader and a message name it: %1 is its caption, such as &quot;Annual rate (%)&quot;, %2 the offer&apos;s number.</extracomment>
+        <translation>%1, Angebot %2</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonResults</name>
@@ -489,6 +506,50 @@
     <message>
         <source>Present value over the years you keep it</source>
         <translation>Barwert während der Haltedauer</translation>
+    </message>
+    <message>
+        <source>The comparison cannot be made: for offer %1, %2.</source>
+        <extracomment>%1 is the offer&apos;s number; %2 says why, as a clause.</extracomment>
+        <translation>Der Vergleich ist nicht möglich, denn bei Angebot %1 gilt: %2.</translation>
+    </message>
+    <message>
+        <source>Over %3, keeping your loans costs least: %1 less than the cheapest offer, %2.</source>
+        <translation>Über %3 gerechnet ist das Behalten Ihrer Darlehen am günstigsten: %1 weniger als das günstigste Angebot, %2.</translation>
+    </message>
+    <message>
+        <source>In all, keeping your loans costs least: %1 less than the cheapest offer, %2.</source>
+        <translation>Insgesamt ist das Behalten Ihrer Darlehen am günstigsten: %1 weniger als das günstigste Angebot, %2.</translation>
+    </message>
+    <message>
+        <source>Over %3, %1 costs least: %2 less than keeping your loans, the next cheapest.</source>
+        <translation>Über %3 gerechnet ist %1 am günstigsten: %2 weniger als das Behalten Ihrer Darlehen, der zweitgünstigste Weg.</translation>
+    </message>
+    <message>
+        <source>In all, %1 costs least: %2 less than keeping your loans, the next cheapest.</source>
+        <translation>Insgesamt ist %1 am günstigsten: %2 weniger als das Behalten Ihrer Darlehen, der zweitgünstigste Weg.</translation>
+    </message>
+    <message>
+        <source>Over %5, %1 costs least: %2 less than keeping your loans and %3 less than the next cheapest, %4.</source>
+        <translation>Über %5 gerechnet ist %1 am günstigsten: %2 weniger als das Behalten Ihrer Darlehen und %3 weniger als das zweitgünstigste Angebot, %4.</translation>
+    </message>
+    <message>
+        <source>In all, %1 costs least: %2 less than keeping your loans and %3 less than the next cheapest, %4.</source>
+        <translation>Insgesamt ist %1 am günstigsten: %2 weniger als das Behalten Ihrer Darlehen und %3 weniger als das zweitgünstigste Angebot, %4.</translation>
+    </message>
+    <message>
+        <source>%1 (costs least)</source>
+        <extracomment>A way&apos;s heading where it costs least: %1 is the way, such as &quot;Offer 2&quot;.</extracomment>
+        <translation>%1 (am günstigsten)</translation>
+    </message>
+    <message>
+        <source>Offer %1</source>
+        <extracomment>An offer without a name, as its column&apos;s heading: %1 is its number.</extracomment>
+        <translation>Angebot %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An offer&apos;s own sentence after its heading: %1 is the heading, such as &quot;Offer 2&quot;, %2 the sentence.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1187,20 +1248,16 @@
     </message>
     <message>
         <source>the name of %1 is not text</source>
-        <extracomment>%1 is a part of the file, such as &quot;the offer&quot;.</extracomment>
+        <extracomment>%1 is a part of the file, such as &quot;offer 2 of the comparison&quot;.</extracomment>
         <translation>%1: der Name ist kein Text</translation>
-    </message>
-    <message>
-        <source>its offer has a name, which this version of the program cannot keep</source>
-        <translation>ihr Angebot hat einen Namen, den diese Version des Programms nicht behalten kann</translation>
     </message>
     <message>
         <source>the comparison&apos;s “offers” is not a list of one to three offers</source>
         <translation>„offers“ im Vergleich ist keine Liste mit einem bis drei Angeboten</translation>
     </message>
     <message>
-        <source>it compares %1 offers, and this version of the program compares one</source>
-        <translation>sie vergleicht %1 Angebote, und diese Version des Programms vergleicht nur eines</translation>
+        <source>offer %1 of the comparison</source>
+        <translation>Angebot %1 des Vergleichs</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,23 @@
         <source>Months beyond the years you expect to keep it</source>
         <translation>Mois en sus des années de conservation prévues</translation>
     </message>
+    <message>
+        <source>Name (optional)</source>
+        <translation>Nom (facultatif)</translation>
+    </message>
+    <message>
+        <source>Name (optional), the offer</source>
+        <translation>Nom (facultatif), offre</translation>
+    </message>
+    <message>
+        <source>the name</source>
+        <translation>le nom</translation>
+    </message>
+    <message>
+        <source>%1, offer %2</source>
+        <extracomment>A later offer&apos;s input, as a screen reader and a message name it: %1 is its caption, such as &quot;Annual rate (%)&quot;, %2 the offer&apos;s number.</extracomment>
+        <translation>%1, offre %2</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonResults</name>
@@ -489,6 +506,50 @@
     <message>
         <source>Present value over the years you keep it</source>
         <translation>Valeur actuelle sur la durée de conservation</translation>
+    </message>
+    <message>
+        <source>The comparison cannot be made: for offer %1, %2.</source>
+        <extracomment>%1 is the offer&apos;s number; %2 says why, as a clause.</extracomment>
+        <translation>La comparaison est impossible&#x202f;: pour l&apos;offre %1, %2.</translation>
+    </message>
+    <message>
+        <source>Over %3, keeping your loans costs least: %1 less than the cheapest offer, %2.</source>
+        <translation>Sur %3, c&apos;est garder vos prêts qui coûte le moins&#x202f;: %1 de moins que l&apos;offre la moins chère, %2.</translation>
+    </message>
+    <message>
+        <source>In all, keeping your loans costs least: %1 less than the cheapest offer, %2.</source>
+        <translation>Au total, c&apos;est garder vos prêts qui coûte le moins&#x202f;: %1 de moins que l&apos;offre la moins chère, %2.</translation>
+    </message>
+    <message>
+        <source>Over %3, %1 costs least: %2 less than keeping your loans, the next cheapest.</source>
+        <translation>Sur %3, c&apos;est %1 qui coûte le moins&#x202f;: %2 de moins que de garder vos prêts, l&apos;option qui vient en deuxième position.</translation>
+    </message>
+    <message>
+        <source>In all, %1 costs least: %2 less than keeping your loans, the next cheapest.</source>
+        <translation>Au total, c&apos;est %1 qui coûte le moins&#x202f;: %2 de moins que de garder vos prêts, l&apos;option qui vient en deuxième position.</translation>
+    </message>
+    <message>
+        <source>Over %5, %1 costs least: %2 less than keeping your loans and %3 less than the next cheapest, %4.</source>
+        <translation>Sur %5, c&apos;est %1 qui coûte le moins&#x202f;: %2 de moins que de garder vos prêts et %3 de moins que la deuxième offre la moins chère, %4.</translation>
+    </message>
+    <message>
+        <source>In all, %1 costs least: %2 less than keeping your loans and %3 less than the next cheapest, %4.</source>
+        <translation>Au total, c&apos;est %1 qui coûte le moins&#x202f;: %2 de moins que de garder vos prêts et %3 de moins que la deuxième offre la moins chère, %4.</translation>
+    </message>
+    <message>
+        <source>%1 (costs least)</source>
+        <extracomment>A way&apos;s heading where it costs least: %1 is the way, such as &quot;Offer 2&quot;.</extracomment>
+        <translation>%1 (coût le plus bas)</translation>
+    </message>
+    <message>
+        <source>Offer %1</source>
+        <extracomment>An offer without a name, as its column&apos;s heading: %1 is its number.</extracomment>
+        <translation>Offre %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An offer&apos;s own sentence after its heading: %1 is the heading, such as &quot;Offer 2&quot;, %2 the sentence.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
     </message>
 </context>
 <context>
@@ -1187,20 +1248,16 @@
     </message>
     <message>
         <source>the name of %1 is not text</source>
-        <extracomment>%1 is a part of the file, such as &quot;the offer&quot;.</extracomment>
+        <extracomment>%1 is a part of the file, such as &quot;offer 2 of the comparison&quot;.</extracomment>
         <translation>le nom de %1 n&apos;est pas du texte</translation>
-    </message>
-    <message>
-        <source>its offer has a name, which this version of the program cannot keep</source>
-        <translation>son offre a un nom, que cette version du programme ne peut pas conserver</translation>
     </message>
     <message>
         <source>the comparison&apos;s “offers” is not a list of one to three offers</source>
         <translation>«&#x202f;offers&#x202f;» dans la comparaison n&apos;est pas une liste d&apos;une à trois offres</translation>
     </message>
     <message>
-        <source>it compares %1 offers, and this version of the program compares one</source>
-        <translation>il compare %1 offres, et cette version du programme n&apos;en compare qu&apos;une</translation>
+        <source>offer %1 of the comparison</source>
+        <translation>l&apos;offre %1 de la comparaison</translation>
     </message>
 </context>
 <context>
