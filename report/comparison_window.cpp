@@ -25,10 +25,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -189,11 +192,13 @@ ComparisonWindow::ComparisonWindow(numtext::LocaleMarks marks, std::function<voi
     });
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName("ComparisonSplitter");
     splitter->addWidget(scroll);
     splitter->addWidget(createChart());
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    m_panelLayout = panelLayout;
 
     auto *top = new QHBoxLayout;
     top->addWidget(fill);
@@ -241,16 +246,19 @@ QWidget *ComparisonWindow::createInputs()
         const compare::OfferFields &f = compare::offerFields[o];
         const int row = 1 + 2 * int(o);
         std::vector<QWidget *> &shown = m_offerRows[o];
-        shown.push_back(new QLabel(tr("Offer %1").arg(o + 1), offers));
-        offersGrid->addWidget(shown.back(), row, 0);
-        int column = 1;
+        int column = 0;
         for (const F field : {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded}) {
             if (o == 0)
                 offersGrid->addWidget(captionAbove(shownInputCaption(field), offers), 0, column);
             shown.push_back(addInput(*offersGrid, field, row, column++));
         }
+        // The heading an offer has without a name, where its name would be: the row's own label.
+        m_inputs[indexOf(f.name)]->setPlaceholderText(toQString(commands::offerHeading("", o)));
         m_offerAmounts[o]
             = figureLabel(o == 0 ? QStringLiteral("OfferAmount") : QStringLiteral("Offer%1Amount").arg(o + 1), offers);
+        // As wide as a large amount from the start, so that the layout measured before anything is compared holds.
+        m_offerAmounts[o]->setMinimumWidth(
+            m_offerAmounts[o]->fontMetrics().horizontalAdvance(toQString(numtext::centsText(99'999'999'999, m_marks))));
         offersGrid->addWidget(m_offerAmounts[o], row, column);
         shown.push_back(m_offerAmounts[o]);
         if (o == 0)
@@ -263,12 +271,12 @@ QWidget *ComparisonWindow::createInputs()
         offersGrid->addWidget(remove, row, column + 1);
         shown.push_back(remove);
     }
-    const int amountColumn = 8;
+    const int amountColumn = 7;
     offersGrid->addWidget(captionAbove(tr("Amount of the offer"), offers), 0, amountColumn);
     m_addOffer = new QPushButton(tr("&Add an offer"), offers);
     m_addOffer->setObjectName("AddOffer");
     connect(m_addOffer, &QPushButton::clicked, this, [this] { showOffers(m_offersShown + 1, true); });
-    offersGrid->addWidget(m_addOffer, 1 + 2 * int(compare::offerFields.size()), 1, 1, 2, Qt::AlignLeft);
+    offersGrid->addWidget(m_addOffer, 1 + 2 * int(compare::offerFields.size()), 0, 1, 2, Qt::AlignLeft);
     offersGrid->setColumnStretch(amountColumn + 2, 1);
     new FirstFieldOnAccessKey(*offers, *m_inputs[indexOf(F::OfferName)]);
 
@@ -493,7 +501,7 @@ void ComparisonWindow::chainTabOrder()
         // After an offer's last box, the rest of its row; after the last offer, the button that adds one.
         for (std::size_t o = 0; o < m_offerRows.size(); ++o)
             if (ComparisonField(i) == compare::offerFields[o].feesAdded)
-                chain.insert(chain.end(), m_offerRows[o].begin() + 1 + 7, m_offerRows[o].end());
+                chain.insert(chain.end(), m_offerRows[o].begin() + 7, m_offerRows[o].end());
         if (ComparisonField(i) == compare::offerFields.back().feesAdded)
             chain.push_back(m_addOffer);
     }
@@ -794,6 +802,35 @@ void ComparisonWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     keepOnScreen(*this);
+    if (!std::exchange(m_chartPlaced, true))
+        QTimer::singleShot(0, this, [this] { placeChart(); });
+}
+
+// Every figure is read without scrolling sideways: the window widens, as far as its screen allows, until the panel
+// of inputs and figures holds its widest row, every offer's shown; where the screen is too narrow for that beside
+// the chart, the chart goes below the figures, in the same scrolling panel.
+void ComparisonWindow::placeChart()
+{
+    auto *scroll = findChild<QScrollArea *>("ComparisonPanel");
+    auto *splitter = findChild<QSplitter *>("ComparisonSplitter");
+    QWidget *panel = scroll->widget();
+    const std::size_t shown = m_offersShown;
+    showOffers(m_offerRows.size(), false);
+    const int needed = panel->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width();
+    showOffers(shown, false);
+    const int room = screen()->availableGeometry().width() - (frameGeometry().width() - width());
+    const int missing = needed - scroll->viewport()->width();
+    if (missing <= 0)
+        return;
+    if (width() + missing <= room) {
+        splitter->setSizes({scroll->width() + missing, splitter->widget(1)->width()});
+        resize(width() + missing, height());
+        return;
+    }
+    QWidget *chart = splitter->widget(1);
+    chart->setMinimumHeight(360);
+    m_panelLayout->insertWidget(m_panelLayout->count() - 1, chart);
+    resize(std::min(room, std::max(width(), needed + 2 * layout()->contentsMargins().left())), height());
 }
 
 } // namespace report

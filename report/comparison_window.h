@@ -15,6 +15,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace report {
 
@@ -59,6 +60,7 @@ private:
     QLineEdit *addInput(QGridLayout &grid, compare::ComparisonField field, int row, int column);
     void showOffers(std::size_t count, bool focus);
     void removeOffer(std::size_t offer);
+    void placeChart();
     void chainTabOrder();
 
     void compareSoon();
@@ -90,6 +92,8 @@ private:
     std::array<std::vector<QWidget *>, 3> m_offerRows; // what each offer's row shows: hidden with the offer
     std::size_t m_offersShown = 1;
     QPushButton *m_addOffer = nullptr;
+    QVBoxLayout *m_panelLayout = nullptr; // of the scrolling panel, which takes the chart on a narrow screen
+    bool m_chartPlaced = false;
     QGridLayout *m_results = nullptr;
     std::array<QLabel *, 5> m_columnTitles{}; // keeping, the first offer, its difference, the later offers
     std::vector<std::array<QLabel *, 5>> m_resultCells;

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +32,7 @@ private slots:
     void windows_show_their_words_in_the_users_language();
     void no_caption_is_cut_on_a_small_screen();
     void the_pdf_report_is_in_the_users_language();
+    void three_offers_are_read_without_scrolling_sideways();
 };
 
 namespace {
@@ -252,3 +255,26 @@ int main(int argc, char *argv[])
 }
 
 #include "report_language_test.moc"
+
+// Every way's figures side by side within the window on a small screen, three offers and all: the panel scrolls down,
+// never sideways, and each result cell's name starts with its way's heading.
+void ReportLanguageTest::three_offers_are_read_without_scrolling_sideways()
+{
+    Windows windows;
+    report::ComparisonWindow &window = windows.comparison;
+    commands::ComparisonTexts texts = window.texts();
+    using F = compare::ComparisonField;
+    for (const auto &[field, text] : {std::pair{F::Offer2Name, "Harbour Bank"}, {F::Offer2Rate, "5,1"},
+                                      {F::Offer2Years, "25"}, {F::Offer3Rate, "3,9"}, {F::Offer3Years, "30"},
+                                      {F::Offer3Points, "2"}, {F::HorizonYears, "7"}})
+        commands::textOf(texts, field) = text;
+    window.setTexts(texts);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.comparison().offers.size(), 3U);
+    auto *panel = window.findChild<QScrollArea *>("ComparisonPanel");
+    QTRY_COMPARE(panel->horizontalScrollBar()->maximum(), 0);
+    const QStringList cut = cutTexts(window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    const QString heading = window.findChild<QLabel *>("totalPaid_offer2")->accessibleName();
+    QVERIFY2(heading.startsWith("Harbour Bank"), qPrintable(heading));
+}
