@@ -188,6 +188,13 @@ constexpr Definition comparisonDefinitions[] = {
          "<i>s</i>)<sup><i>k</i></sup> + the balance owed after month <i>H</i> / (1 + <i>s</i>)<sup><i>H</i></sup>, "
          "rounded to the cent: as if you cleared the loan at the end of those years, which here costs no early "
          "repayment charge. Not defined without them.")},
+    {QT_TRANSLATE_NOOP("FigureDefinitions", "The way that costs least"),
+     QT_TRANSLATE_NOOP(
+         "FigureDefinitions",
+         "With two or three offers: the way whose cost over the years you keep it is lowest, or, without those years, "
+         "whose total paid is lowest. A tie goes to keeping the loans, then to the earlier offer. Its heading says "
+         "&ldquo;(costs least)&rdquo;, and the first line under the figures names it and says how much less it costs "
+         "than keeping your loans and than the next cheapest way.")},
     {QT_TRANSLATE_NOOP("FigureDefinitions", "Why the blended rate differs"),
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
@@ -215,8 +222,8 @@ constexpr Group groups[] = {
      QT_TRANSLATE_NOOP(
          "FigureDefinitions",
          "View &gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or "
-         "payment and early repayment charge, against one offer with its rate, term, points and fees, both ways in "
-         "whole cents from the same first payment:"),
+         "payment and early repayment charge, against one to three offers, each with its rate, term, points and fees, "
+         "every way in whole cents from the same first payment:"),
      comparisonDefinitions},
 };
 

@@ -359,8 +359,16 @@
         <translation>Das bei Abschluss Gezahlte + &amp;Sigma;&lt;sub&gt;&lt;i&gt;k&lt;/i&gt; &amp;le; &lt;i&gt;H&lt;/i&gt;&lt;/sub&gt; Rate&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; + die Restschuld nach Monat &lt;i&gt;H&lt;/i&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;H&lt;/i&gt;&lt;/sup&gt;, auf den Cent gerundet: als lösten Sie das Darlehen am Ende der Haltedauer ab, was hier keine Vorfälligkeitsentschädigung kostet. Ohne Haltedauer nicht definiert.</translation>
     </message>
     <message>
-        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one offer with its rate, term, points and fees, both ways in whole cents from the same first payment:</source>
-        <translation>Ansicht &amp;gt; Mit einem Angebot vergleichen stellt Ihre Darlehen, jedes mit eigener Restschuld, eigenem Zinssatz, eigener Restlaufzeit oder Rate und eigener Vorfälligkeitsentschädigung, einem Angebot mit Zinssatz, Laufzeit, Disagio-Punkten und Gebühren gegenüber, beide Wege in ganzen Cent ab derselben ersten Rate:</translation>
+        <source>The way that costs least</source>
+        <translation>Der günstigste Weg</translation>
+    </message>
+    <message>
+        <source>With two or three offers: the way whose cost over the years you keep it is lowest, or, without those years, whose total paid is lowest. A tie goes to keeping the loans, then to the earlier offer. Its heading says &amp;ldquo;(costs least)&amp;rdquo;, and the first line under the figures names it and says how much less it costs than keeping your loans and than the next cheapest way.</source>
+        <translation>Bei zwei oder drei Angeboten: der Weg, dessen Kosten über die erwartete Haltedauer am niedrigsten sind, oder ohne Haltedauer der Weg mit der niedrigsten Gesamtzahlung. Bei Gleichstand gilt das Behalten der Darlehen, dann das frühere Angebot. Seine Überschrift trägt „(am günstigsten)“, und die erste Zeile unter den Zahlen nennt ihn und sagt, um wie viel er weniger kostet als das Behalten Ihrer Darlehen und als der zweitgünstigste Weg.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one to three offers, each with its rate, term, points and fees, every way in whole cents from the same first payment:</source>
+        <translation>Ansicht &amp;gt; Mit einem Angebot vergleichen stellt Ihre Darlehen, jedes mit eigener Restschuld, eigenem Zinssatz, eigener Restlaufzeit oder Rate und eigener Vorfälligkeitsentschädigung, einem bis drei Angeboten mit Zinssatz, Laufzeit, Disagio-Punkten und Gebühren gegenüber, jeden Weg in ganzen Cent ab derselben ersten Rate:</translation>
     </message>
 </context>
 <context>
@@ -637,10 +645,6 @@
     <message>
         <source>The &amp;offers</source>
         <translation>Die &amp;Angebote</translation>
-    </message>
-    <message>
-        <source>Offer %1</source>
-        <translation>Angebot %1</translation>
     </message>
     <message>
         <source>Remove</source>

@@ -359,8 +359,16 @@
         <translation>Ce qui est payé à la signature + &amp;Sigma;&lt;sub&gt;&lt;i&gt;k&lt;/i&gt; &amp;le; &lt;i&gt;H&lt;/i&gt;&lt;/sub&gt; échéance&lt;sub&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sub&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;k&lt;/i&gt;&lt;/sup&gt; + le capital restant dû après le mois &lt;i&gt;H&lt;/i&gt; / (1 + &lt;i&gt;s&lt;/i&gt;)&lt;sup&gt;&lt;i&gt;H&lt;/i&gt;&lt;/sup&gt;, arrondi au cent&#xa0;: comme si vous remboursiez le prêt au terme de cette durée, ce qui ne coûte ici aucune indemnité de remboursement anticipé. Non défini sans cette durée.</translation>
     </message>
     <message>
-        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one offer with its rate, term, points and fees, both ways in whole cents from the same first payment:</source>
-        <translation>Affichage &amp;gt; Comparer avec une offre met en regard vos prêts, chacun avec son capital restant dû, son taux, sa durée restante ou sa mensualité et son indemnité de remboursement anticipé, et une offre avec son taux, sa durée, ses points et ses frais, les deux options en cents entiers à partir de la même première échéance&#xa0;:</translation>
+        <source>The way that costs least</source>
+        <translation>L&apos;option la moins coûteuse</translation>
+    </message>
+    <message>
+        <source>With two or three offers: the way whose cost over the years you keep it is lowest, or, without those years, whose total paid is lowest. A tie goes to keeping the loans, then to the earlier offer. Its heading says &amp;ldquo;(costs least)&amp;rdquo;, and the first line under the figures names it and says how much less it costs than keeping your loans and than the next cheapest way.</source>
+        <translation>Avec deux ou trois offres&#xa0;: l&apos;option dont le coût sur la durée de conservation prévue est le plus bas ou, sans cette durée, celle dont le total payé est le plus bas. En cas d&apos;égalité, garder vos prêts l&apos;emporte, puis l&apos;offre qui vient en premier. Son en-tête porte «&#xa0;(coût le plus bas)&#xa0;», et la première ligne sous les chiffres la nomme et dit de combien elle coûte moins que garder vos prêts et que l&apos;option suivante.</translation>
+    </message>
+    <message>
+        <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one to three offers, each with its rate, term, points and fees, every way in whole cents from the same first payment:</source>
+        <translation>Affichage &amp;gt; Comparer avec une offre met en regard vos prêts, chacun avec son capital restant dû, son taux, sa durée restante ou sa mensualité et son indemnité de remboursement anticipé, et une à trois offres, chacune avec son taux, sa durée, ses points et ses frais, chaque option en cents entiers à partir de la même première échéance&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -637,10 +645,6 @@
     <message>
         <source>The &amp;offers</source>
         <translation>Les &amp;offres</translation>
-    </message>
-    <message>
-        <source>Offer %1</source>
-        <translation>Offre %1</translation>
     </message>
     <message>
         <source>Remove</source>
