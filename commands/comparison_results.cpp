@@ -548,8 +548,22 @@ ComparisonTable comparisonTable(const Comparison &comparison, const numtext::Loc
 
 std::string offerHeading(std::string_view name, std::size_t index)
 {
-    if (!name.empty())
-        return std::string(name);
+    if (!name.empty()) {
+        // A name pasted with its tabs or line breaks would break the command line's tab-separated table and the
+        // one line each offer's sentence has; a heading is one line whatever was pasted.
+        std::string heading;
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            const bool lineOrParagraphSeparator = name.substr(i, 2) == "\xE2\x80" && i + 2 < name.size()
+                && (name[i + 2] == '\xA8' || name[i + 2] == '\xA9');
+            if (lineOrParagraphSeparator) {
+                heading.push_back(' ');
+                i += 2;
+            } else {
+                heading.push_back(static_cast<unsigned char>(name[i]) < 0x20 || name[i] == 0x7F ? ' ' : name[i]);
+            }
+        }
+        return heading;
+    }
     //: An offer without a name, as its column's heading: %1 is its number.
     return wording::arg(wording::translate("ComparisonResults", "Offer %1"), {std::to_string(index + 1)});
 }

@@ -66,7 +66,7 @@ struct ComparisonTable {
 ComparisonTable comparisonTable(const compare::Comparison &comparison, const numtext::LocaleMarks &marks,
                                 const MonthNamer &monthName, FigureText figures = FigureText::Plain);
 
-// An offer's heading: the name given with it, or "Offer 2" for the offer at `index`, from 0.
+// An offer's heading, on one line: the name given with it, or "Offer 2" for the offer at `index`, from 0.
 std::string offerHeading(std::string_view name, std::size_t index);
 
 // Why the comparison is refused, naming the loan or the offer that stops it, since a sentence in a report or a

@@ -50,6 +50,7 @@ void ChartLegend::setEntries(const std::vector<LegendEntry> &entries)
     for (std::size_t i = m_rows.size(); i < entries.size(); ++i) {
         Row &row = m_rows.emplace_back(Row{new QLabel(this), new QLabel(this), {}});
         row.text->setObjectName(QStringLiteral("legend_%1").arg(i));
+        row.text->setTextFormat(Qt::PlainText); // an offer's name as typed, never read as markup
         row.text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         row.text->setWordWrap(true); // under a narrow chart, a long name goes on to a second line
         row.text->setFocusPolicy(Qt::StrongFocus);

@@ -144,6 +144,7 @@ QLabel *figureLabel(const QString &objectName, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText); // a sentence names the offers as typed, "<b>" and all
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::StrongFocus);
     return label;
@@ -409,6 +410,7 @@ QWidget *ComparisonWindow::createResults()
     m_results = new QGridLayout(results);
     for (std::size_t column = 0; column < m_columnTitles.size(); ++column) {
         auto *title = new QLabel(results);
+        title->setTextFormat(Qt::PlainText); // an offer's name as typed, never read as markup
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);

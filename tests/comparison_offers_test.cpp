@@ -101,6 +101,18 @@ TEST(ComparisonTexts, name_each_offer_and_its_inputs_by_its_number)
     EXPECT_EQ(table.rows.front().size(), 6U);
 }
 
+TEST(ComparisonTexts, head_an_offer_on_one_line_whatever_was_pasted_into_its_name)
+{
+    const std::pair<const char *, const char *> names[] = {
+        {"Harbour\tBank", "Harbour Bank"},
+        {"Harbour\r\nBank", "Harbour  Bank"},
+        {"Harbour\u2028Bank\u2029", "Harbour Bank "},
+        {"Caf\u00e9 \u2026 \U0001F3E6", "Caf\u00e9 \u2026 \U0001F3E6"}, // other characters stay as typed
+    };
+    for (const auto &[name, heading] : names)
+        EXPECT_EQ(commands::offerHeading(name, 1), heading) << name;
+}
+
 // A comparison as compareWays hands it over, with only what the first line reads: each way's cost.
 compare::Comparison costing(compare::Cents keep, std::vector<compare::Cents> offers, std::optional<int> horizon)
 {

@@ -134,6 +134,7 @@ private slots:
     void comparison_is_reached_and_read_by_keyboard_and_screen_reader();
     void comparison_reads_in_a_dark_palette();
     void comparison_takes_up_to_three_offers_and_removes_any_but_the_first();
+    void comparison_shows_an_offers_name_as_typed_not_as_markup();
     void comparison_boxes_hold_what_is_typed_under_every_style_data();
     void comparison_boxes_hold_what_is_typed_under_every_style();
     void comparison_greys_the_implied_payment_fainter_yet_readable_data();
@@ -844,6 +845,25 @@ void ReportTest::comparison_takes_up_to_three_offers_and_removes_any_but_the_fir
         commands::TextForm starting{usMarks};
         return commands::comparisonTextsFrom(commands::Command1_Click(starting, usMarks), usMarks);
     }());
+}
+
+void ReportTest::comparison_shows_an_offers_name_as_typed_not_as_markup()
+{
+    const auto window = startingComparison();
+    window->findChild<QPushButton *>("AddOffer")->click();
+    const QString name = QStringLiteral("<b>Harbour</b> <img src=\"x.png\">");
+    window->findChild<QLineEdit *>("Offer2Name")->setText(name);
+    window->findChild<QLineEdit *>("Offer2Rate")->setText("2");
+    window->findChild<QLineEdit *>("Offer2Years")->setText("30");
+    QTRY_COMPARE(window->comparison().offers.size(), 2U);
+    // Its column's heading, the sentences and the chart's legend all show it.
+    int showing = 0;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        if (label->text().contains(name)) {
+            ++showing;
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->text()));
+        }
+    QCOMPARE(showing, 3);
 }
 
 void ReportTest::comparison_reads_in_a_dark_palette()
