@@ -528,10 +528,14 @@ ComparisonTable comparisonTable(const Comparison &comparison, const numtext::Loc
             table.rows.push_back({row.caption, row.texts[0], row.texts[1], row.texts[2]});
         return table;
     }
-    const auto marked = [&comparison](std::string heading, bool cheapest) {
+    const auto marked = [figures](std::string heading, bool cheapest) {
+        if (!cheapest)
+            return heading;
+        // Shown, the name is isolated, so that one in a right-to-left script does not carry the words after it.
+        if (figures == FigureText::Shown)
+            heading = "\u2068" + heading + "\u2069";
         //: A way's heading where it costs least: %1 is the way, such as "Offer 2".
-        return cheapest ? wording::arg(wording::translate("ComparisonResults", "%1 (costs least)"), {heading})
-                        : heading;
+        return wording::arg(wording::translate("ComparisonResults", "%1 (costs least)"), {heading});
     };
     table.headings.push_back(marked(shownColumnTitle(ComparisonColumn::Keep, loans), !comparison.cheapestOffer));
     for (std::size_t o = 0; o < offers; ++o) {
@@ -562,6 +566,15 @@ std::string offerHeading(std::string_view name, std::size_t index)
                 heading.push_back(static_cast<unsigned char>(name[i]) < 0x20 || name[i] == 0x7F ? ' ' : name[i]);
             }
         }
+        // A heading sits over a column of figures: a long name is cut after 40 characters, with an ellipsis.
+        constexpr std::size_t longest = 40;
+        std::size_t characters = 0;
+        for (std::size_t i = 0; i < heading.size(); ++i)
+            if ((static_cast<unsigned char>(heading[i]) & 0xC0) != 0x80 && ++characters > longest) {
+                heading.resize(i);
+                heading += "\u2026";
+                break;
+            }
         return heading;
     }
     //: An offer without a name, as its column's heading: %1 is its number.

@@ -687,8 +687,10 @@ void ComparisonWindow::showResults()
     };
     for (std::size_t column = 0; column < m_columnTitles.size(); ++column) {
         //: A column's heading where its way costs least: %1 is the way, such as "Offer 2".
-        m_columnTitles[column]->setText(cheapest(column) ? tr("%1 (costs least)").arg(heading(column))
-                                                         : heading(column));
+        // The name isolated, so that one in a right-to-left script does not carry the words after it along.
+        m_columnTitles[column]->setText(
+            cheapest(column) ? tr("%1 (costs least)").arg(QChar(0x2068) + heading(column) + QChar(0x2069))
+                             : heading(column));
         m_columnTitles[column]->setVisible(shownColumn(column));
     }
     const QLocale shown = locale();
@@ -699,6 +701,8 @@ void ComparisonWindow::showResults()
         for (std::size_t column = 0; column < m_resultCells[r].size(); ++column) {
             QLabel *cell = m_resultCells[r][column];
             const std::size_t offer = offerOfColumn(column);
+            // The heading as a screen reader says it, without the marks that keep a name's direction apart.
+            const QString title = m_columnTitles[column]->text().remove(QChar(0x2068)).remove(QChar(0x2069));
             QString text;
             QString difference;
             if (column == 0) {
@@ -719,19 +723,16 @@ void ComparisonWindow::showResults()
             cell->setFocusPolicy(cell->text().isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
             if (!several)
                 //: A figure as a screen reader reads it: %1 is its row's caption, %2 its column's title, %3 the figure.
-                cell->setAccessibleName(
-                    tr("%1, %2: %3").arg(toQString(rows[r].caption), m_columnTitles[column]->text(), cell->text()));
+                cell->setAccessibleName(tr("%1, %2: %3").arg(toQString(rows[r].caption), title, cell->text()));
             else if (difference.isEmpty() || text.isEmpty())
                 //: A figure as a screen reader reads it, its way first: %1 is the way, such as "Offer 2", %2 the
                 //: row's caption, %3 the figure.
-                cell->setAccessibleName(
-                    tr("%1: %2, %3").arg(m_columnTitles[column]->text(), toQString(rows[r].caption), cell->text()));
+                cell->setAccessibleName(tr("%1: %2, %3").arg(title, toQString(rows[r].caption), cell->text()));
             else
                 //: A figure and its difference as a screen reader reads them: %1 is the way, such as "Offer 2", %2
                 //: the row's caption, %3 the figure, %4 its difference against keeping the loans.
-                cell->setAccessibleName(
-                    tr("%1: %2, %3, %4 against keeping the loans")
-                        .arg(m_columnTitles[column]->text(), toQString(rows[r].caption), text, difference));
+                cell->setAccessibleName(tr("%1: %2, %3, %4 against keeping the loans")
+                                            .arg(title, toQString(rows[r].caption), text, difference));
         }
 
     for (std::size_t o = 0; o < m_offerAmounts.size(); ++o) {

@@ -186,19 +186,19 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     chart->resize(layoutSize);
     chart->setComparison(comparison, outcome.reading.inputs.firstPayment, ComparisonChartKind::CostSoFar);
     chart->layout()->activate();
-    // The chart's own legend names the ways; the horizon's line, where there is one, is named below it.
-    std::vector<LegendEntry> horizon = chart->legendEntries();
-    horizon.erase(horizon.begin(), horizon.begin() + std::min<std::ptrdiff_t>(2, std::ssize(horizon)));
+    // Every way and the horizon named below the chart, a line each, as the window names them: the chart's own
+    // legend would cut long names short.
+    chart->legend()->hide();
+    chart->layout()->activate();
+    const std::vector<LegendEntry> legend = chart->legendEntries();
     const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
-    const double legendPoints = horizon.empty() ? 0 : legendHeight(horizon.size(), flow.bodyLineHeight());
+    const double legendPoints = legendHeight(legend.size(), flow.bodyLineHeight());
     flow.keepTogether(flow.headingHeight() + chartHeight + legendPoints);
     flow.heading(QCoreApplication::translate("Report", "Cost so far, each way"));
     scene.render(&painter, flow.reserve(chartHeight), QRectF(QPointF(0, 0), layoutSize));
-    if (!horizon.empty()) {
-        painter.setFont(flow.bodyFont());
-        painter.setPen(Qt::black);
-        paintLegend(painter, flow.reserve(legendPoints), horizon);
-    }
+    painter.setFont(flow.bodyFont());
+    painter.setPen(Qt::black);
+    paintLegend(painter, flow.reserve(legendPoints), legend);
 }
 
 } // namespace

@@ -108,6 +108,10 @@ TEST(ComparisonTexts, head_an_offer_on_one_line_whatever_was_pasted_into_its_nam
         {"Harbour\r\nBank", "Harbour  Bank"},
         {"Harbour\u2028Bank\u2029", "Harbour Bank "},
         {"Caf\u00e9 \u2026 \U0001F3E6", "Caf\u00e9 \u2026 \U0001F3E6"}, // other characters stay as typed
+        // Cut after 40 characters, not bytes.
+        {"\u00c9pargne \u00c9pargne \u00c9pargne \u00c9pargne \u00c9pargne \u00c9pargne",
+         "\u00c9pargne \u00c9pargne \u00c9pargne \u00c9pargne \u00c9pargne \u2026"},
+        {"1234567890123456789012345678901234567890", "1234567890123456789012345678901234567890"},
     };
     for (const auto &[name, heading] : names)
         EXPECT_EQ(commands::offerHeading(name, 1), heading) << name;

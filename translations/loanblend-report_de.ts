@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>With two or three offers: the way whose cost over the years you keep it is lowest, or, without those years, whose total paid is lowest. A tie goes to keeping the loans, then to the earlier offer. Its heading says &amp;ldquo;(costs least)&amp;rdquo;, and the first line under the figures names it and says how much less it costs than keeping your loans and than the next cheapest way.</source>
-        <translation>Bei zwei oder drei Angeboten: der Weg, dessen Kosten über die erwartete Haltedauer am niedrigsten sind, oder ohne Haltedauer der Weg mit der niedrigsten Gesamtzahlung. Bei Gleichstand gilt das Behalten der Darlehen, dann das frühere Angebot. Seine Überschrift trägt „(am günstigsten)“, und die erste Zeile unter den Zahlen nennt ihn und sagt, um wie viel er weniger kostet als das Behalten Ihrer Darlehen und als der zweitgünstigste Weg.</translation>
+        <translation>Bei zwei oder drei Angeboten: der Weg, dessen Kosten über die erwartete Haltedauer am niedrigsten sind, oder ohne Haltedauer der Weg mit der niedrigsten Gesamtzahlung. Bei Gleichstand gilt das Behalten der Darlehen, dann das frühere Angebot. Seine Überschrift trägt &amp;bdquo;(am günstigsten)&amp;ldquo;, und die erste Zeile unter den Zahlen nennt ihn und sagt, um wie viel er weniger kostet als das Behalten Ihrer Darlehen und als der zweitgünstigste Weg.</translation>
     </message>
     <message>
         <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one to three offers, each with its rate, term, points and fees, every way in whole cents from the same first payment:</source>

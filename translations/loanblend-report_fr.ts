@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>With two or three offers: the way whose cost over the years you keep it is lowest, or, without those years, whose total paid is lowest. A tie goes to keeping the loans, then to the earlier offer. Its heading says &amp;ldquo;(costs least)&amp;rdquo;, and the first line under the figures names it and says how much less it costs than keeping your loans and than the next cheapest way.</source>
-        <translation>Avec deux ou trois offres&#xa0;: l&apos;option dont le coût sur la durée de conservation prévue est le plus bas ou, sans cette durée, celle dont le total payé est le plus bas. En cas d&apos;égalité, garder vos prêts l&apos;emporte, puis l&apos;offre qui vient en premier. Son en-tête porte «&#xa0;(coût le plus bas)&#xa0;», et la première ligne sous les chiffres la nomme et dit de combien elle coûte moins que garder vos prêts et que l&apos;option suivante.</translation>
+        <translation>Avec deux ou trois offres&#xa0;: l&apos;option dont le coût sur la durée de conservation prévue est le plus bas ou, sans cette durée, celle dont le total payé est le plus bas. En cas d&apos;égalité, garder vos prêts l&apos;emporte, puis l&apos;offre qui vient en premier. Son en-tête porte &amp;laquo;&#xa0;(coût le plus bas)&#xa0;&amp;raquo;, et la première ligne sous les chiffres la nomme et dit de combien elle coûte moins que garder vos prêts et que l&apos;option suivante.</translation>
     </message>
     <message>
         <source>View &amp;gt; Compare with an offer sets your loans, each with its own balance, rate, remaining term or payment and early repayment charge, against one to three offers, each with its rate, term, points and fees, every way in whole cents from the same first payment:</source>
