@@ -265,8 +265,10 @@ const MalformedCase malformedCases[] = {
     {"version_2_name_not_text", "\"name\": \"\"", "\"name\": 3", "the name of offer 1 of the comparison is not text",
      version2Document},
     {"version_2_with_four_offers", "\"offers\": [{",
-     "\"offers\": [{\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": null, "
-     "\"feesAdded\": null}, {\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": "
+     "\"offers\": [{\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": "
+     "null, "
+     "\"feesAdded\": null}, {\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, "
+     "\"feesAtSigning\": "
      "null, \"feesAdded\": null}, {\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, "
      "\"feesAtSigning\": null, \"feesAdded\": null}, {",
      "one to three offers", version2Document},
