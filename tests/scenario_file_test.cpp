@@ -265,12 +265,11 @@ const MalformedCase malformedCases[] = {
     {"version_2_name_not_text", "\"name\": \"\"", "\"name\": 3", "the name of offer 1 of the comparison is not text",
      version2Document},
     {"version_2_with_four_offers", "\"offers\": [{",
-     "\"offers\": [{\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, \"feesAtSigning\": "
-     "null, "
-     "\"feesAdded\": null}, {\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, "
-     "\"feesAtSigning\": "
-     "null, \"feesAdded\": null}, {\"name\": \"\", \"rate\": \"4\", \"termMonths\": \"240\", \"points\": null, "
-     "\"feesAtSigning\": null, \"feesAdded\": null}, {",
+     "\"offers\": [{"
+     "\"name\":\"\",\"rate\":\"4\",\"termMonths\":\"240\",\"points\":null,\"feesAtSigning\":null,\"feesAdded\":null}, {"
+     "\"name\":\"\",\"rate\":\"4\",\"termMonths\":\"240\",\"points\":null,\"feesAtSigning\":null,\"feesAdded\":null}, {"
+     "\"name\":\"\",\"rate\":\"4\",\"termMonths\":\"240\",\"points\":null,\"feesAtSigning\":null,\"feesAdded\":null}, "
+     "{",
      "one to three offers", version2Document},
     {"version_2_with_no_offer", "\"offers\": [{", "\"offers\": [], \"x\": [{", "one to three offers", version2Document},
 };
