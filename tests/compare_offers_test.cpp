@@ -138,6 +138,20 @@ TEST(CompareWays, takes_a_horizon_at_or_past_every_last_payment_as_none)
     EXPECT_EQ(within.firstOffer().way.costOverHorizon, within.firstOffer().way.costSoFar[359]);
 }
 
+// A horizon past one way's last payment but before another's: the way that has ended costs what it cost in all.
+TEST(CompareWays, takes_a_way_that_ends_before_the_horizon_at_its_whole_cost)
+{
+    ComparisonInputs inputs = breaksEvenLater(240);
+    inputs.offers[0].termMonths = 180;
+    const compare::Comparison c = compare::compareWays(inputs);
+    ASSERT_EQ(c.horizonMonths, 240);
+    const compare::Way &offer = c.firstOffer().way;
+    ASSERT_EQ(offer.payments, 180);
+    EXPECT_EQ(offer.costOverHorizon, offer.costSoFar.back());
+    EXPECT_EQ(offer.presentValueOverHorizon, offer.presentValue);
+    EXPECT_EQ(c.keep.costOverHorizon, c.keep.costSoFar[240]);
+}
+
 // At the offer's own rate, what the offer has you pay to the horizon and still owe then is worth its amount, give
 // or take what each month's interest was rounded by: Σ (interest_k − B_(k−1)·r) v^k.
 TEST(CompareWays, gives_the_present_value_over_the_horizon_as_the_amount_plus_the_discounted_roundings)
@@ -197,6 +211,16 @@ TEST_P(CheapestTest, is_the_way_that_costs_least_in_all)
 }
 
 INSTANTIATE_TEST_SUITE_P(CompareWays, CheapestTest, testing::ValuesIn(cheapestCases), RowName{});
+
+// More offers than there can be are refused as a whole, not compared in part.
+TEST(CompareWays, refuses_more_than_three_offers)
+{
+    ComparisonInputs inputs = twoThirtyYearLoans();
+    inputs.offers.assign(compare::maxOffers + 1, inputs.offers[0]);
+    EXPECT_TRUE(compare::compareWays(inputs).refusal);
+    inputs.offers.pop_back();
+    EXPECT_FALSE(compare::compareWays(inputs).refusal);
+}
 
 // The same way twice costs the same: keeping the loans wins the tie.
 TEST(CompareWays, gives_a_tie_with_keeping_to_keeping)

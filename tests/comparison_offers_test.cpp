@@ -117,6 +117,28 @@ TEST(ComparisonTexts, head_an_offer_on_one_line_whatever_was_pasted_into_its_nam
         EXPECT_EQ(commands::offerHeading(name, 1), heading) << name;
 }
 
+// A later offer whose rate is not defined, nearly all of it paid back at signing, is marked alone beside its own
+// rate, with dashes for its figures; the other offers are compared.
+TEST(ComparisonTexts, mark_a_later_offer_that_cannot_be_compared_alone)
+{
+    commands::ComparisonTexts texts = starting();
+    textOf(texts, F::Offer2Rate) = "10";
+    textOf(texts, F::Offer2Years) = "30";
+    textOf(texts, F::Offer2FeesAtSigning) = "494999";
+    const commands::ComparisonOutcome outcome = commands::compareTexts(texts, pointComma, january2027);
+    ASSERT_TRUE(outcome.made());
+    ASSERT_TRUE(outcome.result.offers[1].refusal);
+    EXPECT_FALSE(outcome.result.offers[0].refusal);
+    const std::vector<commands::FieldProblem> marked = outcome.marked();
+    ASSERT_EQ(marked.size(), 1U);
+    EXPECT_EQ(marked[0].field, F::Offer2Rate);
+    EXPECT_EQ(commands::refusalReason(*outcome.result.offers[1].refusal).rfind("for offer 2, ", 0), 0U);
+    const std::vector<commands::ComparisonRow> rows = commands::comparisonRows(outcome.result, pointComma, monthName);
+    EXPECT_NE(rows.front().offers[0][0], commands::noFigure);
+    EXPECT_EQ(rows.front().offers[1],
+              (std::array<std::string, 2>{std::string(commands::noFigure), std::string(commands::noFigure)}));
+}
+
 // A comparison as compareWays hands it over, with only what the first line reads: each way's cost.
 compare::Comparison costing(compare::Cents keep, std::vector<compare::Cents> offers, std::optional<int> horizon)
 {
@@ -173,6 +195,11 @@ const Cheapest cheapestLines[] = {
      {1'000'000, 1'000'000},
      std::nullopt,
      "In all, keeping your loans costs least: $0.00 less than the cheapest offer, Offer 1."},
+    {"an_offer_then_keeping_on_a_tie_with_another",
+     1'000'000,
+     {990'000, 1'000'000},
+     std::nullopt,
+     "In all, Offer 1 costs least: $100.00 less than keeping your loans, the next cheapest."},
 };
 
 class CheapestTest : public testing::TestWithParam<Cheapest> { };
@@ -186,6 +213,11 @@ TEST_P(CheapestTest, is_said_first_in_a_whole_sentence)
     // Then one line for each offer, after its heading.
     EXPECT_EQ(std::count(sentence.begin(), sentence.end(), '\n'), std::ptrdiff_t(c.offers.size()));
     EXPECT_NE(sentence.find("\nOffer 2: "), std::string::npos);
+    // The table marks the same way, and no other: keeping's column, or the offer's.
+    const commands::ComparisonTable table = commands::comparisonTable(comparison, pointComma, monthName);
+    const std::size_t cheapest = comparison.cheapestOffer ? 1 + 2 * *comparison.cheapestOffer : 0;
+    for (std::size_t h = 0; h < table.headings.size(); ++h)
+        EXPECT_EQ(table.headings[h].ends_with(" (costs least)"), h == cheapest) << table.headings[h];
 }
 
 INSTANTIATE_TEST_SUITE_P(ComparisonSentence, CheapestTest, testing::ValuesIn(cheapestLines), RowName{});

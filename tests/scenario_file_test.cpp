@@ -108,7 +108,7 @@ const ComparisonSaveCase comparisonSaveCases[] = {
     {"offer_term_with_months", {{F::OfferYears, "2"}, {F::OfferMonths, "6"}}, "", {"\"termMonths\": \"30\""}},
     {"loan_term_with_months", {{F::Loan1Years, "14"}, {F::Loan1Months, "7"}}, "", {"\"termMonths\": \"175\""}},
     {"months_beyond_a_year", {{F::OfferYears, "0"}, {F::OfferMonths, "300"}}, "", {"\"termMonths\": \"300\""}},
-    {"amount_as_compared", {{F::Extra, "1.005"}}, "", {"\"extra\": \"1.01\""}},
+    {"amount_as_compared", {{F::Extra, "1.005"}}, "", {"\"extra\": \"1.01\"", "\"version\": 1\n"}},
     {"loan_2_with_a_typed_payment",
      {{F::Loan2Balance, "140000"}, {F::Loan2Years, "14"}, {F::Loan2Months, "7"}, {F::Loan2Payment, "900"}},
      "",
@@ -124,6 +124,14 @@ const ComparisonSaveCase comparisonSaveCases[] = {
      "",
      {"\"termMonths\": \"30\""}},
     {"unread_term_negative", {{F::Loan2Balance, ""}, {F::Loan2Years, "-1"}}, "", {"\"termMonths\": null"}},
+    {"a_named_second_offer_with_points_and_a_horizon",
+     {{F::Offer2Name, "Harbour Bank"},
+      {F::Offer2Rate, "4"},
+      {F::Offer2Years, "20"},
+      {F::Offer2Points, "1.5"},
+      {F::HorizonYears, "7"}},
+     "",
+     {"\"version\": 2", "\"name\": \"Harbour Bank\"", "\"points\": \"1.5\"", "\"horizonMonths\": \"84\""}},
 };
 
 class ComparisonSaveTest : public testing::TestWithParam<ComparisonSaveCase> { };
@@ -256,6 +264,13 @@ const MalformedCase malformedCases[] = {
      version2Document},
     {"version_2_name_not_text", "\"name\": \"\"", "\"name\": 3", "the name of offer 1 of the comparison is not text",
      version2Document},
+    {"version_2_with_four_offers", "\"offers\": [{",
+     "\"offers\": [{"
+     "\"name\":\"\",\"rate\":\"4\",\"termMonths\":\"240\",\"points\":null,\"feesAtSigning\":null,\"feesAdded\":null}, {"
+     "\"name\":\"\",\"rate\":\"4\",\"termMonths\":\"240\",\"points\":null,\"feesAtSigning\":null,\"feesAdded\":null}, {"
+     "\"name\":\"\",\"rate\":\"4\",\"termMonths\":\"240\",\"points\":null,\"feesAtSigning\":null,\"feesAdded\":null}, "
+     "{",
+     "one to three offers", version2Document},
     {"version_2_with_no_offer", "\"offers\": [{", "\"offers\": [], \"x\": [{", "one to three offers", version2Document},
 };
 
