@@ -12,8 +12,19 @@ namespace {
 ComparisonOutcome compared(ComparisonTexts texts, ComparisonReading reading)
 {
     ComparisonOutcome outcome{std::move(texts), std::move(reading), {}};
-    if (outcome.reading.problems.empty())
-        outcome.result = compare::compareWays(outcome.reading.inputs);
+    // A later offer with a marked input is left out, and the rest compared: adding an offer does not blank every
+    // figure until it is typed in full. Any other marked input stops the comparison.
+    compare::ComparisonInputs inputs = outcome.reading.inputs;
+    const bool laterOffersOnly = std::all_of(outcome.reading.problems.begin(), outcome.reading.problems.end(),
+                                             [&inputs](const FieldProblem &p) {
+                                                 const std::optional<std::size_t> offer = compare::offerOf(p.field);
+                                                 if (!offer || *offer == 0 || *offer >= inputs.offers.size())
+                                                     return false;
+                                                 inputs.offers[*offer].leftOut = true;
+                                                 return true;
+                                             });
+    if (laterOffersOnly)
+        outcome.result = compare::compareWays(inputs);
     else
         outcome.result.refusal = compare::Refusal{compare::RefusalSubject::Keep, 0,
                                                   wording::translate("ComparisonForm", "an input is marked")};

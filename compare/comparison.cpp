@@ -18,6 +18,8 @@ constexpr const char *noRate = WORDING_NOOP("Refusals",
                                             "no rate from 0 % to 100 % a month makes its payments worth "
                                             "the amount lent, so its rate is not defined");
 
+constexpr const char *anInputIsMarked = WORDING_NOOP("Refusals", "one of its inputs is marked");
+
 constexpr RefusalSubject loanSubjects[] = {RefusalSubject::Loan1, RefusalSubject::Loan2};
 
 Comparison refused(Refusal refusal)
@@ -152,7 +154,13 @@ Comparison compareWays(const ComparisonInputs &inputs)
         return refused({RefusalSubject::Keep, 0, wording::translate("Refusals", noRate)});
 
     for (std::size_t o = 0; o < inputs.offers.size(); ++o) {
-        OfferComparison compared = compareOffer(inputs, inputs.offers[o], balances, charges, keep);
+        OfferComparison compared;
+        if (o > 0 && inputs.offers[o].leftOut) {
+            compared.refusal = Refusal{RefusalSubject::Offer, 0, wording::translate("Refusals", anInputIsMarked)};
+            compared.name = inputs.offers[o].name;
+        } else {
+            compared = compareOffer(inputs, inputs.offers[o], balances, charges, keep);
+        }
         if (compared.refusal) {
             compared.refusal->offer = o;
             if (o == 0)

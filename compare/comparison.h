@@ -38,6 +38,9 @@ struct OfferInputs {
     Cents feesAdded = 0; // added to the offer's amount
     double pointsPercent = 0; // percent of the offer's amount, paid at signing
     std::string name{}; // as the user gave it, such as the lender's; empty for none
+    // An offer after the first whose inputs cannot all be read yet: left out of the comparison, refused alone, so
+    // that the others are compared while it is being typed.
+    bool leftOut = false;
 };
 
 struct ComparisonInputs {

@@ -142,7 +142,8 @@ std::vector<InputProblem> checkInputs(const ComparisonInputs &inputs)
         checks.check(Input::OfferRate, -1);
     else
         for (std::size_t o = 0; o < inputs.offers.size(); ++o)
-            checkOffer(inputs.offers[o], o, balancesWithin, balances, checks, problems);
+            if (o == 0 || !inputs.offers[o].leftOut)
+                checkOffer(inputs.offers[o], o, balancesWithin, balances, checks, problems);
 
     checks.check(Input::Extra, inputs.extra);
     checks.check(Input::SavingsRate, inputs.savingsRatePercent);

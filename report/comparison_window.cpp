@@ -658,7 +658,7 @@ void ComparisonWindow::showResults()
 {
     const commands::ComparisonReading &reading = m_outcome.reading;
     const compare::Comparison &comparison = m_outcome.result;
-    const compare::ComparisonInputs *inputs = reading.problems.empty() ? &reading.inputs : nullptr;
+    const compare::ComparisonInputs *inputs = comparison.refusal ? nullptr : &reading.inputs;
     const auto loans = std::size_t(std::count_if(reading.inputs.loans.begin(), reading.inputs.loans.end(),
                                                  [](const compare::LoanInputs &loan) { return loan.balance != 0; }));
     // One offer: its figures and their differences in columns of their own, as ever. Several: a column for each,

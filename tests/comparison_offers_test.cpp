@@ -139,6 +139,25 @@ TEST(ComparisonTexts, mark_a_later_offer_that_cannot_be_compared_alone)
               (std::array<std::string, 2>{std::string(commands::noFigure), std::string(commands::noFigure)}));
 }
 
+// An offer being typed is marked and left out, and the rest is compared meanwhile; a marked input anywhere else
+// stops the comparison.
+TEST(ComparisonOutcome, leave_out_a_later_offer_being_typed_and_compare_the_rest)
+{
+    commands::ComparisonTexts texts = starting();
+    textOf(texts, F::Offer2Name) = "Kite";
+    const commands::ComparisonOutcome typing = commands::compareTexts(texts, pointComma, january2027);
+    EXPECT_FALSE(typing.made());
+    ASSERT_FALSE(typing.result.refusal);
+    ASSERT_EQ(typing.result.offers.size(), 2U);
+    EXPECT_FALSE(typing.result.offers[0].refusal);
+    ASSERT_TRUE(typing.result.offers[1].refusal);
+    EXPECT_EQ(typing.result.offers[1].name, "Kite");
+    EXPECT_FALSE(typing.result.cheapestOffer == 1U);
+    EXPECT_EQ(typing.marked().size(), 2U); // its rate and term, beside them
+    textOf(texts, F::Loan1Rate) = "x";
+    EXPECT_TRUE(commands::compareTexts(texts, pointComma, january2027).result.refusal);
+}
+
 // A comparison as compareWays hands it over, with only what the first line reads: each way's cost.
 compare::Comparison costing(compare::Cents keep, std::vector<compare::Cents> offers, std::optional<int> horizon)
 {

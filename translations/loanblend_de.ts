@@ -1057,6 +1057,10 @@
         <source>its amounts are too large to count in cents</source>
         <translation>seine Beträge sind zu groß, um in Cent gerechnet zu werden</translation>
     </message>
+    <message>
+        <source>one of its inputs is marked</source>
+        <translation>eine seiner Eingaben ist markiert</translation>
+    </message>
 </context>
 <context>
     <name>ReportRows</name>

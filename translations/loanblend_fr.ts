@@ -1057,6 +1057,10 @@
         <source>its amounts are too large to count in cents</source>
         <translation>ses montants sont trop grands pour être comptés en centimes</translation>
     </message>
+    <message>
+        <source>one of its inputs is marked</source>
+        <translation>l&apos;une de ses saisies est signalée</translation>
+    </message>
 </context>
 <context>
     <name>ReportRows</name>
