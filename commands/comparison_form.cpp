@@ -136,8 +136,7 @@ ComparisonReading readAll(const Reads &reads, schedule::Month firstPayment)
     // offers are counted in the order they are shown.
     std::size_t offers = 1;
     for (std::size_t o = 1; o < compare::offerFields.size(); ++o) {
-        const compare::OfferFields &f = compare::offerFields[o];
-        for (const F field : {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded})
+        for (const F field : compare::offerFields[o].all())
             if (read.typed(field))
                 offers = o + 1;
     }

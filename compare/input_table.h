@@ -288,6 +288,12 @@ inline constexpr std::array<LoanFields, 2> loanFields{loanFieldsOf(InputGroup::L
 // The seven inputs of an offer.
 struct OfferFields {
     ComparisonField name, rate, years, months, points, feesAtSigning, feesAdded;
+
+    // All seven, in the order they are shown.
+    constexpr std::array<ComparisonField, 7> all() const
+    {
+        return {name, rate, years, months, points, feesAtSigning, feesAdded};
+    }
 };
 
 constexpr OfferFields offerFieldsOf(InputGroup offer)

@@ -7,7 +7,6 @@
 
 #include <QCategoryAxis>
 #include <QCoreApplication>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPalette>
 #include <QScatterSeries>
@@ -73,25 +72,13 @@ ComparisonChart::ComparisonChart(numtext::LocaleMarks marks, QGraphicsItem *pare
         series->attachAxis(m_timeAxis);
         series->attachAxis(m_moneyAxis);
     }
-    legend()->setAlignment(Qt::AlignBottom);
+    legend()->hide();
     setTheme(ChartThemeLight);
     stylePens();
 }
 
-// The chart's own legend names the two ways; the horizon's line is named with legendEntries, and the dot of the
-// break-even month is explained beside the chart.
-void ComparisonChart::hideBreakEvenFromLegend()
-{
-    for (QScatterSeries *breakEven : m_breakEvens)
-        for (QLegendMarker *marker : legend()->markers(breakEven))
-            marker->setVisible(false);
-    for (QLineSeries *offer : m_offers)
-        for (QLegendMarker *marker : legend()->markers(offer))
-            marker->setVisible(!offer->points().isEmpty() || offer == m_offers[0]);
-    for (QLegendMarker *marker : legend()->markers(m_horizon))
-        marker->setVisible(false);
-}
-
+// Named, with the horizon's line, by legendEntries, where a legend beside or below the chart gives every name in
+// full; the chart's own would cut them short. The dot of each break-even month is explained with the chart.
 std::vector<LegendEntry> ComparisonChart::legendEntries() const
 {
     std::vector<LegendEntry> entries{{m_keep->name(), m_keep->pen(), {}},
@@ -135,7 +122,6 @@ void ComparisonChart::setComparison(const compare::Comparison &comparison, sched
         }
         m_breakEvens[o]->replace(mark);
     }
-    hideBreakEvenFromLegend();
 
     m_horizon->clear();
     m_timeAxis->setVisible(drawn);
@@ -175,14 +161,13 @@ void ComparisonChart::followPalette(const QPalette &palette)
     const bool dark = palette.color(QPalette::Window).lightness() < 128;
     setTheme(dark ? ChartThemeDark : ChartThemeLight);
     setBackgroundBrush(palette.brush(QPalette::Window));
-    legend()->setLabelColor(palette.color(QPalette::WindowText));
+    legend()->hide(); // a theme shows it again
     stylePens();
 }
 
 // Each line keeps a dash of its own besides its colour, so the two read apart in print and for colour blindness.
 void ComparisonChart::stylePens()
 {
-    hideBreakEvenFromLegend(); // a theme shows every marker again
     QPen keep = m_keep->pen();
     keep.setColor(keepColour);
     keep.setWidthF(2.5);

@@ -41,7 +41,6 @@ public:
 
 private:
     void stylePens();
-    void hideBreakEvenFromLegend();
 
     numtext::LocaleMarks m_marks;
     QLocale m_locale;

@@ -72,13 +72,6 @@ constexpr std::array<F, 2> termOf(std::size_t loan)
     return {loanFields[loan].years, loanFields[loan].months};
 }
 
-// An offer's seven boxes, in the order they are shown.
-std::array<F, 7> offerInputs(std::size_t offer)
-{
-    const compare::OfferFields &f = compare::offerFields[offer];
-    return {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded};
-}
-
 QString followsNote()
 {
     //: A screen reader's description of a term box that a typed monthly payment sets.
@@ -248,7 +241,7 @@ QWidget *ComparisonWindow::createInputs()
         const int row = 1 + 2 * int(o);
         std::vector<QWidget *> &shown = m_offerRows[o];
         int column = 0;
-        for (const F field : {f.name, f.rate, f.years, f.months, f.points, f.feesAtSigning, f.feesAdded}) {
+        for (const F field : f.all()) {
             if (o == 0)
                 offersGrid->addWidget(captionAbove(shownInputCaption(field), offers), 0, column);
             shown.push_back(addInput(*offersGrid, field, row, column++));
@@ -356,12 +349,13 @@ void ComparisonWindow::showOffers(std::size_t count, bool focus)
 void ComparisonWindow::removeOffer(std::size_t offer)
 {
     for (std::size_t o = offer; o < compare::offerFields.size(); ++o) {
-        const std::array<F, 7> boxes = offerInputs(o);
+        const std::array<F, 7> boxes = compare::offerFields[o].all();
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             QLineEdit *box = m_inputs[indexOf(boxes[i])];
             const QSignalBlocker quiet{box};
-            box->setText(o + 1 < compare::offerFields.size() ? m_inputs[indexOf(offerInputs(o + 1)[i])]->text()
-                                                             : QString());
+            box->setText(o + 1 < compare::offerFields.size()
+                             ? m_inputs[indexOf(compare::offerFields[o + 1].all()[i])]->text()
+                             : QString());
         }
     }
     showOffers(m_offersShown - 1, false);
@@ -468,8 +462,7 @@ QWidget *ComparisonWindow::createChart()
     view->setAccessibleName(tr("Chart of both ways over the months"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(300, 200);
-    // Names in full, a line each, in place of the chart's own legend, which cuts them short in a narrow chart.
-    m_chart->legend()->hide();
+    // Names in full, a line each: the chart has no legend of its own.
     m_legend = new ChartLegend(panel);
     m_legend->setObjectName("ComparisonLegend");
     m_legend->setEntries(m_chart->legendEntries()); // its rows, for the tab order, before anything is compared
@@ -503,7 +496,8 @@ void ComparisonWindow::chainTabOrder()
         // After an offer's last box, the rest of its row; after the last offer, the button that adds one.
         for (std::size_t o = 0; o < m_offerRows.size(); ++o)
             if (ComparisonField(i) == compare::offerFields[o].feesAdded)
-                chain.insert(chain.end(), m_offerRows[o].begin() + 7, m_offerRows[o].end());
+                chain.insert(chain.end(), m_offerRows[o].begin() + std::ssize(compare::offerFields[o].all()),
+                             m_offerRows[o].end());
         if (ComparisonField(i) == compare::offerFields.back().feesAdded)
             chain.push_back(m_addOffer);
     }
@@ -542,7 +536,7 @@ void ComparisonWindow::setTexts(const commands::ComparisonTexts &texts)
     // As many offers shown as have anything in them, the first always.
     std::size_t offers = 1;
     for (std::size_t o = 1; o < compare::offerFields.size(); ++o)
-        for (const F field : offerInputs(o))
+        for (const F field : compare::offerFields[o].all())
             if (!texts[indexOf(field)].empty())
                 offers = o + 1;
     showOffers(offers, false);

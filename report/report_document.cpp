@@ -186,10 +186,7 @@ void paintComparison(PageFlow &flow, const ReportContent &content, QPainter &pai
     chart->resize(layoutSize);
     chart->setComparison(comparison, outcome.reading.inputs.firstPayment, ComparisonChartKind::CostSoFar);
     chart->layout()->activate();
-    // Every way and the horizon named below the chart, a line each, as the window names them: the chart's own
-    // legend would cut long names short.
-    chart->legend()->hide();
-    chart->layout()->activate();
+    // Every way and the horizon named below the chart, a line each, as the window names them.
     const std::vector<LegendEntry> legend = chart->legendEntries();
     const double chartHeight = flow.width() * layoutSize.height() / layoutSize.width();
     const double legendPoints = legendHeight(legend.size(), flow.bodyLineHeight());
