@@ -174,6 +174,9 @@ void CalculatorFormTest::startForm()
     m_form->show();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    // Drawn, it looks for an earlier session's recovery, taking its own lock first.
+    const QString ownLocks = QString::number(QCoreApplication::applicationPid()) + "-*.lock";
+    QTRY_VERIFY(!QDir(window::ScenarioDocument::recoveryFolder()).entryList({ownLocks}, QDir::Files).isEmpty());
 }
 
 void CalculatorFormTest::cleanup()

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window under every style this machine offers (run on a 1366 x 768 screen at scales 1 and 1.5):
 // a figure is cut short exactly where it is under Fusion, the style the form was measured with, no glyph of a
-// shown text is clipped by its field, and at scale 1 the window still fits the screen.
+// shown text is clipped by its field, no caption is cut, and at scale 1 the window still fits the screen.
 #include "modules/worker_threads.h"
 #include "private_settings.h"
 #include "window/calculator_form.h"
 #include "window/result_field.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -95,6 +96,20 @@ Shown shownUnder(const QString &styleName, const Inputs &inputs)
             = fitsAcross(*box) && (glyphs.left() < contents.left() || glyphs.right() > contents.right());
         if (clippedDown || clippedAcross)
             shown.clipped << box->objectName() + " \"" + box->text() + "\"";
+    }
+    // The captions, which the window measures only where they are not the form's English, keep room for their words.
+    for (const QLabel *label : form.findChild<QScrollArea *>()->widget()->findChildren<QLabel *>()) {
+        const bool cut = label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                           : label->sizeHint().width() > label->width();
+        if (cut && label->objectName() != "Label7") // the banner overhangs the form by design
+            shown.clipped << label->objectName() + " \"" + label->text() + "\"";
+    }
+    for (const QPushButton *button : form.findChildren<QPushButton *>()) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+            + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        if (button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 2 * margin
+            > button->width())
+            shown.clipped << button->objectName() + " \"" + button->text() + "\"";
     }
     shown.cutShort.sort();
     const auto *scroll = form.findChild<QScrollArea *>();

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -47,9 +49,11 @@ QRect toPixels(const form::Twips &twips, double dpi)
 // Liberation Sans, the metric twin of the classic sans serif faces, is the closest face Debian has both to the
 // window's own font and to the black face of its banner. Naming only a face that is installed keeps fontconfig
 // from searching for absent ones at every start; where it is missing, any sans serif face stands in.
+constexpr char formFontFamily[] = "Liberation Sans";
+
 QFont fontOf(double points, QFont::Weight weight)
 {
-    QFont font{"Liberation Sans"};
+    QFont font{formFontFamily};
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(weight);
@@ -132,7 +136,6 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     const int menuBarHeight
         = std::max(m_menus->menuBar()->heightForWidth(client->width()), m_menus->menuBar()->sizeHint().height());
     fitToScreen(client->size() + QSize(0, menuBarHeight));
-    offerRecovery();
 
     // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -165,9 +168,13 @@ QWidget *CalculatorForm::buildClientArea()
 
 // Captions in the user's language may need more room than the English the form was drawn for: each reaches out
 // into the free room beside it, away from the field it names, and the client area widens where one reaches past
-// it. The note grows wider until its words fit its height. English captions fit as drawn, so nothing moves.
+// it. The note grows wider until its words fit its height. English captions fit as drawn in the form's face, so
+// they are not measured, which would slow the window's start.
 void CalculatorForm::fitCaptions(QWidget &client)
 {
+    const bool inFormFace = QFontInfo(font()).family() == QLatin1String(formFontFamily);
+    const auto fitsAsDrawn
+        = [inFormFace](std::string_view caption) { return inFormFace && form::shown(caption) == caption; };
     const QList<QWidget *> children = client.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     const auto othersThan = [&children](const QWidget *widget) {
         std::vector<QRect> others;
@@ -181,6 +188,8 @@ void CalculatorForm::fitCaptions(QWidget &client)
         auto *label = client.findChild<QLabel *>(toQString(spec.name), Qt::FindDirectChildrenOnly);
         if (spec.font == form::LabelFont::Banner)
             banner = label;
+        if (fitsAsDrawn(spec.caption))
+            continue;
         Reach reach = spec.alignment == form::Align::Right ? Reach::Left
             : spec.alignment == form::Align::Left          ? Reach::Right
                                                            : Reach::Both;
@@ -196,7 +205,10 @@ void CalculatorForm::fitCaptions(QWidget &client)
             label->setGeometry(reachOut(label->geometry(), width, reach == Reach::Left ? Reach::Right : Reach::Left,
                                         othersThan(label)));
     }
-    for (QPushButton *button : {m_calculateButton, m_exitButton}) {
+    for (const auto &spec : form::buttons()) {
+        if (fitsAsDrawn(spec.caption))
+            continue;
+        QPushButton *button = spec.name == "cmdExit" ? m_exitButton : m_calculateButton;
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
             + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
         const int width = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 2 * margin;
@@ -427,9 +439,24 @@ bool CalculatorForm::startsCalculate(const QEvent &event) const
     }
 }
 
+// An earlier session's recovery is looked for once the window is first drawn: that reads and locks files, which
+// the window's first appearance need not wait for.
+void CalculatorForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_recoveryLookedFor && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
 bool CalculatorForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_calculateButton && startsCalculate(*event)) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()
+        && !m_recoveryLookedFor) {
+        m_recoveryLookedFor = true;
+        windowHandle()->removeEventFilter(this);
+        // Queued behind the drawing this exposure starts.
+        QMetaObject::invokeMethod(this, &CalculatorForm::offerRecovery, Qt::QueuedConnection);
+    } else if (watched == m_calculateButton && startsCalculate(*event)) {
         // When a check fails, the press never reaches the button, so Calculate does not run, whatever the timing
         // of the events.
         queueUnconfirmedChecks();
@@ -486,6 +513,7 @@ void CalculatorForm::offerRecovery()
         },
         this);
     static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_recoveryBar);
+    m_recoveryBar->show(); // now, not once the window's next events are through: the window is up already
     const int room = m_recoveryBar->sizeHint().height();
     setMaximumHeight(maximumHeight() + room);
     resize(width(), std::min(height() + room, screen()->availableSize().height() - windowFrameAllowance.height()));

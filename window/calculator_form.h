@@ -40,6 +40,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -79,6 +80,7 @@ private:
         m_confirmedTexts; // what each checked field held when its check last passed
     bool m_checking = false; // a check is showing its message or handing the focus back
     bool m_closing = false;
+    bool m_recoveryLookedFor = false;
 };
 
 } // namespace window

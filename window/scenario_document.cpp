@@ -111,8 +111,6 @@ ScenarioDocument::ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, 
     , m_instance(
           QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
 {
-    QDir().mkpath(recoveryFolder());
-    m_lock = takeLock(m_instance);
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(250);
     connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { m_windows.guard([this] { writeRecovery(); }); });
@@ -279,8 +277,20 @@ void ScenarioDocument::comparisonOpened(const commands::ComparisonTexts &texts)
     edited();
 }
 
+// Taken once, at the first need: the lock is written to disk, which the window's start does not wait for.
+bool ScenarioDocument::holdOwnLock()
+{
+    if (!m_lockTried) {
+        m_lockTried = true;
+        QDir().mkpath(recoveryFolder());
+        m_lock = takeLock(m_instance);
+    }
+    return m_lock != nullptr;
+}
+
 bool ScenarioDocument::hasRecovery()
 {
+    holdOwnLock();
     if (m_offered)
         return true;
     const QDir folder{recoveryFolder()};
@@ -352,7 +362,7 @@ bool ScenarioDocument::writeRecovery()
         return false;
     }
     // Without its lock, a copy would write a recovery that any other could take for a gone copy's.
-    if (!m_lock)
+    if (!holdOwnLock())
         return false;
     QJsonObject root{
         {"file", m_file},

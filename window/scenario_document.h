@@ -52,7 +52,7 @@ public:
 
     // Whether an earlier session left inputs it never saved, for the windows to offer back at start: the newest
     // recovery of a copy that is gone, which this copy then holds (by its lock) until it is restored, discarded or
-    // replaced by this copy's own typing. A copy still running keeps its own.
+    // replaced by this copy's own typing. A copy still running keeps its own. This copy takes its own lock first.
     bool hasRecovery();
     void restore();
     void discardRecovery();
@@ -73,6 +73,7 @@ private:
     void setCurrentFile(const QString &path);
     void showTitle();
     void rememberRecent(const QString &path);
+    bool holdOwnLock();
     bool writeRecovery();
     void removeRecovery();
     void dropOffered();
@@ -88,6 +89,7 @@ private:
     bool m_takingTexts = false; // the windows are being set from a file or a recovery, not typed into
     QString m_instance; // names this copy's recovery file and lock
     std::unique_ptr<QLockFile> m_lock; // this copy's, held while it runs; none where the folder cannot be written
+    bool m_lockTried = false;
     std::unique_ptr<QLockFile> m_offered; // the lock of the earlier session's recovery offered back, while it is
     QString m_offeredId;
     QTimer m_recoveryTimer; // an edit is written within half a second, however fast the typing goes on
