@@ -22,7 +22,6 @@ RecoveryWriter::RecoveryWriter(Save save)
     , m_thread(QThread::create([this] { run(); }))
 {
     m_thread->setObjectName(QStringLiteral("RecoveryWriter"));
-    m_thread->start();
 }
 
 RecoveryWriter::~RecoveryWriter()
@@ -56,6 +55,9 @@ void RecoveryWriter::enqueue(Task task)
         m_tasks.push_back(std::move(task));
     }
     m_changed.notify_all();
+    // Started by the first task, so that a window's start does not wait for a thread it may never need.
+    if (!m_thread->isRunning())
+        m_thread->start();
 }
 
 void RecoveryWriter::finish()
