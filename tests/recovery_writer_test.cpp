@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "row_name.h"
+#include "saving/atomic_save.h"
 #include "window/recovery_writer.h"
 
 #include <QDir>
@@ -124,7 +125,10 @@ TEST(RecoveryWriter, finishes_what_was_asked_before_it_goes)
 {
     QTemporaryDir folder;
     {
-        window::RecoveryWriter writer;
+        window::RecoveryWriter writer{[](const QString &path, const QByteArray &bytes) {
+            QString error;
+            return saving::saveBytesAtomically(path, bytes, error);
+        }};
         writer.save(folder.filePath("a.json"), "a");
         writer.save(folder.filePath("b.json"), "b");
         writer.remove(folder.filePath("a.json"));

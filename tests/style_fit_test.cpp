@@ -74,6 +74,7 @@ Shown shownUnder(const QString &styleName, const Inputs &inputs)
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         qFatal("the window was never shown");
+    QCoreApplication::processEvents(); // what the window does once drawn
     for (const auto &[field, text] : inputs)
         form.findChild<QLineEdit *>(field)->setText(text);
     form.findChild<QPushButton *>("Command1")->click();

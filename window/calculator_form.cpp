@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,11 +48,9 @@ QRect toPixels(const form::Twips &twips, double dpi)
 // Liberation Sans, the metric twin of the classic sans serif faces, is the closest face Debian has both to the
 // window's own font and to the black face of its banner. Naming only a face that is installed keeps fontconfig
 // from searching for absent ones at every start; where it is missing, any sans serif face stands in.
-constexpr char formFontFamily[] = "Liberation Sans";
-
 QFont fontOf(double points, QFont::Weight weight)
 {
-    QFont font{formFontFamily};
+    QFont font{"Liberation Sans"};
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(weight);
@@ -131,11 +128,8 @@ CalculatorForm::CalculatorForm(numtext::LocaleMarks marks, DesktopServices servi
     for (const Field input : commands::inputFields)
         connect(m_textBoxes[std::size_t(input)], &QLineEdit::textChanged, this,
                 [this] { runCommand([this] { m_menus->document().edited(); }); });
-    // The menu bar's height at the window's width, as the layout will give it: some styles wrap it taller than
-    // its size hint says.
-    const int menuBarHeight
-        = std::max(m_menus->menuBar()->heightForWidth(client->width()), m_menus->menuBar()->sizeHint().height());
-    fitToScreen(client->size() + QSize(0, menuBarHeight));
+    fitToScreen(contentSize());
+    offerRecovery();
 
     // Whatever takes the focus, by Tab or by a check handing it back, is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -161,20 +155,20 @@ QWidget *CalculatorForm::buildClientArea()
     client->setFixedSize(place({0, 0, form::clientWidth, form::clientHeight}).size());
     addLabels(*client, place);
     addButtons(*client, place);
-    fitCaptions(*client);
+    fitCaptions(*client, Captions::Translated);
     chainTabOrder();
     return client;
 }
 
 // Captions in the user's language may need more room than the English the form was drawn for: each reaches out
 // into the free room beside it, away from the field it names, and the client area widens where one reaches past
-// it. The note grows wider until its words fit its height. English captions fit as drawn in the form's face, so
-// they are not measured, which would slow the window's start.
-void CalculatorForm::fitCaptions(QWidget &client)
+// it. The note grows wider until its words fit its height. English captions fit as drawn, so nothing moves, unless
+// the desktop's font settings draw them wider (the autohinter at full hinting does).
+void CalculatorForm::fitCaptions(QWidget &client, Captions which)
 {
-    const bool inFormFace = QFontInfo(font()).family() == QLatin1String(formFontFamily);
-    const auto fitsAsDrawn
-        = [inFormFace](std::string_view caption) { return inFormFace && form::shown(caption) == caption; };
+    const auto measured = [which](std::string_view caption) {
+        return (form::shown(caption) == caption) == (which == Captions::English);
+    };
     const QList<QWidget *> children = client.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     const auto othersThan = [&children](const QWidget *widget) {
         std::vector<QRect> others;
@@ -188,7 +182,7 @@ void CalculatorForm::fitCaptions(QWidget &client)
         auto *label = client.findChild<QLabel *>(toQString(spec.name), Qt::FindDirectChildrenOnly);
         if (spec.font == form::LabelFont::Banner)
             banner = label;
-        if (fitsAsDrawn(spec.caption))
+        if (!measured(spec.caption))
             continue;
         Reach reach = spec.alignment == form::Align::Right ? Reach::Left
             : spec.alignment == form::Align::Left          ? Reach::Right
@@ -206,7 +200,7 @@ void CalculatorForm::fitCaptions(QWidget &client)
                                         othersThan(label)));
     }
     for (const auto &spec : form::buttons()) {
-        if (fitsAsDrawn(spec.caption))
+        if (!measured(spec.caption))
             continue;
         QPushButton *button = spec.name == "cmdExit" ? m_exitButton : m_calculateButton;
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
@@ -225,6 +219,18 @@ void CalculatorForm::fitCaptions(QWidget &client)
     for (QWidget *child : children)
         child->move(child->pos() - QPoint(left, 0));
     client.setFixedSize(right - left, client.height());
+}
+
+// The client area under the menu bar, and under the recovery bar where there is one.
+QSize CalculatorForm::contentSize() const
+{
+    const QWidget &client = *m_scrollArea->widget();
+    // The menu bar's height at the window's width, as the layout will give it: some styles wrap it taller than
+    // its size hint says.
+    const int menuBarHeight
+        = std::max(m_menus->menuBar()->heightForWidth(client.width()), m_menus->menuBar()->sizeHint().height());
+    const int recoveryBarHeight = m_recoveryBar ? m_recoveryBar->sizeHint().height() : 0;
+    return client.size() + QSize(0, menuBarHeight + recoveryBarHeight);
 }
 
 // Opens as large as the client area and the menu bar, or as the screen allows; scroll bars then take the place
@@ -439,23 +445,31 @@ bool CalculatorForm::startsCalculate(const QEvent &event) const
     }
 }
 
-// An earlier session's recovery is looked for once the window is first drawn: that reads and locks files, which
-// the window's first appearance need not wait for.
+// Measuring every English caption would hold up the window's first appearance by more than a millisecond, for
+// captions that nearly always fit as drawn: they are measured once the window is first drawn.
 void CalculatorForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!m_recoveryLookedFor && windowHandle())
+    if (!m_drawn && windowHandle())
         windowHandle()->installEventFilter(this);
+}
+
+void CalculatorForm::fitEnglishCaptions()
+{
+    QWidget &client = *m_scrollArea->widget();
+    const QSize before = client.size();
+    fitCaptions(client, Captions::English);
+    if (client.size() != before)
+        fitToScreen(contentSize());
 }
 
 bool CalculatorForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()
-        && !m_recoveryLookedFor) {
-        m_recoveryLookedFor = true;
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed() && !m_drawn) {
+        m_drawn = true;
         windowHandle()->removeEventFilter(this);
         // Queued behind the drawing this exposure starts.
-        QMetaObject::invokeMethod(this, &CalculatorForm::offerRecovery, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &CalculatorForm::fitEnglishCaptions, Qt::QueuedConnection);
     } else if (watched == m_calculateButton && startsCalculate(*event)) {
         // When a check fails, the press never reaches the button, so Calculate does not run, whatever the timing
         // of the events.
@@ -513,7 +527,6 @@ void CalculatorForm::offerRecovery()
         },
         this);
     static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_recoveryBar);
-    m_recoveryBar->show(); // now, not once the window's next events are through: the window is up already
     const int room = m_recoveryBar->sizeHint().height();
     setMaximumHeight(maximumHeight() + room);
     resize(width(), std::min(height() + room, screen()->availableSize().height() - windowFrameAllowance.height()));

@@ -52,8 +52,12 @@ private:
     FormGeometry fitTextBoxesToStyle(double dpi);
     void addLabels(QWidget &client, const Placement &place);
     void addButtons(QWidget &client, const Placement &place);
-    void fitCaptions(QWidget &client);
+    // Those in the user's language before the window is first shown, the form's English ones after it is drawn.
+    enum class Captions { Translated, English };
+    void fitCaptions(QWidget &client, Captions which);
+    void fitEnglishCaptions();
     void chainTabOrder();
+    QSize contentSize() const;
     void fitToScreen(QSize content);
 
     std::optional<commands::Field> checkedField(const QObject *textBox) const;
@@ -80,7 +84,7 @@ private:
         m_confirmedTexts; // what each checked field held when its check last passed
     bool m_checking = false; // a check is showing its message or handing the focus back
     bool m_closing = false;
-    bool m_recoveryLookedFor = false;
+    bool m_drawn = false;
 };
 
 } // namespace window

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recovery_writer.h"
 
-#include "saving/atomic_save.h"
-
 #include <QFile>
 #include <QMetaObject>
 #include <QThread>
 #include <algorithm>
 
 namespace window {
-
-RecoveryWriter::RecoveryWriter()
-    : RecoveryWriter([](const QString &path, const QByteArray &bytes) {
-        QString error;
-        return saving::saveBytesAtomically(path, bytes, error);
-    })
-{ }
 
 RecoveryWriter::RecoveryWriter(Save save)
     : m_save(std::move(save))

@@ -24,7 +24,6 @@ public:
     // How a file is saved: whole or not at all, false where it was not (saving::saveBytesAtomically).
     using Save = std::function<bool(const QString &path, const QByteArray &bytes)>;
 
-    RecoveryWriter();
     explicit RecoveryWriter(Save save);
     // Finishes everything asked for first.
     ~RecoveryWriter();

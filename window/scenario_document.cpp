@@ -110,6 +110,11 @@ ScenarioDocument::ScenarioDocument(QWidget &window, numtext::LocaleMarks marks, 
     , m_saved(m_starting)
     , m_instance(
           QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()))
+    // Without its lock, a copy would write a recovery that any other could take for a gone copy's.
+    , m_recoveryWriter([this](const QString &path, const QByteArray &bytes) {
+        QString error;
+        return holdOwnLock() && saving::saveBytesAtomically(path, bytes, error);
+    })
 {
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(250);
@@ -277,7 +282,8 @@ void ScenarioDocument::comparisonOpened(const commands::ComparisonTexts &texts)
     edited();
 }
 
-// Taken once, at the first need: the lock is written to disk, which the window's start does not wait for.
+// Taken once, by the recovery writer before its first save, since the lock is written to disk: neither the window's
+// start nor a keystroke waits for it.
 bool ScenarioDocument::holdOwnLock()
 {
     if (!m_lockTried) {
@@ -290,7 +296,6 @@ bool ScenarioDocument::holdOwnLock()
 
 bool ScenarioDocument::hasRecovery()
 {
-    holdOwnLock();
     if (m_offered)
         return true;
     const QDir folder{recoveryFolder()};
@@ -298,13 +303,18 @@ bool ScenarioDocument::hasRecovery()
     const QString single = QDir(folder.filePath(QStringLiteral(".."))).filePath(QStringLiteral("recovery.json"));
     if (QFileInfo::exists(single) && !QFileInfo::exists(recoveryFile(QStringLiteral("0-earlier-version"))))
         QFile::rename(single, recoveryFile(QStringLiteral("0-earlier-version")));
+    // One listing, told apart by suffix: name filters would each compile a pattern, which costs every start more
+    // than the listing does.
+    const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Time);
+    const auto ofType = [](const QFileInfo &file, QLatin1String suffix) { return file.suffix() == suffix; };
     // The locks of copies gone without a recovery are only in the way.
-    for (const QFileInfo &lock : folder.entryInfoList({QStringLiteral("*.lock")}, QDir::Files))
-        if (const QString id = lock.completeBaseName(); id != m_instance && !QFileInfo::exists(recoveryFile(id)))
+    for (const QFileInfo &lock : files)
+        if (const QString id = lock.completeBaseName();
+            ofType(lock, QLatin1String("lock")) && id != m_instance && !QFileInfo::exists(recoveryFile(id)))
             takeLock(id); // and let go of at once, which removes it
-    for (const QFileInfo &file : folder.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time)) {
+    for (const QFileInfo &file : files) {
         const QString id = file.completeBaseName();
-        if (id == m_instance || !readRecovery(id))
+        if (!ofType(file, QLatin1String("json")) || id == m_instance || !readRecovery(id))
             continue;
         if ((m_offered = takeLock(id))) {
             m_offeredId = id;
@@ -361,9 +371,6 @@ bool ScenarioDocument::writeRecovery()
         removeRecovery();
         return false;
     }
-    // Without its lock, a copy would write a recovery that any other could take for a gone copy's.
-    if (!holdOwnLock())
-        return false;
     QJsonObject root{
         {"file", m_file},
         {"inputs", textArray(texts.inputs)},

@@ -52,7 +52,7 @@ public:
 
     // Whether an earlier session left inputs it never saved, for the windows to offer back at start: the newest
     // recovery of a copy that is gone, which this copy then holds (by its lock) until it is restored, discarded or
-    // replaced by this copy's own typing. A copy still running keeps its own. This copy takes its own lock first.
+    // replaced by this copy's own typing. A copy still running keeps its own.
     bool hasRecovery();
     void restore();
     void discardRecovery();
@@ -88,7 +88,9 @@ private:
     scenario::WindowTexts m_saved; // what the inputs were when last opened or saved, or at start
     bool m_takingTexts = false; // the windows are being set from a file or a recovery, not typed into
     QString m_instance; // names this copy's recovery file and lock
-    std::unique_ptr<QLockFile> m_lock; // this copy's, held while it runs; none where the folder cannot be written
+    // This copy's, held while it runs from its first recovery on; none where the folder cannot be written. Taken and
+    // read on the recovery writer's thread alone.
+    std::unique_ptr<QLockFile> m_lock;
     bool m_lockTried = false;
     std::unique_ptr<QLockFile> m_offered; // the lock of the earlier session's recovery offered back, while it is
     QString m_offeredId;
