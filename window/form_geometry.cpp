@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_geometry.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 #include <algorithm>
 #include <limits>
-#include <memory>
 
 namespace window {
 
@@ -44,6 +45,18 @@ QRect styleContents(const QLineEdit &field, const QStyle &style, QSize size)
 {
     const QStyleOptionFrame option = frameOption(field, style, size);
     return style.subElementRect(QStyle::SE_LineEditContents, &option, &field);
+}
+
+// The style the form was measured with: the field's own where that is Fusion, else one made once for every field
+// (making one for each cost the window's start a fraction of a millisecond), which goes with the application.
+const QStyle *fusionStyle(const QLineEdit &field)
+{
+    if (field.style()->name() == QLatin1String("fusion"))
+        return field.style();
+    static QPointer<QStyle> fusion;
+    if (!fusion && (fusion = QStyleFactory::create("Fusion")))
+        fusion->setParent(QCoreApplication::instance());
+    return fusion;
 }
 
 } // namespace
@@ -109,7 +122,7 @@ QRect reachOut(const QRect &caption, int width, Reach reach, std::span<const QRe
 
 QSize formTextArea(const QLineEdit &field, QSize formSize)
 {
-    const std::unique_ptr<QStyle> fusion{QStyleFactory::create("Fusion")};
+    const QStyle *fusion = fusionStyle(field);
     return fusion ? styleContents(field, *fusion, formSize).size() : formSize;
 }
 
