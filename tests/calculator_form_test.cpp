@@ -996,6 +996,12 @@ void CalculatorFormTest::typing_not_saved_is_offered_back_at_the_next_start()
     const QString earlier = recoveryFiles().front();
 
     m_form.reset(); // as Exit leaves it: written, and nothing asked
+    {
+        // Offered as the window is made, so that it is there at the first paint, before any key can reach it.
+        const CalculatorForm unshown{numtext::LocaleMarks{".", ",", "$"},
+                                     {[](QWidget &, const QString &) {}, [] {}, [] {}, {}, {}}};
+        QVERIFY(unshown.findChild<QWidget *>("RecoveryBar"));
+    }
     startForm();
     QCOMPARE(box("Text1")->text(), "355000");
     auto *bar = m_form->findChild<QWidget *>("RecoveryBar");
